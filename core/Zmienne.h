@@ -1,0 +1,163 @@
+#pragma once
+// Everything the windows share: the record types of the four data files, the no-data value, the
+// current records, the typed-file variables, the paths and the hand-over globals.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+constexpr long double BrakDanych = 12321.0L;
+
+constexpr int RozmiarRekorduYaws = 2472;
+constexpr int RozmiarRekorduRcg = 254;
+constexpr int RozmiarRekorduMixc = 146;
+
+// One substance of YAWS.dat. Texts are CP1250 bytes; temperatures in K unless noted.
+struct TRekordYaws {
+    std::string CAS, Wzor, NazwaPL, NazwaANG;
+    long double Mmol, Tf, Tb, Tc, Pc, Vc, Zc, RoC, Omega, DipM, VdWa, VdWv, VdWr;
+    long double NigA, NigB, NigC, NigTmin, NigTmax, Nig25;
+    long double NicA, NicB, NicC, NicD, NicTmin, NicTmax, TNic, Nic_T;
+    long double LagA, LagB, LagC, LagTmin, LagTmax, Lag25;
+    long double LacA, LacB, LacC, LacTmin, LacTmax, Lac25;
+    long double DapA, DapB, DapC, DapTmin, DapTmax, Dap25;
+    long double DawA, DawB, DawTmin, DawTmax, Daw25;
+    long double CpgA, CpgB, CpgC, CpgD, CpgE, CpgTmin, CpgTmax, Cpg25;
+    long double CpcA, CpcB, CpcC, CpcD, CpcTmin, CpcTmax, TCpc, Cpc_T;
+    long double TCps, Cps_T;
+    long double PvpA, PvpB, PvpC, PvpD, PvpE, PvpTmin, PvpTmax;
+    long double SinA, SinTc, SinN, SinTmin, SinTmax, TSin, Sin_T;
+    long double RocA, RocB, RocN, RocTmin, RocTmax, Roc25;
+    long double DelHfA, DelHfB, DelHfC, DelHfTmin, DelHfTmax, DelHf298;
+    long double DelGfA, DelGfB, DelGfC, DelGfTmin, DelGfTmax, DelGf298;
+    long double DelHef298, DelEf298;
+    long double DelHvA, DelHvN, DelHvTmin, DelHvTmax, DelHvTb, DelHfu, DelHc25;
+    long double Te25, THcMol, HcMol, ExL, ExU, ExF, ExAi, TRef, Ref;
+    long double TVcmol, SolParam, Vcmol, Solw25, Solw100, Sols25_34472;
+    long double Limit, LimitExp, LimitExpRec, MaxDEConc;
+    long double AntA, AntB, AntC, AntTmin, AntTmax, Zra;
+    // The record's bytes as read: the reserved stretches are carried through unread.
+    std::array<unsigned char, RozmiarRekorduYaws> Surowy{};
+};
+
+// One binary vapour-liquid data set of Rcg.dan (isobar, P in mmHg) or Rcgt.dan (isotherm, t in °C).
+struct TRekordRcg {
+    std::string Nazwa1, Nazwa2, Zarezerwowany1, Zarezerwowany2;
+    long double PT, A1, B1, C1, A2, B2, C2, W12, W21;
+    std::array<unsigned char, RozmiarRekorduRcg> Surowy{};
+};
+
+// One measured point of a binary liquid mixture: T in K, P in MPa, VE in cm³/mol.
+struct TRekordMixc {
+    std::string Nazwa1, CAS1, Nazwa2, CAS2;
+    long double T, P, x1, VE;
+    std::array<unsigned char, RozmiarRekorduMixc> Surowy{};
+};
+
+// The layout of a record: one entry per field, written once and used to decode and encode.
+enum class RodzajPola { Tekst, Liczba, Bajt };
+
+template <class Rekord>
+struct PoleRekordu {
+    const char* nazwa;  // empty for reserved stretches
+    int offset;
+    RodzajPola rodzaj;
+    int pojemnosc;      // characters of a text; 1 otherwise
+    std::string Rekord::*tekst = nullptr;
+    long double Rekord::*liczba = nullptr;
+    long double wartoscCzyszczenia = BrakDanych; // what the clear routine writes into a number
+};
+
+const std::vector<PoleRekordu<TRekordYaws>>& PolaYaws();
+const std::vector<PoleRekordu<TRekordRcg>>& PolaRcg();
+const std::vector<PoleRekordu<TRekordMixc>>& PolaMixc();
+
+void Dekoduj(const unsigned char* bajty, TRekordYaws& rekord);
+void Dekoduj(const unsigned char* bajty, TRekordRcg& rekord);
+void Dekoduj(const unsigned char* bajty, TRekordMixc& rekord);
+void Koduj(const TRekordYaws& rekord, unsigned char* bajty);
+void Koduj(const TRekordRcg& rekord, unsigned char* bajty);
+void Koduj(const TRekordMixc& rekord, unsigned char* bajty);
+
+// Pointer to a number field by its name (nullptr when there is none).
+long double* PoleLiczbowe(TRekordYaws& rekord, const std::string& nazwa);
+
+void CzyscRekordYaws();
+void CzyscRekordRcg();
+void CzyscRekordMixc();
+void CzyscRekord(TRekordYaws& rekord);
+void CzyscRekord(TRekordRcg& rekord);
+void CzyscRekord(TRekordMixc& rekord);
+
+// A typed file: fixed-size records read by number. The file is mapped into memory when opened;
+// the data files are only ever read. Record n starts at byte n * record size; a partial last
+// record is not counted.
+class TPlikTypowany {
+public:
+    void Przypisz(const QString& sciezka);               // bind to a path
+    bool Otworz(int rozmiarRekordu);                      // reset: open and go to record 0
+    bool Otwarty() const { return dane_ != nullptr; }
+    void Szukaj(long long numer);                         // seek
+    long long Pozycja() const { return pozycja_; }        // FilePos
+    long long Rozmiar() const;                            // FileSize: the record count
+    bool Koniec() const { return pozycja_ >= Rozmiar(); } // Eof
+    // Reads the current record and advances; false at the end of the file.
+    bool Czytaj(TRekordYaws& rekord);
+    bool Czytaj(TRekordRcg& rekord);
+    bool Czytaj(TRekordMixc& rekord);
+    const QString& Sciezka() const { return sciezka_; }
+    QString BladOtwarcia() const { return plik_.errorString(); }
+
+private:
+    const unsigned char* BiezacyRekord(int oczekiwanyRozmiar);
+    QString sciezka_;
+    QFile plik_;
+    const unsigned char* dane_ = nullptr;
+    QByteArray kopia_; // used when the file cannot be mapped (an empty file)
+    long long bajty_ = 0;
+    int rozmiarRekordu_ = 0;
+    long long pozycja_ = 0;
+};
+
+// Current records.
+extern TRekordYaws RekordYaws;
+extern TRekordRcg RekordRcg;
+extern TRekordMixc RekordMixc;
+
+// Typed-file variables and paths.
+extern TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
+extern QString KatalogProgramu, KatalogDanych;
+extern QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
+
+// Hand-over globals.
+extern bool Znaleziono;
+extern bool Znaleziono1, Znaleziono2, Znaleziono3, Znaleziono4, Znaleziono5;
+extern bool Znaleziono6, Znaleziono7, Znaleziono8, Znaleziono9, Znaleziono10;
+extern QString KodMetody;
+extern char KodGaz, KodCiecz; // ' ' when no experimental correlation is chosen
+extern long double TempObliczen;       // K
+extern long double CisnienieObliczen;  // bar
+extern long double DelHf;              // kJ/mol
+extern bool DelHfZnane;
+extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
+extern int LiczbaAtomowNa;
+extern std::array<int, 9> LiczbyAtomowJoback;
+extern QString WzorJoback;
+extern long double DeltaPc, DeltaVc;
+extern long double KrokX;
+extern long double TempObjetosciMolowej; // K
+extern long double GestoscMieszaniny;    // mol/cm³
+extern long double TcMieszaniny;         // K
+extern long double PcMieszaniny;         // bar
+extern long double MMieszaniny;          // g/mol
+
+// Equilibrium results, used from index 1 up to LiczbaPunktow.
+constexpr int MaksLiczbaPunktow = 2001;
+extern std::vector<long double> WynikX1, WynikY1, WynikGamma1, WynikGamma2, WynikGE, WynikT, WynikP;
+extern int LiczbaPunktow;
+
+// Sets every path and hand-over global back to its start value (zero, false, empty) and clears
+// the current records. Used between test cases.
+void ResetujZmienne();

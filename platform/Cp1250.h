@@ -1,0 +1,8 @@
+#pragma once
+// Texts of the data files are single bytes of code page 1250 (Polish Windows).
+#include <QString>
+#include <string>
+
+QString Cp1250ToUnicode(const std::string& bajty);
+// Characters outside the code page become '?'.
+std::string UnicodeToCp1250(const QString& tekst);

@@ -1,0 +1,129 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+RejestratorOkien* aktywnyRejestrator = nullptr;
+
+QMessageBox::StandardButton PierwszyPrzycisk(QMessageBox::StandardButtons przyciski)
+{
+    for (unsigned bit = 1; bit != 0; bit <<= 1)
+        if (przyciski & bit)
+            return static_cast<QMessageBox::StandardButton>(bit);
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon Ikona(RodzajKomunikatu rodzaj)
+{
+    switch (rodzaj) {
+    case RodzajKomunikatu::Informacja: return QMessageBox::Information;
+    case RodzajKomunikatu::Ostrzezenie: return QMessageBox::Warning;
+    case RodzajKomunikatu::Blad: return QMessageBox::Critical;
+    case RodzajKomunikatu::Pytanie: return QMessageBox::Question;
+    case RodzajKomunikatu::Zwykly: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Ends the loop when the watched window is closed or destroyed; hiding does not end it.
+class ObserwatorZamkniecia : public QObject {
+public:
+    ObserwatorZamkniecia(QWidget* okno, QEventLoop* petla) : petla_(petla)
+    {
+        okno->installEventFilter(this);
+        connect(okno, &QObject::destroyed, petla, &QEventLoop::quit);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* zdarzenie) override
+    {
+        if (zdarzenie->type() == QEvent::Close)
+            QMetaObject::invokeMethod(petla_, [this] { petla_->quit(); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QEventLoop* petla_;
+};
+
+} // namespace
+
+std::vector<QString> RejestratorOkien::tekstyKomunikatow() const
+{
+    std::vector<QString> teksty;
+    for (const auto& k : komunikaty)
+        teksty.push_back(k.tekst);
+    return teksty;
+}
+
+ZapisujOkna::ZapisujOkna() : poprzedni_(aktywnyRejestrator)
+{
+    aktywnyRejestrator = &rejestrator_;
+}
+
+ZapisujOkna::~ZapisujOkna()
+{
+    aktywnyRejestrator = poprzedni_;
+}
+
+QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikatu rodzaj,
+                                           QMessageBox::StandardButtons przyciski, QWidget* rodzic)
+{
+    if (aktywnyRejestrator) {
+        aktywnyRejestrator->komunikaty.push_back({tekst, rodzaj});
+        if (aktywnyRejestrator->odpowiedzi.empty())
+            return PierwszyPrzycisk(przyciski);
+        auto odpowiedz = aktywnyRejestrator->odpowiedzi.front();
+        aktywnyRejestrator->odpowiedzi.pop_front();
+        return odpowiedz;
+    }
+    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), tekst, przyciski, rodzic);
+    return static_cast<QMessageBox::StandardButton>(okno.exec());
+}
+
+void UruchomModalnie(QWidget* okno)
+{
+    QPointer<QWidget> straznik(okno);
+    okno->setWindowModality(Qt::ApplicationModal);
+    if (aktywnyRejestrator) {
+        aktywnyRejestrator->oknaModalne.push_back(okno);
+        okno->show();
+        if (aktywnyRejestrator->skryptModalny)
+            aktywnyRejestrator->skryptModalny(okno);
+        if (straznik)
+            okno->close();
+        return;
+    }
+    QEventLoop petla;
+    ObserwatorZamkniecia obserwator(okno, &petla);
+    okno->show();
+    petla.exec();
+    if (straznik)
+        okno->hide();
+}
+
+QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr, int* indeksFiltra)
+{
+    if (aktywnyRejestrator) {
+        if (aktywnyRejestrator->plikiDoZapisu.empty())
+            return {};
+        auto [nazwa, indeks] = aktywnyRejestrator->plikiDoZapisu.front();
+        aktywnyRejestrator->plikiDoZapisu.pop_front();
+        if (indeksFiltra)
+            *indeksFiltra = indeks;
+        return nazwa;
+    }
+    QFileDialog dialog(rodzic, tytul, QString(), filtr);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    if (indeksFiltra)
+        *indeksFiltra = static_cast<int>(filtr.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter())) + 1;
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Message boxes, modal runs of windows and file dialogs go through these functions, so tests can
+// install a recorder: a message box records its text and returns a scripted button, a modal run
+// calls a script instead of entering an event loop, a file dialog returns a scripted name.
+#include <QMessageBox>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+enum class RodzajKomunikatu { Informacja, Ostrzezenie, Blad, Pytanie, Zwykly };
+
+QMessageBox::StandardButton PokazKomunikat(const QString& tekst,
+                                           RodzajKomunikatu rodzaj = RodzajKomunikatu::Zwykly,
+                                           QMessageBox::StandardButtons przyciski = QMessageBox::Ok,
+                                           QWidget* rodzic = nullptr);
+
+// Shows the window application-modal and returns when it closes (not when it merely hides).
+void UruchomModalnie(QWidget* okno);
+
+// Returns the chosen file name (empty on Cancel) and the index, from 1, of the chosen filter.
+QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr,
+                            int* indeksFiltra = nullptr);
+
+struct ZapisanyKomunikat {
+    QString tekst;
+    RodzajKomunikatu rodzaj;
+};
+
+struct RejestratorOkien {
+    std::vector<ZapisanyKomunikat> komunikaty;
+    std::deque<QMessageBox::StandardButton> odpowiedzi; // empty: the first button offered
+    // Called in place of the modal event loop; the window is shown while it runs.
+    std::function<void(QWidget*)> skryptModalny;
+    std::vector<QWidget*> oknaModalne;
+    std::deque<std::pair<QString, int>> plikiDoZapisu; // name and filter index
+    std::vector<QString> tekstyKomunikatow() const;
+};
+
+// Installs the recorder for the lifetime of the guard (tests only).
+class ZapisujOkna {
+public:
+    ZapisujOkna();
+    ~ZapisujOkna();
+    ZapisujOkna(const ZapisujOkna&) = delete;
+    ZapisujOkna& operator=(const ZapisujOkna&) = delete;
+    RejestratorOkien& rejestrator() { return rejestrator_; }
+    RejestratorOkien* operator->() { return &rejestrator_; }
+
+private:
+    RejestratorOkien rejestrator_;
+    RejestratorOkien* poprzedni_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Upper-casing of ASCII letters only, and the case-insensitive Polish order used for searching
+// and sorting names (A < Ą < B < C < Ć ... < Z < Ź < Ż; digits and signs before letters).
+#include <QString>
+#include <QStringList>
+#include <string>
+
+QString UpperAscii(const QString& tekst);
+std::string UpperAscii(const std::string& tekst);
+
+// < 0, 0 or > 0, ignoring the case of every letter, Polish ones included.
+int PorownajPL(const QString& a, const QString& b);
+bool RowneBezWielkosciLiter(const QString& a, const QString& b);
+void SortujPL(QStringList& lista);

@@ -1,0 +1,65 @@
+#include "Aplikacja.h"
+#include "Dialogs.h"
+
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+TEST(Dialogs, RecorderTakesMessagesAndScriptedAnswers)
+{
+    ZapisujOkna zapis;
+    zapis->odpowiedzi.push_back(QMessageBox::No);
+    EXPECT_EQ(PokazKomunikat(QStringLiteral("Czy zapisać?"), RodzajKomunikatu::Pytanie,
+                             QMessageBox::Yes | QMessageBox::No),
+              QMessageBox::No);
+    EXPECT_EQ(PokazKomunikat(QStringLiteral("Gotowe")), QMessageBox::Ok);
+    EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{QStringLiteral("Czy zapisać?"), QStringLiteral("Gotowe")}));
+}
+
+TEST(Dialogs, ModalRunSurvivesHidingAndEndsOnClose)
+{
+    QWidget okno;
+    bool ukrytoIPokazano = false;
+    QTimer::singleShot(10, &okno, [&] {
+        okno.hide();
+        QTimer::singleShot(10, &okno, [&] {
+            okno.show();
+            ukrytoIPokazano = true;
+            QTimer::singleShot(10, &okno, [&] { okno.close(); });
+        });
+    });
+    UruchomModalnie(&okno);
+    EXPECT_TRUE(ukrytoIPokazano);
+    EXPECT_FALSE(okno.isVisible());
+}
+
+TEST(Dialogs, ScriptedModalRunNeverBlocks)
+{
+    ZapisujOkna zapis;
+    bool widoczne = false;
+    zapis->skryptModalny = [&](QWidget* okno) { widoczne = okno->isVisible(); };
+    QWidget okno;
+    UruchomModalnie(&okno);
+    EXPECT_TRUE(widoczne);
+    EXPECT_FALSE(okno.isVisible());
+    ASSERT_EQ(zapis->oknaModalne.size(), 1u);
+}
+
+namespace {
+class WidgetZBledem : public QWidget {
+protected:
+    void mousePressEvent(QMouseEvent*) override { throw std::runtime_error("Błąd w obsłudze zdarzenia"); }
+};
+} // namespace
+
+TEST(Aplikacja, AnExceptionInAHandlerIsReportedInAMessageBox)
+{
+    ZapisujOkna zapis;
+    WidgetZBledem okno;
+    QMouseEvent klik(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&okno, &klik);
+    ASSERT_EQ(zapis->komunikaty.size(), 1u);
+    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Błąd w obsłudze zdarzenia"));
+}
