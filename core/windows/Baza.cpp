@@ -1,8 +1,11 @@
 #include "Baza.h"
 
+#include "Cp1250.h"
 #include "Dialogs.h"
 #include "O_Programie.h"
+#include "PolishText.h"
 #include "PrzegladarkaPomocy.h"
+#include "WzorySzukaj.h"
 #include "Zmienne.h"
 
 #include <QApplication>
@@ -11,15 +14,19 @@
 #include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QValidator>
 
 TBaza_Form* Baza_Form = nullptr;
 
@@ -27,9 +34,54 @@ namespace {
 
 const QString HintZapisuWzoru = QStringLiteral("Zapis alfabetyczny, węgiel na pierwszym miejscu");
 
-QComboBox* ListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
+// Typed letters a..z become A..Z in the name lists; other characters stay as typed.
+class WielkieLiteryAscii : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& tekst, int&) const override
+    {
+        tekst = UpperAscii(tekst);
+        return Acceptable;
+    }
+};
+
+// The hourglass while the data file is walked.
+class KursorOczekiwania {
+public:
+    KursorOczekiwania() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~KursorOczekiwania() { QApplication::restoreOverrideCursor(); }
+    KursorOczekiwania(const KursorOczekiwania&) = delete;
+    KursorOczekiwania& operator=(const KursorOczekiwania&) = delete;
+};
+
+const QString BrakZwiazku = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
+
+// Index of the first item equal to the text (case ignored), -1 when there is none.
+int PierwszaRowna(const QComboBox* lista, const QString& tekst)
 {
-    auto* lista = new QComboBox(rodzic);
+    for (int i = 0; i < lista->count(); ++i)
+        if (RowneBezWielkosciLiter(lista->itemText(i), tekst))
+            return i;
+    return -1;
+}
+
+// A search list. When it loses the focus, Qt selects the item its text names and reports that as
+// a choice; that is not the user's change, so it runs no handler.
+class ListaSzukaniaZwiazku : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void focusOutEvent(QFocusEvent* zdarzenie) override
+    {
+        const QSignalBlocker blokada(this);
+        QComboBox::focusOutEvent(zdarzenie);
+    }
+};
+
+QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
+{
+    auto* lista = new ListaSzukaniaZwiazku(rodzic);
     lista->setObjectName(nazwa);
     lista->setEditable(true);
     lista->setInsertPolicy(QComboBox::NoInsert);
@@ -100,16 +152,25 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
 {
     gbZnajdzZwiazek = new QGroupBox(QStringLiteral("Szukaj"), this);
     gbZnajdzZwiazek->setObjectName(QStringLiteral("gbZnajdzZwiazek"));
-    cbZnajdzZwiazek = ListaSzukania(QStringLiteral("cbZnajdzZwiazek"), QStringLiteral("Wpisz polską nazwę związku"), gbZnajdzZwiazek);
-    cbSearchCompound = ListaSzukania(QStringLiteral("cbSearchCompound"), QStringLiteral("Wpisz angielską nazwę związku"), gbZnajdzZwiazek);
-    cbZnajdzWzor = ListaSzukania(QStringLiteral("cbZnajdzWzor"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
-    cbCAS = ListaSzukania(QStringLiteral("cbCAS"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
+    cbZnajdzZwiazek = NowaListaSzukania(QStringLiteral("cbZnajdzZwiazek"), QStringLiteral("Wpisz polską nazwę związku"), gbZnajdzZwiazek);
+    cbSearchCompound = NowaListaSzukania(QStringLiteral("cbSearchCompound"), QStringLiteral("Wpisz angielską nazwę związku"), gbZnajdzZwiazek);
+    cbZnajdzWzor = NowaListaSzukania(QStringLiteral("cbZnajdzWzor"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
+    cbCAS = NowaListaSzukania(QStringLiteral("cbCAS"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
+    for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound})
+        lista->setValidator(new WielkieLiteryAscii(lista));
+    for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
+        lista->installEventFilter(this);
+        // Only the user's changes: the lists changed by code run no handler.
+        connect(lista->lineEdit(), &QLineEdit::textEdited, this, &TBaza_Form::PraWybory);
+        connect(lista, &QComboBox::activated, this, &TBaza_Form::PraWybory);
+    }
 
     sbSzukaj = new QToolButton(gbZnajdzZwiazek);
     sbSzukaj->setObjectName(QStringLiteral("sbSzukaj"));
     sbSzukaj->setText(QStringLiteral("Wczytaj\ndane"));
     sbSzukaj->setFocusPolicy(Qt::NoFocus);
     sbSzukaj->setMinimumSize(72, 56);
+    connect(sbSzukaj, &QToolButton::clicked, this, &TBaza_Form::sbSzukajClick);
 
     pnlImgKarta = new QWidget(gbZnajdzZwiazek);
     pnlImgKarta->setObjectName(QStringLiteral("pnlImgKarta"));
@@ -150,6 +211,21 @@ QTabWidget* TBaza_Form::UtworzZakladki()
 void TBaza_Form::FormCreate()
 {
     setWindowTitle(TytulOknaGlownego);
+    WypelnijListy();
+}
+
+void TBaza_Form::WypelnijListy()
+{
+    const ListySzukania listy = ZbierzListySzukania();
+    CzyscRekordYaws();
+    const std::pair<QComboBox*, const QStringList*> wypelnienia[] = {
+        {cbZnajdzZwiazek, &listy.NazwyPL}, {cbSearchCompound, &listy.NazwyANG},
+        {cbZnajdzWzor, &listy.Wzory}, {cbCAS, &listy.NumeryCAS}};
+    for (auto [lista, pozycje] : wypelnienia) {
+        const QSignalBlocker blokada(lista);
+        lista->addItems(*pozycje);
+        lista->setCurrentIndex(-1);
+    }
 }
 
 void TBaza_Form::showEvent(QShowEvent* zdarzenie)
@@ -167,6 +243,136 @@ void TBaza_Form::closeEvent(QCloseEvent* zdarzenie)
 {
     QMainWindow::closeEvent(zdarzenie);
     QApplication::quit();
+}
+
+bool TBaza_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(obiekt)) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        cbSzukajKeyDown(klawisz);
+        return klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TBaza_Form::cbSzukajKeyDown(int klawisz)
+{
+    CzyscKarte();
+    if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)
+        sbSzukajClick();
+}
+
+void TBaza_Form::sbSzukajClick()
+{
+    szukaj();
+}
+
+QComboBox* TBaza_Form::ListaSzukania(PoleSzukania pole) const
+{
+    switch (pole) {
+    case PoleSzukania::NazwaPL: return cbZnajdzZwiazek;
+    case PoleSzukania::NazwaANG: return cbSearchCompound;
+    case PoleSzukania::Wzor: return cbZnajdzWzor;
+    case PoleSzukania::CAS: break;
+    }
+    return cbCAS;
+}
+
+// The list that holds the window's keyboard focus (kept also while another program is active).
+QComboBox* TBaza_Form::ListaZFokusem(PoleSzukania& pole) const
+{
+    QWidget* fokus = focusWidget();
+    for (PoleSzukania kandydat : {PoleSzukania::NazwaPL, PoleSzukania::NazwaANG, PoleSzukania::Wzor, PoleSzukania::CAS})
+        if (fokus && (ListaSzukania(kandydat) == fokus || ListaSzukania(kandydat)->isAncestorOf(fokus))) {
+            pole = kandydat;
+            return ListaSzukania(kandydat);
+        }
+    return nullptr;
+}
+
+void TBaza_Form::szukaj()
+{
+    PoleSzukania pole{};
+    QComboBox* lista = ListaZFokusem(pole);
+    if (!lista)
+        return;
+    CzyscKarte();
+    WybranoZListy = false;
+    CzyscRekordYaws(); // stays empty unless a record is loaded below
+    if (lista->currentText().isEmpty()) {
+        DoHint(lista);
+        return;
+    }
+    WynikSzukania wynik;
+    {
+        const KursorOczekiwania klepsydra;
+        wynik = SzukajZwiazku(pole, lista->currentText());
+    }
+    if (wynik.WymagaWyboru) {
+        if (!WybierzZListy(wynik.Kandydaci))
+            return;
+        wynik.Pozycja = ZnajdzPierwszyONazwie(wynik.PoleWyboru, WybranaNazwa);
+        wynik.Znaleziono = wynik.Pozycja > 0;
+    }
+    if (wynik.Znaleziono)
+        WczytajZnaleziony(wynik.Pozycja);
+    else
+        PokazKomunikat(BrakZwiazku);
+}
+
+bool TBaza_Form::WybierzZListy(const QStringList& kandydaci)
+{
+    if (!WzorySzukajForm)
+        WzorySzukajForm = new TWzorySzukajForm(this);
+    WzorySzukajForm->UstawKandydatow(kandydaci);
+    UruchomModalnie(WzorySzukajForm);
+    return WybranoZListy;
+}
+
+void TBaza_Form::WczytajZnaleziony(long long pozycja)
+{
+    if (!WczytajRekordYaws(pozycja))
+        return;
+    Znaleziono = true;
+    ZaznaczNaListach();
+    PoWczytaniuRekordu();
+    setWindowTitle(QStringLiteral("QERN 2008 (v 8.0)    PL: ") + Cp1250ToUnicode(RekordYaws.NazwaPL) +
+                   QStringLiteral("  UK: ") + Cp1250ToUnicode(RekordYaws.NazwaANG) +
+                   QStringLiteral(" Wzór: ") + Cp1250ToUnicode(RekordYaws.Wzor));
+}
+
+// The lists show the loaded substance; changes made here run no change handler.
+void TBaza_Form::ZaznaczNaListach()
+{
+    const std::pair<QComboBox*, QString> wartosci[] = {
+        {cbZnajdzZwiazek, Cp1250ToUnicode(UpperAscii(RekordYaws.NazwaPL))},
+        {cbSearchCompound, Cp1250ToUnicode(UpperAscii(RekordYaws.NazwaANG))},
+        {cbZnajdzWzor, Cp1250ToUnicode(RekordYaws.Wzor)},
+        {cbCAS, Cp1250ToUnicode(RekordYaws.CAS)}};
+    for (const auto& [lista, wartosc] : wartosci) {
+        const QSignalBlocker blokada(lista);
+        lista->setCurrentIndex(PierwszaRowna(lista, wartosc));
+    }
+    const QSignalBlocker blokada(cbZnajdzWzor);
+    cbZnajdzWzor->setEditText(Cp1250ToUnicode(RekordYaws.Wzor));
+}
+
+// The substance card is filled from RekordYaws here.
+void TBaza_Form::PoWczytaniuRekordu()
+{
+}
+
+void TBaza_Form::PraWybory()
+{
+    PoleSzukania pole{};
+    if (QComboBox* zFokusem = ListaZFokusem(pole))
+        for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS})
+            if (lista != zFokusem) {
+                const QSignalBlocker blokada(lista);
+                lista->setCurrentIndex(-1);
+            }
+    CzyscKarte();
+    CzyscRekordYaws();
 }
 
 bool TBaza_Form::event(QEvent* zdarzenie)

@@ -3,6 +3,8 @@
 // status bar with hints.
 #include <QMainWindow>
 
+#include "Wyszukiwanie.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -36,6 +38,10 @@ public:
 
     void FormCreate();
     void FormShow();
+    void szukaj();
+    void sbSzukajClick();
+    void cbSzukajKeyDown(int klawisz);
+    void PraWybory();
     void CzyscKarte();
     void PokazHint(const QString& hint);
     void DoHint(QWidget* kontrolka);
@@ -45,10 +51,18 @@ public:
 
 protected:
     bool event(QEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
 
 private:
+    QComboBox* ListaSzukania(PoleSzukania pole) const;
+    QComboBox* ListaZFokusem(PoleSzukania& pole) const;
+    void WypelnijListy();
+    bool WybierzZListy(const QStringList& kandydaci);
+    void WczytajZnaleziony(long long pozycja);
+    void ZaznaczNaListach();
+    void PoWczytaniuRekordu();
     void UtworzMenu();
     QGroupBox* UtworzPanelSzukania();
     QTabWidget* UtworzZakladki();
