@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -129,8 +128,7 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(StatusBar1);
     resize(860, 660);
-    if (QScreen* ekran = QGuiApplication::primaryScreen())
-        move(ekran->availableGeometry().center() - rect().center());
+    WysrodkujNaPulpicie(this);
     FormCreate();
 }
 

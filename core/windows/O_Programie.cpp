@@ -1,9 +1,9 @@
 #include "O_Programie.h"
 
-#include <QGuiApplication>
+#include "Dialogs.h"
+
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TO_programie_Form* O_programie_Form = nullptr;
@@ -49,8 +49,7 @@ TO_programie_Form::TO_programie_Form(QWidget* rodzic)
     uklad->addWidget(Button1, 0, Qt::AlignHCenter);
     connect(Button1, &QPushButton::clicked, this, &TO_programie_Form::Button1Click);
 
-    if (QScreen* ekran = QGuiApplication::primaryScreen())
-        move(ekran->availableGeometry().center() - rect().center());
+    WysrodkujNaPulpicie(this);
 }
 
 void TO_programie_Form::Button1Click()

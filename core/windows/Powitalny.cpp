@@ -1,6 +1,7 @@
 #include "Powitalny.h"
 
 #include "Baza.h"
+#include "Dialogs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
-#include <QScreen>
 #include <QThread>
 #include <QTimer>
 
@@ -112,8 +112,7 @@ TPowitalny_Form::TPowitalny_Form(QWidget* rodzic)
     uklad->setRowStretch(0, 1);
     uklad->setColumnStretch(1, 1);
 
-    if (QScreen* ekran = QGuiApplication::primaryScreen())
-        move(ekran->availableGeometry().center() - rect().center());
+    WysrodkujNaPulpicie(this);
     FormCreate();
 }
 

@@ -22,6 +22,7 @@ TPrzegladarkaPomocy::TPrzegladarkaPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(tbPomoc);
     resize(720, 560);
+    WysrodkujNaPulpicie(this);
 }
 
 void PokazPlikPomocy(const QString& sciezka)

@@ -1,13 +1,12 @@
 #include "WzorySzukaj.h"
 
+#include "Dialogs.h"
 #include "PolishText.h"
 #include "Wyszukiwanie.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TWzorySzukajForm* WzorySzukajForm = nullptr;
@@ -57,8 +56,7 @@ void TWzorySzukajForm::UstawKandydatow(const QStringList& kandydaci)
 
 void TWzorySzukajForm::showEvent(QShowEvent* zdarzenie)
 {
-    if (QScreen* ekran = QGuiApplication::primaryScreen())
-        move(ekran->availableGeometry().center() - rect().center());
+    WysrodkujNaPulpicie(this);
     QDialog::showEvent(zdarzenie);
     lbWzorySzukaj->setFocus();
 }
