@@ -107,6 +107,9 @@ public:
     bool Czytaj(TRekordYaws& rekord);
     bool Czytaj(TRekordRcg& rekord);
     bool Czytaj(TRekordMixc& rekord);
+    // The bytes of the current record (as many as the record size it was opened with), then
+    // advances; nullptr at the end of the file. Valid while the file stays bound.
+    const unsigned char* CzytajBajty() { return BiezacyRekord(rozmiarRekordu_); }
     const QString& Sciezka() const { return sciezka_; }
     QString BladOtwarcia() const { return plik_.errorString(); }
 

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -85,6 +86,12 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikat
     }
     QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), tekst, przyciski, rodzic);
     return static_cast<QMessageBox::StandardButton>(okno.exec());
+}
+
+void WysrodkujNaPulpicie(QWidget* okno)
+{
+    if (QScreen* ekran = QGuiApplication::primaryScreen())
+        okno->move(ekran->availableGeometry().center() - okno->rect().center());
 }
 
 void UruchomModalnie(QWidget* okno)

@@ -17,6 +17,9 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst,
                                            QMessageBox::StandardButtons przyciski = QMessageBox::Ok,
                                            QWidget* rodzic = nullptr);
 
+// Moves the window to the centre of the desktop (the primary screen's working area).
+void WysrodkujNaPulpicie(QWidget* okno);
+
 // Shows the window application-modal and returns when it closes (not when it merely hides).
 void UruchomModalnie(QWidget* okno);
 

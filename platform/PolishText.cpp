@@ -1,6 +1,7 @@
 #include "PolishText.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -10,7 +11,7 @@ constexpr int WagaCyfr = 500;
 
 // The primary weight of one character: signs < digits < letters in the Polish alphabet; other
 // accented Latin letters weigh as their base letter.
-int Waga(QChar znak)
+int ObliczWage(QChar znak)
 {
     QChar wielka = znak.toUpper();
     int pozycja = AlfabetPolski.indexOf(wielka);
@@ -26,6 +27,28 @@ int Waga(QChar znak)
     if (znak.unicode() < WagaCyfr)
         return znak.unicode();
     return WagaLiter + AlfabetPolski.size() + znak.unicode();
+}
+
+// Weights of the Latin characters (all of code page 1250) are looked up, not recomputed: sorting
+// the search lists at start-up compares hundreds of thousands of characters.
+constexpr char16_t ZakresTablicy = 0x0300;
+
+int Waga(QChar znak)
+{
+    static const std::vector<int> tablica = [] {
+        std::vector<int> t(ZakresTablicy);
+        for (char16_t kod = 0; kod < ZakresTablicy; ++kod)
+            t[kod] = ObliczWage(QChar(kod));
+        return t;
+    }();
+    return znak.unicode() < ZakresTablicy ? tablica[znak.unicode()] : ObliczWage(znak);
+}
+
+std::vector<int> KluczSortowania(const QString& tekst)
+{
+    std::vector<int> klucz(static_cast<size_t>(tekst.size()));
+    std::transform(tekst.begin(), tekst.end(), klucz.begin(), Waga);
+    return klucz;
 }
 
 } // namespace
@@ -64,8 +87,15 @@ bool RowneBezWielkosciLiter(const QString& a, const QString& b)
     return PorownajPL(a, b) == 0;
 }
 
+// The same order as PorownajPL: weights first, then the shorter text first.
 void SortujPL(QStringList& lista)
 {
-    std::stable_sort(lista.begin(), lista.end(),
-                     [](const QString& a, const QString& b) { return PorownajPL(a, b) < 0; });
+    std::vector<std::pair<std::vector<int>, QString>> klucze;
+    klucze.reserve(static_cast<size_t>(lista.size()));
+    for (QString& tekst : lista)
+        klucze.emplace_back(KluczSortowania(tekst), std::move(tekst));
+    std::stable_sort(klucze.begin(), klucze.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (qsizetype i = 0; i < lista.size(); ++i)
+        lista[i] = std::move(klucze[static_cast<size_t>(i)].second);
 }

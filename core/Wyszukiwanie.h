@@ -1,0 +1,52 @@
+#pragma once
+// Finding a substance in YAWS.dat by Polish or English name, formula or CAS number, and the
+// contents of the four search lists. Every search walks the file from record 1, reading only the
+// text fields it compares; the record found is read into RekordYaws by WczytajRekordYaws.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+enum class PoleSzukania { NazwaPL, NazwaANG, Wzor, CAS };
+
+struct ListySzukania {
+    QStringList NazwyPL;   // upper-cased (ASCII letters only)
+    QStringList NazwyANG;  // upper-cased
+    QStringList Wzory;     // as stored
+    QStringList NumeryCAS; // as stored
+};
+
+// Every non-empty value of records 1 .. last (a single blank counts as empty), each list sorted in
+// the Polish order; duplicates stay.
+ListySzukania ZbierzListySzukania();
+
+struct WynikSzukania {
+    bool Znaleziono = false;   // one record found, at Pozycja
+    long long Pozycja = 0;
+    bool WymagaWyboru = false; // the user chooses one of Kandydaci; nothing found yet
+    QStringList Kandydaci;     // in the order they are offered
+    PoleSzukania PoleWyboru = PoleSzukania::NazwaANG; // the field a chosen name is looked up by
+};
+
+// Searches by the text of the list of the given field:
+// - names: an exact match (case ignored, the last one in the file wins) is found at once;
+//   otherwise every name containing the text is a candidate, sorted, even a single one;
+// - CAS: every equal number is a hit; the English names of two or more hits are candidates, in
+//   file order;
+// - formula: like CAS, but a formula of 2 to 4 characters is also tried in every order of its
+//   characters (identity first), and a record is hit once for every order equal to its formula.
+WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy);
+
+// Record number of the first record whose upper-cased name in the field equals the name exactly;
+// 0 when there is none.
+long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa);
+
+// All n! orders of the characters of a formula, in lexicographic order of the positions.
+std::vector<QString> PrzestawieniaWzoru(const QString& wzor);
+
+// Reads record n of PlikYaws into RekordYaws and leaves the file positioned at it.
+bool WczytajRekordYaws(long long pozycja);
+
+// What a list of the field shows for the typed text before it is searched for.
+QString TekstDoSzukania(PoleSzukania pole, const QString& tekstListy);
+
+constexpr int DlugoscNazwy = 50;

@@ -1,0 +1,20 @@
+#pragma once
+// The help file of the "Pomoc" menu: an HTML page shown in a small viewer window of ours.
+#include <QWidget>
+
+class QTextBrowser;
+
+class TPrzegladarkaPomocy : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPrzegladarkaPomocy(QWidget* rodzic = nullptr);
+    QTextBrowser* tbPomoc;
+};
+
+extern TPrzegladarkaPomocy* PrzegladarkaPomocy;
+
+// Path of the help file relative to the current directory.
+inline const QString PlikPomocy = QStringLiteral("Help/Pomoc.html");
+
+// Shows the file in the viewer (created on first use, then reused); a message when it is missing.
+void PokazPlikPomocy(const QString& sciezka);

@@ -1,0 +1,121 @@
+// The search over YAWS.dat without windows: lists, comparisons, formula orders, hits.
+#include "BazaTestowa.h"
+#include "Cp1250.h"
+#include "Wyszukiwanie.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TRekordYaws Zwiazek(const QString& pl, const QString& ang, const char* wzor = "", const char* cas = "")
+{
+    return BazaTestowa::Substancja(UnicodeToCp1250(pl), UnicodeToCp1250(ang), wzor, cas);
+}
+
+} // namespace
+
+TEST(Wyszukiwanie, FormulaOrdersComeInLexicographicOrderOfPositionsIdentityFirst)
+{
+    EXPECT_EQ(PrzestawieniaWzoru(QStringLiteral("ABC")),
+              (std::vector<QString>{"ABC", "ACB", "BAC", "BCA", "CAB", "CBA"}));
+    const auto ccl4 = PrzestawieniaWzoru(QStringLiteral("CCL4"));
+    ASSERT_EQ(ccl4.size(), 24u);
+    EXPECT_EQ(ccl4.front(), QStringLiteral("CCL4"));
+    EXPECT_EQ(std::count(ccl4.begin(), ccl4.end(), QStringLiteral("CCL4")), 2);
+    const auto oh2 = PrzestawieniaWzoru(QStringLiteral("OH2"));
+    EXPECT_NE(std::find(oh2.begin(), oh2.end(), QStringLiteral("H2O")), oh2.end());
+}
+
+TEST(Wyszukiwanie, ListsAreUpperCasedAsciiOnlySortedPolishAndSkipBlanks)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("Ćma"), QStringLiteral("moth"), "X", "1-1-1"),
+                      Zwiazek(QStringLiteral("czad"), QStringLiteral(" "), "CO", "630-08-0"),
+                      Zwiazek(QStringLiteral("łój"), QStringLiteral("tallow"), " ", ""),
+                      Zwiazek(QStringLiteral("Lab"), QStringLiteral("Tallow")),
+                      Zwiazek(QStringLiteral("mat"), QString())});
+    const ListySzukania listy = ZbierzListySzukania();
+    EXPECT_EQ(listy.NazwyPL, (QStringList{QStringLiteral("CZAD"), QStringLiteral("ĆMA"), QStringLiteral("LAB"),
+                                          QStringLiteral("łóJ"), QStringLiteral("MAT")}));
+    EXPECT_EQ(listy.NazwyANG, (QStringList{QStringLiteral("MOTH"), QStringLiteral("TALLOW"), QStringLiteral("TALLOW")}));
+    EXPECT_EQ(listy.Wzory, (QStringList{QStringLiteral("CO"), QStringLiteral("X")}));
+    EXPECT_EQ(listy.NumeryCAS, (QStringList{QStringLiteral("1-1-1"), QStringLiteral("630-08-0")}));
+}
+
+TEST(Wyszukiwanie, NamesMatchWhateverTheCaseOfPolishLetters)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("DITLENEK WĘGLA"), QStringLiteral("CARBON DIOXIDE")),
+                      Zwiazek(QStringLiteral("TLENEK WĘGLA"), QStringLiteral("Carbon monoxide")),
+                      Zwiazek(QStringLiteral("ŻELAZO"), QStringLiteral("IRON"))});
+    WynikSzukania wynik = SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("tlenek węgla"));
+    EXPECT_TRUE(wynik.Znaleziono);
+    EXPECT_FALSE(wynik.WymagaWyboru);
+    EXPECT_EQ(wynik.Pozycja, 2);
+
+    wynik = SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("węgl"));
+    EXPECT_TRUE(wynik.WymagaWyboru);
+    EXPECT_EQ(wynik.Kandydaci, (QStringList{QStringLiteral("DITLENEK WĘGLA"), QStringLiteral("TLENEK WĘGLA")}));
+    EXPECT_EQ(wynik.PoleWyboru, PoleSzukania::NazwaPL);
+
+    wynik = SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("żel"));
+    EXPECT_EQ(wynik.Kandydaci, QStringList{QStringLiteral("ŻELAZO")});
+
+    // English names are offered upper-cased; a chosen one is found whatever case the file holds.
+    wynik = SzukajZwiazku(PoleSzukania::NazwaANG, QStringLiteral("mono"));
+    EXPECT_EQ(wynik.Kandydaci, QStringList{QStringLiteral("CARBON MONOXIDE")});
+    EXPECT_EQ(ZnajdzPierwszyONazwie(PoleSzukania::NazwaANG, QStringLiteral("CARBON MONOXIDE")), 2);
+    EXPECT_EQ(ZnajdzPierwszyONazwie(PoleSzukania::NazwaANG, QStringLiteral("CARBON")), 0);
+}
+
+TEST(Wyszukiwanie, TextsTheDataFilesCannotHoldFindNothing)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("WODA?"), QStringLiteral("WATER"), "H2O", "7732-18-5")});
+    for (PoleSzukania pole : {PoleSzukania::NazwaPL, PoleSzukania::NazwaANG, PoleSzukania::Wzor, PoleSzukania::CAS}) {
+        const WynikSzukania wynik = SzukajZwiazku(pole, QStringLiteral("WODA水"));
+        EXPECT_FALSE(wynik.Znaleziono);
+        EXPECT_TRUE(wynik.Kandydaci.isEmpty());
+    }
+}
+
+TEST(Wyszukiwanie, HitsOfCasAndFormulaInFileOrder)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("ETANOL"), QStringLiteral("Ethanol"), "C2H6O", "64-17-5"),
+                      Zwiazek(QStringLiteral("WODA"), QStringLiteral("WATER"), "H2O", "7732-18-5"),
+                      Zwiazek(QStringLiteral("ETANOL 2"), QStringLiteral("ETHANOL 2"), "C2H6O", "64-17-5")});
+    WynikSzukania wynik = SzukajZwiazku(PoleSzukania::CAS, QStringLiteral("64-17-5"));
+    EXPECT_TRUE(wynik.WymagaWyboru);
+    EXPECT_FALSE(wynik.Znaleziono);
+    EXPECT_EQ(wynik.Kandydaci, (QStringList{QStringLiteral("ETHANOL"), QStringLiteral("ETHANOL 2")}));
+
+    wynik = SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("2oh"));
+    EXPECT_TRUE(wynik.Znaleziono);
+    EXPECT_EQ(wynik.Pozycja, 2);
+
+    wynik = SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("c2h6o"));
+    EXPECT_EQ(wynik.Kandydaci.size(), 2);
+    EXPECT_FALSE(SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("C2H6")).Znaleziono);
+
+    ASSERT_TRUE(WczytajRekordYaws(3));
+    EXPECT_EQ(RekordYaws.NazwaANG, "ETHANOL 2");
+    EXPECT_EQ(PlikYaws.Pozycja(), 3);
+}
+
+TEST(Wyszukiwanie, AFileWithOnlyRecordZeroOrAnOverlongLengthByteIsReadSafely)
+{
+    {
+        BazaTestowa pusta(std::vector<TRekordYaws>{});
+        EXPECT_TRUE(ZbierzListySzukania().NazwyPL.isEmpty());
+        EXPECT_FALSE(SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("A")).Znaleziono);
+    }
+    BazaTestowa baza({Zwiazek(QStringLiteral("WODA"), QStringLiteral("WATER"))});
+    QFile plik(baza.katalogDanych() + "YAWS.dat");
+    ASSERT_TRUE(plik.open(QIODevice::ReadWrite));
+    plik.seek(RozmiarRekorduYaws + 29); // the length byte of record 1's Polish name
+    plik.putChar(static_cast<char>(200));
+    plik.close();
+    UstawSciezki(baza.katalog());
+    ASSERT_TRUE(OtworzPlikiDanych().moznaKontynuowac);
+    const ListySzukania listy = ZbierzListySzukania();
+    ASSERT_EQ(listy.NazwyPL.size(), 1);
+    EXPECT_EQ(listy.NazwyPL[0].size(), 50);
+    EXPECT_TRUE(listy.NazwyPL[0].startsWith(QStringLiteral("WODA")));
+}

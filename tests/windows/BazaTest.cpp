@@ -1,0 +1,432 @@
+// The main window end to end: its frame, menus, hints, and the substance search.
+#include "Baza.h"
+#include "BazaTestowa.h"
+#include "Cp1250.h"
+#include "Dialogs.h"
+#include "O_Programie.h"
+#include "PrzegladarkaPomocy.h"
+#include "WzorySzukaj.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Types the text key by key; QTest names keys for ASCII only, so other letters go as text.
+void Pisz(QWidget* kontrolka, const QString& tekst)
+{
+    for (QChar znak : tekst) {
+        if (znak.unicode() < 128) {
+            QTest::keyClick(kontrolka, static_cast<char>(znak.unicode()));
+            continue;
+        }
+        QKeyEvent wcisniecie(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(znak));
+        QKeyEvent puszczenie(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(znak));
+        QApplication::sendEvent(kontrolka, &wcisniecie);
+        QApplication::sendEvent(kontrolka, &puszczenie);
+    }
+}
+
+QAction* Polecenie(QWidget* okno, const char* nazwa)
+{
+    return okno->findChild<QAction*>(QString::fromLatin1(nazwa));
+}
+
+class OknoGlowne : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Baza_Form = new TBaza_Form;
+        Baza_Form->show();
+        Baza_Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Baza_Form));
+    }
+    void TearDown() override
+    {
+        delete Baza_Form;
+        Baza_Form = nullptr;
+        delete PrzegladarkaPomocy;
+        PrzegladarkaPomocy = nullptr;
+    }
+
+    ZapisujOkna zapis;
+};
+
+} // namespace
+
+TEST_F(OknoGlowne, FrameHasItsTitleTabsMenusAndStatusBar)
+{
+    EXPECT_EQ(Baza_Form->windowTitle(), QStringLiteral("Baza danych QERN 2008 (v 8.0)"));
+    auto* zakladki = Baza_Form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    ASSERT_NE(zakladki, nullptr);
+    QStringList teksty;
+    for (int i = 0; i < zakladki->count(); ++i)
+        teksty << zakladki->tabText(i);
+    EXPECT_EQ(teksty, (QStringList{QStringLiteral("Karta związku"), QStringLiteral("Karta związku c.d."),
+                                   QStringLiteral("Baza doświadczalna"), QStringLiteral("Baza predykcyjna")}));
+    QStringList menu;
+    for (QAction* pozycja : Baza_Form->menuBar()->actions())
+        menu << pozycja->text();
+    EXPECT_EQ(menu, (QStringList{QStringLiteral("Plik"), QStringLiteral("Pomoc")}));
+    EXPECT_EQ(Polecenie(Baza_Form, "Zakocz1")->text(), QStringLiteral("Wyjście z programu"));
+    EXPECT_EQ(Polecenie(Baza_Form, "N1")->text(), QStringLiteral("Pomoc"));
+    EXPECT_EQ(Polecenie(Baza_Form, "Oprogramie1")->text(), QStringLiteral("O programie"));
+    EXPECT_NE(Baza_Form->findChild<QStatusBar*>(QStringLiteral("StatusBar1")), nullptr);
+    EXPECT_EQ(Baza_Form->findChild<QToolButton*>(QStringLiteral("sbSzukaj"))->focusPolicy(), Qt::NoFocus);
+    // The Polish-name list has the keyboard focus when the window shows.
+    EXPECT_TRUE(Baza_Form->cbZnajdzZwiazek->hasFocus());
+}
+
+TEST_F(OknoGlowne, HintsGoToTheStatusBar)
+{
+    const struct {
+        const char* lista;
+        QString hint;
+    } przypadki[] = {
+        {"cbZnajdzZwiazek", QStringLiteral("Wpisz polską nazwę związku")},
+        {"cbSearchCompound", QStringLiteral("Wpisz angielską nazwę związku")},
+        {"cbZnajdzWzor", QStringLiteral("Wpisz wzór związku")},
+        {"cbCAS", QStringLiteral("Wpisz wzór związku")},
+    };
+    for (const auto& przypadek : przypadki) {
+        auto* lista = Baza_Form->findChild<QComboBox*>(QString::fromLatin1(przypadek.lista));
+        ASSERT_NE(lista, nullptr);
+        EXPECT_EQ(lista->toolTip(), przypadek.hint);
+        QEvent wejscie(QEvent::Enter);
+        QApplication::sendEvent(lista, &wejscie);
+        EXPECT_EQ(Baza_Form->StatusBar1->currentMessage(), przypadek.hint) << przypadek.lista;
+    }
+    int etykietyZHintem = 0;
+    for (QLabel* etykieta : Baza_Form->gbZnajdzZwiazek->findChildren<QLabel*>())
+        if (etykieta->toolTip() == QStringLiteral("Zapis alfabetyczny, węgiel na pierwszym miejscu"))
+            ++etykietyZHintem;
+    EXPECT_EQ(etykietyZHintem, 3);
+}
+
+TEST_F(OknoGlowne, HelpMenuShowsTheHelpFileOrSaysItIsMissing)
+{
+    const QString poprzedni = QDir::currentPath();
+    QTemporaryDir katalog;
+    QDir::setCurrent(katalog.path());
+    Polecenie(Baza_Form, "N1")->trigger();
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>{QStringLiteral("brak pliku pomocy skontaktuj się z administratorem sieci")});
+    EXPECT_EQ(PrzegladarkaPomocy, nullptr);
+
+    // The build puts the help file in Help/ beside DATA/.
+    QDir::setCurrent(QDir(qEnvironmentVariable("QERN_DATA")).filePath(QStringLiteral("..")));
+    Polecenie(Baza_Form, "N1")->trigger();
+    QDir::setCurrent(poprzedni);
+    ASSERT_NE(PrzegladarkaPomocy, nullptr);
+    EXPECT_TRUE(PrzegladarkaPomocy->isVisible());
+    EXPECT_TRUE(PrzegladarkaPomocy->tbPomoc->toPlainText().contains(QStringLiteral("Wyszukiwanie związku")));
+    EXPECT_EQ(zapis->komunikaty.size(), 1u);
+}
+
+TEST_F(OknoGlowne, AboutBoxRunsModallyAndClosesWithItsButton)
+{
+    QString tytul;
+    QSize rozmiar;
+    bool zamknietePrzyciskiem = false;
+    zapis->skryptModalny = [&](QWidget* okno) {
+        tytul = okno->windowTitle();
+        rozmiar = okno->size();
+        QTest::mouseClick(okno->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        zamknietePrzyciskiem = !okno->isVisible();
+    };
+    Polecenie(Baza_Form, "Oprogramie1")->trigger();
+    EXPECT_EQ(tytul, QStringLiteral("O programie..."));
+    EXPECT_EQ(rozmiar, QSize(483, 318));
+    EXPECT_TRUE(zamknietePrzyciskiem);
+    EXPECT_EQ(O_programie_Form, nullptr);
+}
+
+namespace {
+
+std::string Cp(const QString& tekst)
+{
+    return UnicodeToCp1250(tekst);
+}
+
+TRekordYaws Zwiazek(const QString& pl, const QString& ang, const char* wzor, const char* cas)
+{
+    return BazaTestowa::Substancja(Cp(pl), Cp(ang), wzor, cas);
+}
+
+// Substances with the traps of the search: Polish letters, a name inside another name, a name and
+// a CAS number given twice, formulas that are orders of one another.
+std::vector<TRekordYaws> ZwiazkiDoSzukania()
+{
+    std::vector<TRekordYaws> r = {
+        Zwiazek(QStringLiteral("WODA"), QStringLiteral("WATER"), "H2O", "7732-18-5"),
+        Zwiazek(QStringLiteral("TLENEK WĘGLA"), QStringLiteral("CARBON MONOXIDE"), "CO", "630-08-0"),
+        Zwiazek(QStringLiteral("DITLENEK WĘGLA"), QStringLiteral("CARBON DIOXIDE"), "CO2", "124-38-9"),
+        Zwiazek(QStringLiteral("METAN"), QStringLiteral("METHANE"), "CH4", "74-82-8"),
+        Zwiazek(QStringLiteral("ETAN"), QStringLiteral("ETHANE"), "C2H6", "74-84-0"),
+        Zwiazek(QStringLiteral("ETANOL"), QStringLiteral("ETHANOL"), "C2H6O", "64-17-5"),
+        Zwiazek(QStringLiteral("ETER DIMETYLOWY"), QStringLiteral("DIMETHYL ETHER"), "C2H6O", "115-10-6"),
+        Zwiazek(QStringLiteral("TETRACHLOROMETAN"), QStringLiteral("CARBON TETRACHLORIDE"), "CCl4", "56-23-5"),
+        Zwiazek(QStringLiteral("ETANOL"), QStringLiteral("ETHANOL (DRUGI)"), "C2H6O", "64-17-5"),
+        Zwiazek(QStringLiteral("ŻELAZO"), QStringLiteral("Iron"), "Fe", "7439-89-6"),
+        Zwiazek(QStringLiteral(" "), QStringLiteral(""), "", ""),
+    };
+    r[0].Tc = 647.14L;
+    return r;
+}
+
+// The window is created in SetUp, after the database of the fixture is open.
+class Szukanie : public OknoGlowne {
+protected:
+    Szukanie() : baza_(ZwiazkiDoSzukania()) {}
+
+    QComboBox* Lista(const char* nazwa) { return Baza_Form->findChild<QComboBox*>(QString::fromLatin1(nazwa)); }
+
+    // Types into the list as a user would and presses Enter.
+    void Szukaj(const char* lista, const QString& tekst)
+    {
+        QComboBox* cb = Lista(lista);
+        cb->setFocus();
+        cb->lineEdit()->selectAll();
+        if (tekst.isEmpty())
+            QTest::keyClick(cb, Qt::Key_Delete);
+        else
+            Pisz(cb, tekst);
+        QTest::keyClick(cb, Qt::Key_Return);
+    }
+
+    // The candidate window's answer: the items it showed are kept; the row is chosen with OK,
+    // -1 cancels.
+    void WybierzWOknie(int wiersz)
+    {
+        zapis->skryptModalny = [this, wiersz](QWidget* okno) {
+            auto* lista = okno->findChild<QListWidget*>(QStringLiteral("lbWzorySzukaj"));
+            tytulOkna = okno->windowTitle();
+            for (int i = 0; i < lista->count(); ++i)
+                pokazane << lista->item(i)->text();
+            if (wiersz < 0) {
+                QTest::mouseClick(okno->findChild<QPushButton*>(QStringLiteral("bbtnAnuluj")), Qt::LeftButton);
+                return;
+            }
+            lista->setCurrentRow(wiersz);
+            QTest::mouseClick(okno->findChild<QPushButton*>(QStringLiteral("bbtnOK")), Qt::LeftButton);
+        };
+    }
+
+    static QString Tytul(const QString& pl, const QString& ang, const QString& wzor)
+    {
+        return QStringLiteral("QERN 2008 (v 8.0)    PL: ") + pl + QStringLiteral("  UK: ") + ang +
+               QStringLiteral(" Wzór: ") + wzor;
+    }
+
+    void OczekujPustego()
+    {
+        EXPECT_FALSE(Znaleziono);
+        EXPECT_EQ(Baza_Form->windowTitle(), QStringLiteral("Baza danych QERN 2008 (v 8.0)"));
+        EXPECT_TRUE(RekordYaws.NazwaPL.empty());
+        EXPECT_EQ(RekordYaws.Tc, BrakDanych);
+    }
+
+    BazaTestowa baza_;
+    QString tytulOkna;
+    QStringList pokazane;
+};
+
+QStringList Elementy(QComboBox* lista)
+{
+    QStringList elementy;
+    for (int i = 0; i < lista->count(); ++i)
+        elementy << lista->itemText(i);
+    return elementy;
+}
+
+} // namespace
+
+TEST_F(Szukanie, ListsHoldEveryNonEmptyValueUpperCasedAndInPolishOrder)
+{
+    EXPECT_EQ(Elementy(Lista("cbZnajdzZwiazek")),
+              (QStringList{QStringLiteral("DITLENEK WĘGLA"), QStringLiteral("ETAN"), QStringLiteral("ETANOL"),
+                           QStringLiteral("ETANOL"), QStringLiteral("ETER DIMETYLOWY"), QStringLiteral("METAN"),
+                           QStringLiteral("TETRACHLOROMETAN"), QStringLiteral("TLENEK WĘGLA"), QStringLiteral("WODA"),
+                           QStringLiteral("ŻELAZO")}));
+    EXPECT_TRUE(Elementy(Lista("cbSearchCompound")).contains(QStringLiteral("IRON")));
+    EXPECT_EQ(Elementy(Lista("cbZnajdzWzor")).size(), 10);
+    EXPECT_TRUE(Elementy(Lista("cbZnajdzWzor")).contains(QStringLiteral("Fe")));
+    EXPECT_EQ(Elementy(Lista("cbCAS")).count(QStringLiteral("64-17-5")), 2);
+    for (const char* nazwa : {"cbZnajdzZwiazek", "cbSearchCompound", "cbZnajdzWzor", "cbCAS"})
+        EXPECT_TRUE(Lista(nazwa)->currentText().isEmpty()) << nazwa;
+    // Nothing is loaded after the lists are filled.
+    OczekujPustego();
+}
+
+TEST_F(Szukanie, ALowerCasePolishNameWithPolishLettersLoadsWithTheExactCaption)
+{
+    QComboBox* lista = Lista("cbZnajdzZwiazek");
+    lista->setFocus();
+    Pisz(lista, QStringLiteral("tlenek węgla"));
+    EXPECT_EQ(lista->currentText(), QStringLiteral("TLENEK WęGLA")); // only a..z are upper-cased
+    QTest::keyClick(lista, Qt::Key_Return);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+    EXPECT_TRUE(Znaleziono);
+    EXPECT_EQ(RekordYaws.CAS, "630-08-0");
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("TLENEK WĘGLA"), QStringLiteral("CARBON MONOXIDE"), QStringLiteral("CO")));
+    // The lists show the loaded substance, and showing it did not clear it again.
+    EXPECT_EQ(Lista("cbZnajdzZwiazek")->currentText(), QStringLiteral("TLENEK WĘGLA"));
+    EXPECT_EQ(Lista("cbSearchCompound")->currentText(), QStringLiteral("CARBON MONOXIDE"));
+    EXPECT_EQ(Lista("cbZnajdzWzor")->currentText(), QStringLiteral("CO"));
+    EXPECT_EQ(Lista("cbCAS")->currentText(), QStringLiteral("630-08-0"));
+    EXPECT_EQ(RekordYaws.NazwaANG, "CARBON MONOXIDE");
+}
+
+TEST_F(Szukanie, OfTwoEqualNamesTheLaterLoads)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("etanol"));
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+    EXPECT_EQ(RekordYaws.NazwaANG, "ETHANOL (DRUGI)");
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("ETANOL"), QStringLiteral("ETHANOL (DRUGI)"), QStringLiteral("C2H6O")));
+}
+
+TEST_F(Szukanie, APartOfANameOffersEveryContainingNameSortedAndTheChoiceLoadsTheFirstOfThatName)
+{
+    WybierzWOknie(1);
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("tan"));
+    EXPECT_EQ(tytulOkna, QStringLiteral("Wybierz z listy"));
+    EXPECT_EQ(pokazane, (QStringList{QStringLiteral("ETAN"), QStringLiteral("ETANOL"), QStringLiteral("ETANOL"),
+                                     QStringLiteral("METAN"), QStringLiteral("TETRACHLOROMETAN")}));
+    EXPECT_TRUE(Znaleziono);
+    EXPECT_EQ(RekordYaws.NazwaANG, "ETHANOL");
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("ETANOL"), QStringLiteral("ETHANOL"), QStringLiteral("C2H6O")));
+}
+
+TEST_F(Szukanie, AStemMatchingOneRecordStillShowsTheList)
+{
+    WybierzWOknie(0);
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("TETRACHLORO"));
+    EXPECT_EQ(pokazane, QStringList{QStringLiteral("TETRACHLOROMETAN")});
+    EXPECT_EQ(RekordYaws.CAS, "56-23-5");
+}
+
+TEST_F(Szukanie, CancellingTheListLeavesNoSubstanceAndNoMessage)
+{
+    WybierzWOknie(-1);
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("TAN"));
+    ASSERT_EQ(pokazane.size(), 5);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    OczekujPustego();
+
+    // Esc and the close box cancel too.
+    for (auto anuluj : {std::function<void(QWidget*)>([](QWidget* okno) { QTest::keyClick(okno, Qt::Key_Escape); }),
+                        std::function<void(QWidget*)>([](QWidget* okno) { okno->close(); })}) {
+        zapis->skryptModalny = anuluj;
+        Szukaj("cbZnajdzZwiazek", QStringLiteral("TAN"));
+        EXPECT_FALSE(WybranoZListy);
+        EXPECT_TRUE(zapis->komunikaty.empty());
+        OczekujPustego();
+    }
+}
+
+TEST_F(Szukanie, FormulaSearch)
+{
+    // OH2 is one of the six orders of H2O.
+    Szukaj("cbZnajdzWzor", QStringLiteral("oh2"));
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+    EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
+    EXPECT_EQ(Lista("cbZnajdzWzor")->currentText(), QStringLiteral("H2O"));
+
+    // CCL4 has two equal orders for every order of its characters: the name comes twice.
+    WybierzWOknie(1);
+    Szukaj("cbZnajdzWzor", QStringLiteral("ccl4"));
+    EXPECT_EQ(pokazane, (QStringList{QStringLiteral("CARBON TETRACHLORIDE"), QStringLiteral("CARBON TETRACHLORIDE")}));
+    EXPECT_EQ(RekordYaws.Wzor, "CCl4");
+    EXPECT_EQ(Lista("cbZnajdzWzor")->currentText(), QStringLiteral("CCl4"));
+
+    // Five characters: compared as typed (case aside), hits in file order.
+    pokazane.clear();
+    WybierzWOknie(2);
+    Szukaj("cbZnajdzWzor", QStringLiteral("c2h6o"));
+    EXPECT_EQ(pokazane, (QStringList{QStringLiteral("ETHANOL"), QStringLiteral("DIMETHYL ETHER"), QStringLiteral("ETHANOL (DRUGI)")}));
+    EXPECT_EQ(RekordYaws.NazwaANG, "ETHANOL (DRUGI)");
+    Szukaj("cbZnajdzWzor", QStringLiteral("C2OH6"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą")});
+    OczekujPustego();
+}
+
+TEST_F(Szukanie, ADuplicateCasListsBothNamesInFileOrder)
+{
+    WybierzWOknie(1);
+    Szukaj("cbCAS", QStringLiteral("64-17-5"));
+    EXPECT_EQ(pokazane, (QStringList{QStringLiteral("ETHANOL"), QStringLiteral("ETHANOL (DRUGI)")}));
+    EXPECT_EQ(RekordYaws.NazwaANG, "ETHANOL (DRUGI)");
+    EXPECT_EQ(Lista("cbCAS")->currentText(), QStringLiteral("64-17-5"));
+
+    // A single hit loads at once.
+    zapis->oknaModalne.clear();
+    Szukaj("cbCAS", QStringLiteral("7439-89-6"));
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("ŻELAZO"), QStringLiteral("Iron"), QStringLiteral("Fe")));
+    EXPECT_EQ(Lista("cbSearchCompound")->currentText(), QStringLiteral("IRON"));
+}
+
+TEST_F(Szukanie, NoMatchShowsTheMessageAndLeavesNothingLoaded)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    ASSERT_TRUE(Znaleziono);
+    Szukaj("cbSearchCompound", QStringLiteral("unobtainium"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą")});
+    OczekujPustego();
+}
+
+TEST_F(Szukanie, AnEmptyTextShowsTheHintAndSearchesNothing)
+{
+    Szukaj("cbZnajdzZwiazek", QString());
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+    EXPECT_EQ(Baza_Form->StatusBar1->currentMessage(), QStringLiteral("Wpisz polską nazwę związku"));
+    OczekujPustego();
+}
+
+TEST_F(Szukanie, TheButtonSearchesTheFocusedListAndNothingWithoutOne)
+{
+    QComboBox* angielska = Lista("cbSearchCompound");
+    angielska->setFocus();
+    Pisz(angielska, QStringLiteral("water"));
+    QTest::mouseClick(Baza_Form->sbSzukaj, Qt::LeftButton);
+    EXPECT_TRUE(angielska->hasFocus());
+    EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
+    EXPECT_EQ(RekordYaws.Tc, 647.14L);
+
+    Baza_Form->PageControl1->setFocus();
+    QTest::mouseClick(Baza_Form->sbSzukaj, Qt::LeftButton);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_TRUE(Znaleziono); // untouched
+}
+
+TEST_F(Szukanie, TypingInAListClearsTheLoadedSubstanceAndTheOtherLists)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    ASSERT_TRUE(Znaleziono);
+    QComboBox* wzor = Lista("cbZnajdzWzor");
+    wzor->setFocus();
+    QTest::keyClick(wzor, Qt::Key_End);
+    EXPECT_FALSE(Znaleziono);
+    EXPECT_EQ(Baza_Form->windowTitle(), QStringLiteral("Baza danych QERN 2008 (v 8.0)"));
+    Pisz(wzor, QStringLiteral("x"));
+    EXPECT_TRUE(RekordYaws.NazwaPL.empty());
+    EXPECT_TRUE(Lista("cbZnajdzZwiazek")->currentText().isEmpty());
+    EXPECT_TRUE(Lista("cbCAS")->currentText().isEmpty());
+    EXPECT_EQ(wzor->currentText(), QStringLiteral("H2Ox"));
+}
