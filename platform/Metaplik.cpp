@@ -74,6 +74,17 @@ int StylPiora(Qt::PenStyle styl)
     }
 }
 
+int KsztaltPiora(const QPen& pioro)
+{
+    const int koniec = pioro.capStyle() == Qt::FlatCap     ? Gdi::PS_ENDCAP_FLAT
+                       : pioro.capStyle() == Qt::SquareCap ? Gdi::PS_ENDCAP_SQUARE
+                                                           : Gdi::PS_ENDCAP_ROUND;
+    const int zlacze = pioro.joinStyle() == Qt::BevelJoin ? Gdi::PS_JOIN_BEVEL
+                       : pioro.joinStyle() == Qt::RoundJoin ? Gdi::PS_JOIN_ROUND
+                                                            : Gdi::PS_JOIN_MITER;
+    return koniec | zlacze;
+}
+
 } // namespace
 
 class SilnikMetapliku : public QPaintEngine {
@@ -214,7 +225,8 @@ TPioroGdi SilnikMetapliku::PioroGdi() const
 {
     const double szerokosc = pioro_.isCosmetic() ? std::max(pioro_.widthF(), 1.0) * jednostekNaPiksel_
                                                  : pioro_.widthF() * Skala();
-    return {StylPiora(pioro_.style()), std::max(1, static_cast<int>(std::lround(szerokosc))), pioro_.color().rgb()};
+    return {StylPiora(pioro_.style()) | KsztaltPiora(pioro_), std::max(1, static_cast<int>(std::lround(szerokosc))),
+            pioro_.color().rgb()};
 }
 
 // Fill and outline of closed or open subpaths in device pixels. A shape wholly inside the clip

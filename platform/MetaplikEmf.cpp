@@ -15,14 +15,15 @@ enum : quint32 {
     EMR_SETTEXTALIGN = 22,
     EMR_SETTEXTCOLOR = 24,
     EMR_SELECTOBJECT = 37,
-    EMR_CREATEPEN = 38,
     EMR_CREATEBRUSHINDIRECT = 39,
     EMR_DELETEOBJECT = 40,
     EMR_STRETCHDIBITS = 81,
     EMR_EXTCREATEFONTINDIRECTW = 82,
     EMR_EXTTEXTOUTW = 84,
+    EMR_EXTCREATEPEN = 95,
 };
 
+constexpr quint32 PS_GEOMETRIC = 0x00010000;
 constexpr quint32 TRANSPARENT = 1, TA_BASELINE = 24, GM_COMPATIBLE = 1, DEFAULT_CHARSET = 1;
 constexpr quint32 SRCCOPY = 0x00CC0020, DIB_RGB_COLORS = 0;
 constexpr int RozmiarNaglowka = 108;
@@ -125,10 +126,14 @@ void TZapisEmf::Obraz(const QRect& cel, const QImage& obraz)
     Rekord(EMR_STRETCHDIBITS, b);
 }
 
+// A geometric pen: its width counts in every reader, and it keeps Qt's ends and joins.
 void TZapisEmf::ZapiszPioro(int indeks, const TPioroGdi& pioro)
 {
-    Rekord(EMR_CREATEPEN, TBajty().u32(static_cast<quint32>(indeks)).u32(static_cast<quint32>(pioro.styl))
-                              .i32(pioro.szerokosc).i32(0).u32(KolorRef(pioro.kolor)));
+    TBajty b;
+    b.u32(static_cast<quint32>(indeks)).u32(0).u32(0).u32(0).u32(0); // no pattern bitmap
+    b.u32(PS_GEOMETRIC | static_cast<quint32>(pioro.styl)).u32(static_cast<quint32>(pioro.szerokosc));
+    b.u32(Gdi::BS_SOLID).u32(KolorRef(pioro.kolor)).u32(0).u32(0);
+    Rekord(EMR_EXTCREATEPEN, b);
 }
 
 void TZapisEmf::ZapiszPedzel(int indeks, const TPedzelGdi& pedzel)

@@ -14,11 +14,13 @@
 // Pen and brush styles of GDI.
 namespace Gdi {
 constexpr int PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5;
+constexpr int PS_ENDCAP_ROUND = 0, PS_ENDCAP_SQUARE = 0x100, PS_ENDCAP_FLAT = 0x200;
+constexpr int PS_JOIN_ROUND = 0, PS_JOIN_BEVEL = 0x1000, PS_JOIN_MITER = 0x2000;
 constexpr int BS_SOLID = 0, BS_NULL = 1;
 } // namespace Gdi
 
 struct TPioroGdi {
-    int styl = Gdi::PS_SOLID;
+    int styl = Gdi::PS_SOLID; // with the end cap and join bits
     int szerokosc = 1;
     QRgb kolor = 0;
     bool operator==(const TPioroGdi&) const = default;

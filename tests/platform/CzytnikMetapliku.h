@@ -45,6 +45,7 @@ struct Rekord {
 
 struct Lamana {
     QRgb kolor;
+    int szerokosc; // of the pen, in the file's units
     QPolygon punkty;
 };
 
@@ -70,7 +71,7 @@ struct Zawartosc {
 
 constexpr quint32 EMR_HEADER = 1, EMR_POLYLINE = 4, EMR_EOF = 14, EMR_SELECTOBJECT = 37,
                   EMR_CREATEPEN = 38, EMR_DELETEOBJECT = 40, EMR_STRETCHDIBITS = 81,
-                  EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84;
+                  EMR_EXTCREATEFONTINDIRECTW = 82, EMR_EXTTEXTOUTW = 84, EMR_EXTCREATEPEN = 95;
 
 inline Zawartosc CzytajEmf(const QByteArray& plik)
 {
@@ -83,9 +84,9 @@ inline Zawartosc CzytajEmf(const QByteArray& plik)
         z.blad = QStringLiteral("no \" EMF\" signature at byte 40");
     else if (U32(plik, 48) != static_cast<quint32>(plik.size()))
         z.blad = QStringLiteral("nBytes %1, file %2").arg(U32(plik, 48)).arg(plik.size());
-    std::map<quint32, QRgb> piora;
+    std::map<quint32, std::pair<QRgb, int>> piora;
     std::map<quint32, std::pair<int, int>> czcionki; // charset, escapement
-    QRgb pioro = 0;
+    std::pair<QRgb, int> pioro{0, 0};
     std::pair<int, int> czcionka{0, 0};
     qsizetype i = 0;
     while (i + 8 <= plik.size()) {
@@ -97,7 +98,9 @@ inline Zawartosc CzytajEmf(const QByteArray& plik)
         const QByteArray r = plik.mid(i, rozmiar);
         z.rekordy.push_back({typ, r});
         if (typ == EMR_CREATEPEN)
-            piora[U32(r, 8)] = ZKolorRef(U32(r, 24));
+            piora[U32(r, 8)] = {ZKolorRef(U32(r, 24)), I32(r, 16)};
+        else if (typ == EMR_EXTCREATEPEN)
+            piora[U32(r, 8)] = {ZKolorRef(U32(r, 40)), I32(r, 32)};
         else if (typ == EMR_EXTCREATEFONTINDIRECTW)
             czcionki[U32(r, 8)] = {static_cast<quint8>(r[12 + 23]), I32(r, 12 + 8)};
         else if (typ == EMR_SELECTOBJECT) {
@@ -109,7 +112,7 @@ inline Zawartosc CzytajEmf(const QByteArray& plik)
             piora.erase(U32(r, 8));
             czcionki.erase(U32(r, 8));
         } else if (typ == EMR_POLYLINE) {
-            Lamana l{pioro, {}};
+            Lamana l{pioro.first, pioro.second, {}};
             for (quint32 k = 0; k < U32(r, 24); ++k)
                 l.punkty << QPoint(I32(r, 28 + 8 * k), I32(r, 32 + 8 * k));
             z.lamane.push_back(l);
@@ -153,7 +156,7 @@ inline Zawartosc CzytajWmf(const QByteArray& plik)
         QByteArray dane;
     };
     std::vector<std::optional<Obiekt>> tablica;
-    QRgb pioro = 0;
+    std::pair<QRgb, int> pioro{0, 0};
     std::pair<int, int> czcionka{0, 0};
     qsizetype i = 22 + 18;
     while (i + 6 <= plik.size()) {
@@ -174,13 +177,13 @@ inline Zawartosc CzytajWmf(const QByteArray& plik)
         } else if (funkcja == META_SELECTOBJECT && U16(r, 6) < tablica.size() && tablica[U16(r, 6)]) {
             const Obiekt& o = *tablica[U16(r, 6)];
             if (o.funkcja == META_CREATEPENINDIRECT)
-                pioro = ZKolorRef(U32(o.dane, 12));
+                pioro = {ZKolorRef(U32(o.dane, 12)), I16(o.dane, 8)};
             if (o.funkcja == META_CREATEFONTINDIRECT)
                 czcionka = {static_cast<quint8>(o.dane[6 + 13]), I16(o.dane, 6 + 4)};
         } else if (funkcja == META_DELETEOBJECT && U16(r, 6) < tablica.size()) {
             tablica[U16(r, 6)].reset();
         } else if (funkcja == META_POLYLINE) {
-            Lamana l{pioro, {}};
+            Lamana l{pioro.first, pioro.second, {}};
             for (int k = 0; k < I16(r, 6); ++k)
                 l.punkty << QPoint(I16(r, 8 + 4 * k), I16(r, 10 + 4 * k));
             z.lamane.push_back(l);

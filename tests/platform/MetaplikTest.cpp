@@ -53,6 +53,7 @@ TEST_P(Metaplik, LinesKeepTheirPensAndTextsTheirPolishLetters)
     EXPECT_EQ(z.lamane[0].kolor, qRgb(255, 0, 0));
     EXPECT_EQ(z.lamane[0].punkty.size(), 3);
     EXPECT_EQ(z.lamane[1].kolor, qRgb(0, 0, 255));
+    EXPECT_EQ(z.lamane[0].szerokosc, 2 * z.lamane[1].szerokosc);
     // The first point lies where it was drawn, in whole units of a tenth of a pixel or coarser.
     const QPoint p = z.lamane[0].punkty[0], q = z.lamane[0].punkty[1];
     EXPECT_EQ(q.x() * 10, p.x() * 100);

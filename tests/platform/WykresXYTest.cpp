@@ -280,6 +280,23 @@ TEST_F(WykresXY, DraggingARectangleZoomsAndRightClickShowsTheWholeChart)
     EXPECT_NEAR(wykres.OsDolna()->Maksimum(), 360, 1);
     EXPECT_NEAR(wykres.OsLewa()->Maksimum(), 950, 5);
 
+    // The zoomed curve is cut at the plot area in a metafile too (Qt clips a pixel or two wider).
+    ASSERT_TRUE(wykres.ZapiszMetaplik(Plik("zoom.emf"), RodzajMetapliku::Emf));
+    const QByteArray emf = Bajty(Plik("zoom.emf"));
+    const Zawartosc z = CzytajEmf(emf);
+    const int jednostki = (I32(emf, 16) + 1) / wykres.width();
+    const QRectF pole = wykres.chart()->plotArea();
+    const QRect dozwolone = QRectF(pole.topLeft() * jednostki, pole.size() * jednostki)
+                                .toAlignedRect()
+                                .adjusted(-2 * jednostki, -2 * jednostki, 2 * jednostki, 2 * jednostki);
+    int punktyKrzywej = 0;
+    for (const Lamana& l : z.lamane)
+        if (l.kolor == qRgb(255, 0, 0))
+            for (const QPoint& p : l.punkty)
+                punktyKrzywej += dozwolone.contains(p) ? 1 : 1000;
+    EXPECT_GT(punktyKrzywej, 1);
+    EXPECT_LT(punktyKrzywej, 1000) << "a point of the curve outside the plot area";
+
     QTest::mouseClick(wykres.viewport(), Qt::RightButton, {}, doo);
     EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 300);
     EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 400);
