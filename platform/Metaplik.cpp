@@ -101,9 +101,9 @@ public:
     {
         macierz_ = QTransform::fromScale(jednostekNaPiksel_, jednostekNaPiksel_);
         if (rodzaj_ == RodzajMetapliku::Emf)
-            zapis_ = std::make_unique<TZapisEmf>(rozmiar_, jednostekNaPiksel_);
+            zapis_ = NowyZapisEmf(rozmiar_, jednostekNaPiksel_);
         else
-            zapis_ = std::make_unique<TZapisWmf>(rozmiar_, jednostekNaPiksel_);
+            zapis_ = NowyZapisWmf(rozmiar_, jednostekNaPiksel_);
         return true;
     }
 

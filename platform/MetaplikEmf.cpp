@@ -51,152 +51,150 @@ int SetneMilimetra(int piksele)
     return static_cast<int>(std::lround(piksele * 2540.0 / 96.0));
 }
 
+class TZapisEmf final : public TZapisGdi {
+public:
+    TZapisEmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
+        : TZapisGdi(1), rozmiarPikseli_(rozmiarPikseli), jednostekNaPiksel_(jednostekNaPiksel)
+    {
+        Rekord(EMR_SETBKMODE, TBajty().u32(TRANSPARENT));
+        Rekord(EMR_SETTEXTALIGN, TBajty().u32(TA_BASELINE));
+    }
+
+    void Lamana(const QPolygon& punkty) override
+    {
+        TBajty b;
+        Prostokat(b, punkty.boundingRect()).u32(static_cast<quint32>(punkty.size()));
+        Rekord(EMR_POLYLINE, Punkty(b, punkty));
+    }
+
+    void Wielokaty(const QList<QPolygon>& wielokaty) override
+    {
+        QPolygon wszystkie;
+        for (const QPolygon& w : wielokaty)
+            wszystkie += w;
+        TBajty b;
+        Prostokat(b, wszystkie.boundingRect());
+        if (wielokaty.size() == 1) {
+            b.u32(static_cast<quint32>(wszystkie.size()));
+            Rekord(EMR_POLYGON, Punkty(b, wszystkie));
+            return;
+        }
+        b.u32(static_cast<quint32>(wielokaty.size())).u32(static_cast<quint32>(wszystkie.size()));
+        for (const QPolygon& w : wielokaty)
+            b.u32(static_cast<quint32>(w.size()));
+        Rekord(EMR_POLYPOLYGON, Punkty(b, wszystkie));
+    }
+
+    void Tekst(const QPoint& poczatek, const QString& tekst, const std::vector<int>& odstepy) override
+    {
+        const quint32 liczbaZnakow = static_cast<quint32>(tekst.size());
+        constexpr quint32 PoczatekTekstu = 76;
+        const quint32 poczatekOdstepow = PoczatekTekstu + (2 * liczbaZnakow + 3) / 4 * 4;
+        TBajty b;
+        b.i32(0).i32(0).i32(-1).i32(-1); // bounds: not used by readers
+        b.u32(GM_COMPATIBLE).f32(1.0f).f32(1.0f);
+        b.i32(poczatek.x()).i32(poczatek.y()).u32(liczbaZnakow).u32(PoczatekTekstu).u32(0);
+        b.i32(0).i32(0).i32(-1).i32(-1).u32(poczatekOdstepow);
+        for (QChar znak : tekst)
+            b.u16(znak.unicode());
+        b.wyrownaj(4);
+        for (int odstep : odstepy)
+            b.i32(odstep);
+        Rekord(EMR_EXTTEXTOUTW, b);
+    }
+
+    void Obraz(const QRect& cel, const QImage& obraz) override
+    {
+        const TBitmapaDib dib = BitmapaDib(obraz);
+        constexpr quint32 PoczatekNaglowka = 80;
+        const quint32 poczatekPikseli = PoczatekNaglowka + static_cast<quint32>(dib.naglowek.size());
+        TBajty b;
+        Prostokat(b, cel);
+        b.i32(cel.x()).i32(cel.y()).i32(0).i32(0).i32(obraz.width()).i32(obraz.height());
+        b.u32(PoczatekNaglowka).u32(static_cast<quint32>(dib.naglowek.size()));
+        b.u32(poczatekPikseli).u32(static_cast<quint32>(dib.piksele.size()));
+        b.u32(DIB_RGB_COLORS).u32(SRCCOPY).i32(cel.width()).i32(cel.height());
+        Rekord(EMR_STRETCHDIBITS, b.bajty(dib.naglowek).bajty(dib.piksele));
+    }
+
+    QByteArray Zakoncz() override
+    {
+        TBajty koniec;
+        koniec.u32(EMR_EOF).u32(20).u32(0).u32(16).u32(20);
+        const int dlugosc = RozmiarNaglowka + static_cast<int>(rekordy_.size()) + koniec.rozmiar();
+        return Naglowek(dlugosc) + rekordy_ + koniec.dane();
+    }
+
+protected:
+    // A geometric pen: its width counts in every reader, and it keeps Qt's ends and joins.
+    void ZapiszPioro(int indeks, const TPioroGdi& pioro) override
+    {
+        TBajty b;
+        b.u32(static_cast<quint32>(indeks)).u32(0).u32(0).u32(0).u32(0); // no pattern bitmap
+        b.u32(PS_GEOMETRIC | static_cast<quint32>(pioro.styl)).u32(static_cast<quint32>(pioro.szerokosc));
+        b.u32(Gdi::BS_SOLID).u32(KolorRef(pioro.kolor)).u32(0).u32(0);
+        Rekord(EMR_EXTCREATEPEN, b);
+    }
+
+    void ZapiszPedzel(int indeks, const TPedzelGdi& pedzel) override
+    {
+        Rekord(EMR_CREATEBRUSHINDIRECT, TBajty().u32(static_cast<quint32>(indeks)).u32(static_cast<quint32>(pedzel.styl))
+                                            .u32(KolorRef(pedzel.kolor)).u32(0));
+    }
+
+    void ZapiszCzcionke(int indeks, const TCzcionkaGdi& czcionka) override
+    {
+        TBajty b;
+        b.u32(static_cast<quint32>(indeks));
+        b.i32(-czcionka.wysokosc).i32(0).i32(czcionka.nachylenie).i32(czcionka.nachylenie).i32(czcionka.waga);
+        b.u8(czcionka.kursywa).u8(czcionka.podkreslenie).u8(czcionka.przekreslenie).u8(DEFAULT_CHARSET);
+        b.u8(0).u8(0).u8(0).u8(0); // default precisions, quality, pitch and family
+        const QString nazwa = czcionka.nazwa.left(31);
+        for (int i = 0; i < 32; ++i)
+            b.u16(i < nazwa.size() ? nazwa[i].unicode() : 0);
+        Rekord(EMR_EXTCREATEFONTINDIRECTW, b);
+    }
+
+    void ZapiszUstawienie(Ustawienie ustawienie, quint32 wartosc) override
+    {
+        static constexpr quint32 Typy[] = {EMR_SELECTOBJECT, EMR_DELETEOBJECT, EMR_SETTEXTCOLOR, EMR_SETPOLYFILLMODE};
+        Rekord(Typy[static_cast<int>(ustawienie)], TBajty().u32(wartosc));
+    }
+
+private:
+    void Rekord(quint32 typ, const TBajty& parametry)
+    {
+        rekordy_.append(TBajty().u32(typ).u32(static_cast<quint32>(8 + parametry.rozmiar())).bajty(parametry.dane()).dane());
+        ++liczbaRekordow_;
+    }
+
+    QByteArray Naglowek(int dlugoscPliku) const
+    {
+        TBajty b;
+        b.u32(EMR_HEADER).u32(RozmiarNaglowka);
+        Prostokat(b, QRect(QPoint(0, 0), rozmiarPikseli_ * jednostekNaPiksel_));
+        Prostokat(b, QRect(QPoint(0, 0), QSize(SetneMilimetra(rozmiarPikseli_.width()),
+                                               SetneMilimetra(rozmiarPikseli_.height()))));
+        b.u32(0x464D4520).u32(0x00010000).u32(static_cast<quint32>(dlugoscPliku));
+        b.u32(static_cast<quint32>(liczbaRekordow_ + 2)); // with the header and the end record
+        b.u16(static_cast<quint16>(NajwiecejObiektow() + 1)).u16(0);
+        b.u32(0).u32(0).u32(0); // no description, no palette
+        b.i32(UrzadzeniePiksele[0] * jednostekNaPiksel_).i32(UrzadzeniePiksele[1] * jednostekNaPiksel_);
+        b.i32(UrzadzenieMilimetry[0]).i32(UrzadzenieMilimetry[1]);
+        b.u32(0).u32(0).u32(0); // no pixel format, not OpenGL
+        b.u32(UrzadzenieMilimetry[0] * 1000u).u32(UrzadzenieMilimetry[1] * 1000u);
+        return b.dane();
+    }
+
+    QSize rozmiarPikseli_;
+    int jednostekNaPiksel_;
+    QByteArray rekordy_;
+    int liczbaRekordow_ = 0;
+};
+
 } // namespace
 
-TZapisEmf::TZapisEmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
-    : TZapisGdi(1), rozmiarPikseli_(rozmiarPikseli), jednostekNaPiksel_(jednostekNaPiksel)
+std::unique_ptr<TZapisGdi> NowyZapisEmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
 {
-    Rekord(EMR_SETBKMODE, TBajty().u32(TRANSPARENT));
-    Rekord(EMR_SETTEXTALIGN, TBajty().u32(TA_BASELINE));
-}
-
-void TZapisEmf::Rekord(quint32 typ, const TBajty& parametry)
-{
-    TBajty rekord;
-    rekord.u32(typ).u32(static_cast<quint32>(8 + parametry.rozmiar())).bajty(parametry.dane());
-    rekordy_.append(rekord.dane());
-    ++liczbaRekordow_;
-}
-
-void TZapisEmf::Lamana(const QPolygon& punkty)
-{
-    TBajty b;
-    Prostokat(b, punkty.boundingRect()).u32(static_cast<quint32>(punkty.size()));
-    Rekord(EMR_POLYLINE, Punkty(b, punkty));
-}
-
-void TZapisEmf::Wielokaty(const QList<QPolygon>& wielokaty)
-{
-    QPolygon wszystkie;
-    for (const QPolygon& w : wielokaty)
-        wszystkie += w;
-    TBajty b;
-    Prostokat(b, wszystkie.boundingRect());
-    if (wielokaty.size() == 1) {
-        b.u32(static_cast<quint32>(wszystkie.size()));
-        Rekord(EMR_POLYGON, Punkty(b, wszystkie));
-        return;
-    }
-    b.u32(static_cast<quint32>(wielokaty.size())).u32(static_cast<quint32>(wszystkie.size()));
-    for (const QPolygon& w : wielokaty)
-        b.u32(static_cast<quint32>(w.size()));
-    Rekord(EMR_POLYPOLYGON, Punkty(b, wszystkie));
-}
-
-void TZapisEmf::Tekst(const QPoint& poczatek, const QString& tekst, const std::vector<int>& odstepy)
-{
-    const quint32 liczbaZnakow = static_cast<quint32>(tekst.size());
-    constexpr quint32 PoczatekTekstu = 76;
-    const quint32 poczatekOdstepow = PoczatekTekstu + (2 * liczbaZnakow + 3) / 4 * 4;
-    TBajty b;
-    b.i32(0).i32(0).i32(-1).i32(-1); // bounds: not used by readers
-    b.u32(GM_COMPATIBLE).f32(1.0f).f32(1.0f);
-    b.i32(poczatek.x()).i32(poczatek.y()).u32(liczbaZnakow).u32(PoczatekTekstu).u32(0);
-    b.i32(0).i32(0).i32(-1).i32(-1).u32(poczatekOdstepow);
-    for (QChar znak : tekst)
-        b.u16(znak.unicode());
-    b.wyrownaj(4);
-    for (int odstep : odstepy)
-        b.i32(odstep);
-    Rekord(EMR_EXTTEXTOUTW, b);
-}
-
-void TZapisEmf::Obraz(const QRect& cel, const QImage& obraz)
-{
-    const TBitmapaDib dib = BitmapaDib(obraz);
-    constexpr quint32 PoczatekNaglowka = 80;
-    const quint32 poczatekPikseli = PoczatekNaglowka + static_cast<quint32>(dib.naglowek.size());
-    TBajty b;
-    Prostokat(b, cel);
-    b.i32(cel.x()).i32(cel.y()).i32(0).i32(0).i32(obraz.width()).i32(obraz.height());
-    b.u32(PoczatekNaglowka).u32(static_cast<quint32>(dib.naglowek.size()));
-    b.u32(poczatekPikseli).u32(static_cast<quint32>(dib.piksele.size()));
-    b.u32(DIB_RGB_COLORS).u32(SRCCOPY).i32(cel.width()).i32(cel.height());
-    b.bajty(dib.naglowek).bajty(dib.piksele);
-    Rekord(EMR_STRETCHDIBITS, b);
-}
-
-// A geometric pen: its width counts in every reader, and it keeps Qt's ends and joins.
-void TZapisEmf::ZapiszPioro(int indeks, const TPioroGdi& pioro)
-{
-    TBajty b;
-    b.u32(static_cast<quint32>(indeks)).u32(0).u32(0).u32(0).u32(0); // no pattern bitmap
-    b.u32(PS_GEOMETRIC | static_cast<quint32>(pioro.styl)).u32(static_cast<quint32>(pioro.szerokosc));
-    b.u32(Gdi::BS_SOLID).u32(KolorRef(pioro.kolor)).u32(0).u32(0);
-    Rekord(EMR_EXTCREATEPEN, b);
-}
-
-void TZapisEmf::ZapiszPedzel(int indeks, const TPedzelGdi& pedzel)
-{
-    Rekord(EMR_CREATEBRUSHINDIRECT, TBajty().u32(static_cast<quint32>(indeks)).u32(static_cast<quint32>(pedzel.styl))
-                                        .u32(KolorRef(pedzel.kolor)).u32(0));
-}
-
-void TZapisEmf::ZapiszCzcionke(int indeks, const TCzcionkaGdi& czcionka)
-{
-    TBajty b;
-    b.u32(static_cast<quint32>(indeks));
-    b.i32(-czcionka.wysokosc).i32(0).i32(czcionka.nachylenie).i32(czcionka.nachylenie).i32(czcionka.waga);
-    b.u8(czcionka.kursywa).u8(czcionka.podkreslenie).u8(czcionka.przekreslenie).u8(DEFAULT_CHARSET);
-    b.u8(0).u8(0).u8(0).u8(0); // default precisions, quality, pitch and family
-    const QString nazwa = czcionka.nazwa.left(31);
-    for (int i = 0; i < 32; ++i)
-        b.u16(i < nazwa.size() ? nazwa[i].unicode() : 0);
-    Rekord(EMR_EXTCREATEFONTINDIRECTW, b);
-}
-
-void TZapisEmf::ZapiszWybor(int indeks)
-{
-    Rekord(EMR_SELECTOBJECT, TBajty().u32(static_cast<quint32>(indeks)));
-}
-
-void TZapisEmf::ZapiszUsuniecie(int indeks)
-{
-    Rekord(EMR_DELETEOBJECT, TBajty().u32(static_cast<quint32>(indeks)));
-}
-
-void TZapisEmf::ZapiszKolorTekstu(QRgb kolor)
-{
-    Rekord(EMR_SETTEXTCOLOR, TBajty().u32(KolorRef(kolor)));
-}
-
-void TZapisEmf::ZapiszRegule(int tryb)
-{
-    Rekord(EMR_SETPOLYFILLMODE, TBajty().u32(static_cast<quint32>(tryb)));
-}
-
-QByteArray TZapisEmf::Naglowek(int dlugoscPliku) const
-{
-    TBajty b;
-    b.u32(EMR_HEADER).u32(RozmiarNaglowka);
-    Prostokat(b, QRect(QPoint(0, 0), rozmiarPikseli_ * jednostekNaPiksel_));
-    Prostokat(b, QRect(QPoint(0, 0), QSize(SetneMilimetra(rozmiarPikseli_.width()),
-                                           SetneMilimetra(rozmiarPikseli_.height()))));
-    b.u32(0x464D4520).u32(0x00010000).u32(static_cast<quint32>(dlugoscPliku));
-    b.u32(static_cast<quint32>(liczbaRekordow_ + 2)); // with the header and the end record
-    b.u16(static_cast<quint16>(NajwiecejObiektow() + 1)).u16(0);
-    b.u32(0).u32(0).u32(0); // no description, no palette
-    b.i32(UrzadzeniePiksele[0] * jednostekNaPiksel_).i32(UrzadzeniePiksele[1] * jednostekNaPiksel_);
-    b.i32(UrzadzenieMilimetry[0]).i32(UrzadzenieMilimetry[1]);
-    b.u32(0).u32(0).u32(0); // no pixel format, not OpenGL
-    b.u32(UrzadzenieMilimetry[0] * 1000u).u32(UrzadzenieMilimetry[1] * 1000u);
-    return b.dane();
-}
-
-QByteArray TZapisEmf::Zakoncz()
-{
-    TBajty koniec;
-    koniec.u32(EMR_EOF).u32(20).u32(0).u32(16).u32(20);
-    const int dlugosc = RozmiarNaglowka + static_cast<int>(rekordy_.size()) + koniec.rozmiar();
-    return Naglowek(dlugosc) + rekordy_ + koniec.dane();
+    return std::make_unique<TZapisEmf>(rozmiarPikseli, jednostekNaPiksel);
 }

@@ -17,12 +17,18 @@ TBajty& TBajty::u8(quint8 v)
     return *this;
 }
 
+template <class Liczba>
+TBajty& TBajty::Dopisz(Liczba v)
+{
+    char b[sizeof(Liczba)];
+    qToLittleEndian(v, b);
+    dane_.append(b, sizeof(Liczba));
+    return *this;
+}
+
 TBajty& TBajty::u16(quint16 v)
 {
-    char b[2];
-    qToLittleEndian(v, b);
-    dane_.append(b, 2);
-    return *this;
+    return Dopisz(v);
 }
 
 TBajty& TBajty::i16(int v)
@@ -32,10 +38,7 @@ TBajty& TBajty::i16(int v)
 
 TBajty& TBajty::u32(quint32 v)
 {
-    char b[4];
-    qToLittleEndian(v, b);
-    dane_.append(b, 4);
-    return *this;
+    return Dopisz(v);
 }
 
 TBajty& TBajty::i32(qint32 v)
@@ -110,9 +113,9 @@ void TZapisGdi::Zamien(std::optional<Obiekt>& wybrany, int& indeksWybranego, con
         return;
     const int indeks = WolnyIndeks();
     zapisz(indeks, nowy);
-    ZapiszWybor(indeks);
+    ZapiszUstawienie(Ustawienie::Wybor, static_cast<quint32>(indeks));
     if (indeksWybranego >= 0) {
-        ZapiszUsuniecie(indeksWybranego);
+        ZapiszUstawienie(Ustawienie::Usuniecie, static_cast<quint32>(indeksWybranego));
         zajete_[indeksWybranego - pierwszyIndeks_] = false;
     }
     wybrany = nowy;
@@ -140,7 +143,7 @@ void TZapisGdi::UstawKolorTekstu(QRgb kolor)
     if (kolorTekstu_ == kolor)
         return;
     kolorTekstu_ = kolor;
-    ZapiszKolorTekstu(kolor);
+    ZapiszUstawienie(Ustawienie::KolorTekstu, KolorRef(kolor));
 }
 
 void TZapisGdi::UstawRegule(Qt::FillRule regula)
@@ -149,5 +152,5 @@ void TZapisGdi::UstawRegule(Qt::FillRule regula)
     if (tryb == regula_)
         return;
     regula_ = tryb;
-    ZapiszRegule(tryb);
+    ZapiszUstawienie(Ustawienie::Regula, static_cast<quint32>(tryb));
 }

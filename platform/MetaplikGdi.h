@@ -61,6 +61,8 @@ public:
     int rozmiar() const { return static_cast<int>(dane_.size()); }
 
 private:
+    template <class Liczba>
+    TBajty& Dopisz(Liczba v);
     QByteArray dane_;
 };
 
@@ -98,10 +100,10 @@ protected:
     virtual void ZapiszPioro(int indeks, const TPioroGdi& pioro) = 0;
     virtual void ZapiszPedzel(int indeks, const TPedzelGdi& pedzel) = 0;
     virtual void ZapiszCzcionke(int indeks, const TCzcionkaGdi& czcionka) = 0;
-    virtual void ZapiszWybor(int indeks) = 0;
-    virtual void ZapiszUsuniecie(int indeks) = 0;
-    virtual void ZapiszKolorTekstu(QRgb kolor) = 0;
-    virtual void ZapiszRegule(int tryb) = 0; // ALTERNATE 1, WINDING 2
+    // The records of one number: an object selected or deleted by its index, the text colour
+    // (COLORREF), the polygon fill mode (ALTERNATE 1, WINDING 2).
+    enum class Ustawienie { Wybor, Usuniecie, KolorTekstu, Regula };
+    virtual void ZapiszUstawienie(Ustawienie ustawienie, quint32 wartosc) = 0;
 
 private:
     // Creates the new object in a free slot, selects it and deletes the one it replaces.
@@ -118,3 +120,4 @@ private:
     std::optional<QRgb> kolorTekstu_;
     int regula_ = 1;
 };
+

@@ -31,6 +31,7 @@ constexpr quint8 EASTEUROPE_CHARSET = 238;
 constexpr quint32 SRCCOPY = 0x00CC0020;
 constexpr quint32 KluczUmieszczalnego = 0x9AC6CDD7;
 constexpr int PikseliNaCal = 96;
+constexpr int SlowaNaglowka = 9;
 // A record holds at most 32767 points; longer lines go out in pieces that share their ends.
 constexpr int NajwiecejPunktow = 8000;
 
@@ -41,140 +42,142 @@ TBajty& Punkty(TBajty& b, const QPolygon& punkty)
     return b;
 }
 
+class TZapisWmf final : public TZapisGdi {
+public:
+    TZapisWmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
+        : TZapisGdi(0), rozmiar_(rozmiarPikseli * jednostekNaPiksel), jednostekNaPiksel_(jednostekNaPiksel)
+    {
+        Rekord(META_SETWINDOWORG, TBajty().i16(0).i16(0));
+        Rekord(META_SETWINDOWEXT, TBajty().i16(rozmiar_.height()).i16(rozmiar_.width()));
+        Rekord(META_SETBKMODE, TBajty().u16(TRANSPARENT));
+        Rekord(META_SETTEXTALIGN, TBajty().u16(TA_BASELINE));
+    }
+
+    void Lamana(const QPolygon& punkty) override
+    {
+        for (int poczatek = 0; poczatek + 1 < punkty.size(); poczatek += NajwiecejPunktow - 1) {
+            const QPolygon kawalek = punkty.mid(poczatek, NajwiecejPunktow);
+            TBajty b;
+            b.i16(static_cast<int>(kawalek.size()));
+            Rekord(META_POLYLINE, Punkty(b, kawalek));
+        }
+    }
+
+    void Wielokaty(const QList<QPolygon>& wielokaty) override
+    {
+        TBajty b;
+        if (wielokaty.size() == 1) {
+            b.i16(static_cast<int>(wielokaty.first().size()));
+            Rekord(META_POLYGON, Punkty(b, wielokaty.first()));
+            return;
+        }
+        b.u16(static_cast<quint16>(wielokaty.size()));
+        for (const QPolygon& w : wielokaty)
+            b.u16(static_cast<quint16>(w.size()));
+        for (const QPolygon& w : wielokaty)
+            Punkty(b, w);
+        Rekord(META_POLYPOLYGON, b);
+    }
+
+    void Tekst(const QPoint& poczatek, const QString& tekst, const std::vector<int>& odstepy) override
+    {
+        const std::string bajty = UnicodeToCp1250(tekst);
+        TBajty b;
+        b.i16(poczatek.y()).i16(poczatek.x()).i16(static_cast<int>(bajty.size())).u16(0);
+        b.bajty(QByteArray::fromStdString(bajty)).wyrownaj(2);
+        if (odstepy.size() == bajty.size())
+            for (int odstep : odstepy)
+                b.i16(odstep);
+        Rekord(META_EXTTEXTOUT, b);
+    }
+
+    void Obraz(const QRect& cel, const QImage& obraz) override
+    {
+        const TBitmapaDib dib = BitmapaDib(obraz);
+        TBajty b;
+        b.u32(SRCCOPY).u16(0).i16(obraz.height()).i16(obraz.width()).i16(0).i16(0);
+        b.i16(cel.height()).i16(cel.width()).i16(cel.y()).i16(cel.x());
+        Rekord(META_STRETCHDIB, b.bajty(dib.naglowek).bajty(dib.piksele));
+    }
+
+    QByteArray Zakoncz() override
+    {
+        Rekord(META_EOF, TBajty());
+        return NaglowekUmieszczalny() + Naglowek() + rekordy_;
+    }
+
+protected:
+    // WMF records name no slot: a new object takes the lowest free one, as the common table does.
+    void ZapiszPioro(int, const TPioroGdi& pioro) override
+    {
+        Rekord(META_CREATEPENINDIRECT,
+               TBajty().u16(static_cast<quint16>(pioro.styl)).i16(pioro.szerokosc).i16(0).u32(KolorRef(pioro.kolor)));
+    }
+
+    void ZapiszPedzel(int, const TPedzelGdi& pedzel) override
+    {
+        Rekord(META_CREATEBRUSHINDIRECT,
+               TBajty().u16(static_cast<quint16>(pedzel.styl)).u32(KolorRef(pedzel.kolor)).u16(0));
+    }
+
+    void ZapiszCzcionke(int, const TCzcionkaGdi& czcionka) override
+    {
+        TBajty b;
+        b.i16(-czcionka.wysokosc).i16(0).i16(czcionka.nachylenie).i16(czcionka.nachylenie).i16(czcionka.waga);
+        b.u8(czcionka.kursywa).u8(czcionka.podkreslenie).u8(czcionka.przekreslenie).u8(EASTEUROPE_CHARSET);
+        b.u8(0).u8(0).u8(0).u8(0); // default precisions, quality, pitch and family
+        QByteArray nazwa = QByteArray::fromStdString(UnicodeToCp1250(czcionka.nazwa.left(31)));
+        nazwa.resize(32, '\0');
+        Rekord(META_CREATEFONTINDIRECT, b.bajty(nazwa));
+    }
+
+    void ZapiszUstawienie(Ustawienie ustawienie, quint32 wartosc) override
+    {
+        switch (ustawienie) {
+        case Ustawienie::Wybor: Rekord(META_SELECTOBJECT, TBajty().u16(static_cast<quint16>(wartosc))); break;
+        case Ustawienie::Usuniecie: Rekord(META_DELETEOBJECT, TBajty().u16(static_cast<quint16>(wartosc))); break;
+        case Ustawienie::KolorTekstu: Rekord(META_SETTEXTCOLOR, TBajty().u32(wartosc)); break;
+        case Ustawienie::Regula: Rekord(META_SETPOLYFILLMODE, TBajty().u16(static_cast<quint16>(wartosc))); break;
+        }
+    }
+
+private:
+    void Rekord(quint16 funkcja, const TBajty& parametry)
+    {
+        TBajty rekord;
+        rekord.u32(static_cast<quint32>(3 + (parametry.rozmiar() + 1) / 2)).u16(funkcja).bajty(parametry.dane()).wyrownaj(2);
+        rekordy_.append(rekord.dane());
+        najdluzszyRekord_ = std::max(najdluzszyRekord_, rekord.rozmiar() / 2);
+    }
+
+    QByteArray NaglowekUmieszczalny() const
+    {
+        TBajty b;
+        b.u32(KluczUmieszczalnego).u16(0).i16(0).i16(0).i16(rozmiar_.width()).i16(rozmiar_.height());
+        b.u16(static_cast<quint16>(PikseliNaCal * jednostekNaPiksel_)).u32(0);
+        quint16 suma = 0;
+        for (int i = 0; i < b.rozmiar(); i += 2)
+            suma ^= static_cast<quint16>(static_cast<quint8>(b.dane()[i]) | static_cast<quint8>(b.dane()[i + 1]) << 8);
+        return b.u16(suma).dane();
+    }
+
+    QByteArray Naglowek() const
+    {
+        const int slowa = SlowaNaglowka + static_cast<int>(rekordy_.size()) / 2;
+        return TBajty().u16(1).u16(SlowaNaglowka).u16(0x0300).u32(static_cast<quint32>(slowa))
+            .u16(static_cast<quint16>(NajwiecejObiektow())).u32(static_cast<quint32>(najdluzszyRekord_)).u16(0)
+            .dane();
+    }
+
+    QSize rozmiar_; // in units
+    int jednostekNaPiksel_;
+    QByteArray rekordy_;
+    int najdluzszyRekord_ = 0; // in 16-bit words
+};
+
 } // namespace
 
-TZapisWmf::TZapisWmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
-    : TZapisGdi(0), rozmiarPikseli_(rozmiarPikseli), jednostekNaPiksel_(jednostekNaPiksel)
+std::unique_ptr<TZapisGdi> NowyZapisWmf(const QSize& rozmiarPikseli, int jednostekNaPiksel)
 {
-    const QSize rozmiar = rozmiarPikseli * jednostekNaPiksel;
-    Rekord(META_SETWINDOWORG, TBajty().i16(0).i16(0));
-    Rekord(META_SETWINDOWEXT, TBajty().i16(rozmiar.height()).i16(rozmiar.width()));
-    Rekord(META_SETBKMODE, TBajty().u16(TRANSPARENT));
-    Rekord(META_SETTEXTALIGN, TBajty().u16(TA_BASELINE));
-}
-
-void TZapisWmf::Rekord(quint16 funkcja, const TBajty& parametry)
-{
-    TBajty rekord;
-    rekord.u32(static_cast<quint32>(3 + (parametry.rozmiar() + 1) / 2)).u16(funkcja).bajty(parametry.dane()).wyrownaj(2);
-    rekordy_.append(rekord.dane());
-    najdluzszyRekord_ = std::max(najdluzszyRekord_, rekord.rozmiar() / 2);
-}
-
-void TZapisWmf::Lamana(const QPolygon& punkty)
-{
-    for (int poczatek = 0; poczatek + 1 < punkty.size(); poczatek += NajwiecejPunktow - 1) {
-        const QPolygon kawalek = punkty.mid(poczatek, NajwiecejPunktow);
-        TBajty b;
-        b.i16(static_cast<int>(kawalek.size()));
-        Rekord(META_POLYLINE, Punkty(b, kawalek));
-    }
-}
-
-void TZapisWmf::Wielokaty(const QList<QPolygon>& wielokaty)
-{
-    TBajty b;
-    if (wielokaty.size() == 1) {
-        b.i16(static_cast<int>(wielokaty.first().size()));
-        Rekord(META_POLYGON, Punkty(b, wielokaty.first()));
-        return;
-    }
-    b.u16(static_cast<quint16>(wielokaty.size()));
-    for (const QPolygon& w : wielokaty)
-        b.u16(static_cast<quint16>(w.size()));
-    for (const QPolygon& w : wielokaty)
-        Punkty(b, w);
-    Rekord(META_POLYPOLYGON, b);
-}
-
-void TZapisWmf::Tekst(const QPoint& poczatek, const QString& tekst, const std::vector<int>& odstepy)
-{
-    const std::string bajty = UnicodeToCp1250(tekst);
-    TBajty b;
-    b.i16(poczatek.y()).i16(poczatek.x()).i16(static_cast<int>(bajty.size())).u16(0);
-    b.bajty(QByteArray::fromStdString(bajty)).wyrownaj(2);
-    if (odstepy.size() == bajty.size())
-        for (int odstep : odstepy)
-            b.i16(odstep);
-    Rekord(META_EXTTEXTOUT, b);
-}
-
-void TZapisWmf::Obraz(const QRect& cel, const QImage& obraz)
-{
-    const TBitmapaDib dib = BitmapaDib(obraz);
-    TBajty b;
-    b.u32(SRCCOPY).u16(0).i16(obraz.height()).i16(obraz.width()).i16(0).i16(0);
-    b.i16(cel.height()).i16(cel.width()).i16(cel.y()).i16(cel.x());
-    Rekord(META_STRETCHDIB, b.bajty(dib.naglowek).bajty(dib.piksele));
-}
-
-void TZapisWmf::ZapiszPioro(int, const TPioroGdi& pioro)
-{
-    Rekord(META_CREATEPENINDIRECT,
-           TBajty().u16(static_cast<quint16>(pioro.styl)).i16(pioro.szerokosc).i16(0).u32(KolorRef(pioro.kolor)));
-}
-
-void TZapisWmf::ZapiszPedzel(int, const TPedzelGdi& pedzel)
-{
-    Rekord(META_CREATEBRUSHINDIRECT,
-           TBajty().u16(static_cast<quint16>(pedzel.styl)).u32(KolorRef(pedzel.kolor)).u16(0));
-}
-
-void TZapisWmf::ZapiszCzcionke(int, const TCzcionkaGdi& czcionka)
-{
-    TBajty b;
-    b.i16(-czcionka.wysokosc).i16(0).i16(czcionka.nachylenie).i16(czcionka.nachylenie).i16(czcionka.waga);
-    b.u8(czcionka.kursywa).u8(czcionka.podkreslenie).u8(czcionka.przekreslenie).u8(EASTEUROPE_CHARSET);
-    b.u8(0).u8(0).u8(0).u8(0); // default precisions, quality, pitch and family
-    QByteArray nazwa = QByteArray::fromStdString(UnicodeToCp1250(czcionka.nazwa.left(31)));
-    nazwa.resize(32, '\0');
-    Rekord(META_CREATEFONTINDIRECT, b.bajty(nazwa));
-}
-
-// WMF records name no slot: creation takes the lowest free one, which the common table also does.
-void TZapisWmf::ZapiszWybor(int indeks)
-{
-    Rekord(META_SELECTOBJECT, TBajty().u16(static_cast<quint16>(indeks)));
-}
-
-void TZapisWmf::ZapiszUsuniecie(int indeks)
-{
-    Rekord(META_DELETEOBJECT, TBajty().u16(static_cast<quint16>(indeks)));
-}
-
-void TZapisWmf::ZapiszKolorTekstu(QRgb kolor)
-{
-    Rekord(META_SETTEXTCOLOR, TBajty().u32(KolorRef(kolor)));
-}
-
-void TZapisWmf::ZapiszRegule(int tryb)
-{
-    Rekord(META_SETPOLYFILLMODE, TBajty().u16(static_cast<quint16>(tryb)));
-}
-
-QByteArray TZapisWmf::NaglowekUmieszczalny() const
-{
-    TBajty b;
-    const QSize rozmiar = rozmiarPikseli_ * jednostekNaPiksel_;
-    b.u32(KluczUmieszczalnego).u16(0).i16(0).i16(0).i16(rozmiar.width()).i16(rozmiar.height());
-    b.u16(static_cast<quint16>(PikseliNaCal * jednostekNaPiksel_)).u32(0);
-    quint16 suma = 0;
-    for (int i = 0; i < b.rozmiar(); i += 2)
-        suma ^= static_cast<quint16>(static_cast<quint8>(b.dane()[i]) | static_cast<quint8>(b.dane()[i + 1]) << 8);
-    return b.u16(suma).dane();
-}
-
-QByteArray TZapisWmf::Naglowek() const
-{
-    constexpr int SlowaNaglowka = 9;
-    const int slowa = SlowaNaglowka + static_cast<int>(rekordy_.size()) / 2;
-    return TBajty().u16(1).u16(SlowaNaglowka).u16(0x0300).u32(static_cast<quint32>(slowa))
-        .u16(static_cast<quint16>(NajwiecejObiektow())).u32(static_cast<quint32>(najdluzszyRekord_)).u16(0)
-        .dane();
-}
-
-QByteArray TZapisWmf::Zakoncz()
-{
-    Rekord(META_EOF, TBajty());
-    return NaglowekUmieszczalny() + Naglowek() + rekordy_;
+    return std::make_unique<TZapisWmf>(rozmiarPikseli, jednostekNaPiksel);
 }
