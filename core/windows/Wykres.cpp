@@ -27,7 +27,6 @@ TFWykres::TFWykres(QWidget* rodzic) : QMainWindow(rodzic, Qt::Window)
 {
     setObjectName(QStringLiteral("FWykres"));
     setWindowTitle(QStringLiteral("Wykres"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     Chart = new TWykresXY(this);
     Chart->setObjectName(QStringLiteral("Chart"));
     Series1 = Chart->DodajSerie(RodzajSerii::SzybkaLinia, QStringLiteral("Series1"));

@@ -167,7 +167,7 @@ TEST_F(FWykres, EscClosesTheWindowAndTheOpenerTakesItsDefaultButtonBack)
     });
     bool zamknieteKlawiszem = false;
     zapis->skryptModalny = [&](QWidget* w) {
-        QTest::keyClick(w, Qt::Key_Escape);
+        QTest::keyClick(okno.Chart, Qt::Key_Escape); // pressed while the chart has the focus
         zamknieteKlawiszem = !w->isVisible();
     };
     UruchomModalnie(&okno);
