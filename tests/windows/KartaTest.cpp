@@ -1,10 +1,12 @@
 #include "BazaTestowa.h"
+#include "Cp1250.h"
 #include "Dialogs.h"
 #include "GifTestowy.h"
 #include "Karta.h"
 #include "QzHtmlLabel2.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +34,20 @@ public:
         karta = new TKartaZwiazku(&okno);
         TKartaZwiazku::UstawKarteGlowna(karta);
         auto* szukaj = new QGroupBox(QStringLiteral("Szukaj"));
+        lista = new QComboBox;
+        auto* uklad = new QVBoxLayout(szukaj);
+        uklad->addWidget(lista);
+        uklad->addStretch(1);
+        PlikYaws.Szukaj(1);
+        while (PlikYaws.Czytaj(RekordYaws))
+            lista->addItem(Cp1250ToUnicode(RekordYaws.NazwaANG));
+        CzyscRekordYaws();
+        // The change of a search list clears the card and the record, as the main window's does.
+        QObject::connect(lista, &QComboBox::currentTextChanged, [this] {
+            karta->Czysc();
+            CzyscRekordYaws();
+            Znaleziono = false;
+        });
         auto* panel = new QHBoxLayout;
         panel->addWidget(szukaj, 1);
         panel->addWidget(karta->ObrazKarty());
@@ -39,9 +55,9 @@ public:
         auto* zakladki = new QTabWidget;
         zakladki->addTab(karta->StronaKarty(), QStringLiteral("Karta związku"));
         zakladki->addTab(karta->StronaKartyCd(), QStringLiteral("Karta związku c.d."));
-        auto* uklad = new QVBoxLayout(&okno);
-        uklad->addLayout(panel);
-        uklad->addWidget(zakladki, 1);
+        auto* glowny = new QVBoxLayout(&okno);
+        glowny->addLayout(panel);
+        glowny->addWidget(zakladki, 1);
         okno.show();
         QObject::connect(karta, &TKartaZwiazku::wlaczeniePozycjiDoswiadczalnej,
                          [this](int grupa, int pozycja, bool wlaczona) { pozycje[grupa][pozycja] = wlaczona; });
@@ -58,6 +74,8 @@ public:
         while (PlikYaws.Czytaj(RekordYaws))
             if (RekordYaws.NazwaANG == nazwaANG) {
                 Znaleziono = true;
+                const QSignalBlocker bezZmiany(lista); // selecting the found item is no user's change
+                lista->setCurrentText(Cp1250ToUnicode(nazwaANG));
                 WypelnijKarte();
                 karta->WlaczPolaPoWyszukaniu();
                 return;
@@ -94,6 +112,7 @@ public:
     }
 
     QWidget okno;
+    QComboBox* lista;
     TKartaZwiazku* karta;
     KompletneBloki pozycje{};
     std::vector<std::pair<int, int>> wybrane;
@@ -187,11 +206,16 @@ TEST(Karta, WaterFromTheSampleDatabaseWithItsCaptionsPictureAndExperimentalItems
     EXPECT_EQ(TempObjetosciMolowej, 298.15L);
     EXPECT_EQ(okno.pozycje[GrupaGaz], (std::array<bool, 7>{true, false, true, false, true, false, true}));
     EXPECT_EQ(okno.pozycje[GrupaCiecz], (std::array<bool, 7>{true, true, true, true, true, false, true}));
-    // The picture carried in the program, and the card still filled once everything has run.
+    // The picture carried in the program, and the card still filled once everything has run:
+    // selecting the found name in the search list must not count as the user's change.
     QApplication::processEvents();
     EXPECT_TRUE(okno.Obraz()->isVisible());
     EXPECT_EQ(okno.Obraz()->pixmap().size(), QSize(240, 180));
+    EXPECT_EQ(okno.lista->currentText(), QStringLiteral("WATER"));
     EXPECT_EQ(okno.Tekst("edtMmol"), QStringLiteral("18.01528"));
+    okno.lista->setCurrentText(QStringLiteral("ETHANOL")); // the user's change empties the card
+    EXPECT_TRUE(okno.Tekst("edtMmol").isEmpty());
+    EXPECT_FALSE(okno.Obraz()->isVisible());
 }
 
 TEST(Karta, ClearingEmptiesBoxesRestoresCaptionsAndHidesThePicture)
