@@ -1,4 +1,4 @@
-#include "BazaTestowa.h"
+#include "ZapisBazy.h"
 #include "KartaZwiazku.h"
 
 #include <QSet>
@@ -162,20 +162,6 @@ TEST(KartaZwiazku, BoxTextsWithUnitsAntoineAllOrNoneAndTheAlwaysEmptyVapourPress
     for (const char* pole : {"edtAntA", "edtAntB", "edtAntC", "edtAntTmin", "edtAntTmax"})
         EXPECT_EQ(Tekst(teksty, pole), QStringLiteral("brak danych")) << pole;
     EXPECT_EQ(teksty.size(), PozycjeKarty().size());
-}
-
-TEST(KartaZwiazku, CompleteBlocksOfWaterFromTheSampleDatabase)
-{
-    BazaTestowa baza = BazaTestowa::Probna();
-    bool znaleziono = false;
-    PlikYaws.Szukaj(1);
-    while (!znaleziono && PlikYaws.Czytaj(RekordYaws))
-        znaleziono = RekordYaws.NazwaANG == "WATER";
-    ASSERT_TRUE(znaleziono);
-    // Water carries no diffusion, formation-enthalpy or Gibbs-energy correlations.
-    const KompletneBloki bloki = KompletneBlokiDoswiadczalne(RekordYaws);
-    EXPECT_EQ(bloki[GrupaGaz], (std::array<bool, 7>{true, false, true, false, true, false, true}));
-    EXPECT_EQ(bloki[GrupaCiecz], (std::array<bool, 7>{true, true, true, true, true, false, true}));
 }
 
 TEST(KartaZwiazku, OneMissingFieldOrAMissingTcBreaksABlock)
