@@ -1,9 +1,9 @@
 #include "MiaraTekstu.h"
 
+#include "CzcionkaSymbol.h"
+
 #include <QFont>
 #include <QFontMetrics>
-#include <algorithm>
-#include <cmath>
 
 TMiaraTekstuQt::TMiaraTekstuQt() : obraz_(1, 1, QImage::Format_ARGB32_Premultiplied) {}
 
@@ -24,12 +24,7 @@ QFont CzcionkaQt(const TCzcionkaHtml& czcionka)
 
 QFont CzcionkaQt(const TCzcionkaHtml& czcionka, int punkty)
 {
-    QFont font(czcionka.nazwa);
-    // Pixels, not points: the layout must not depend on the screen's resolution. A negative
-    // size means the same size (as it always has); a size beyond any screen is held back.
-    constexpr long NajwiekszyPiksel = 1000;
-    long piksele = std::lround(std::abs(punkty) * 96.0 / 72.0);
-    font.setPixelSize(static_cast<int>(std::clamp(piksele, 1L, NajwiekszyPiksel)));
+    QFont font = CzcionkaEkranowa(czcionka.nazwa, punkty);
     font.setBold(czcionka.pogrubiona);
     font.setItalic(czcionka.pochylona);
     font.setUnderline(czcionka.podkreslona);
@@ -37,8 +32,9 @@ QFont CzcionkaQt(const TCzcionkaHtml& czcionka, int punkty)
     return font;
 }
 
-QString TekstDoWypisania(const QString& slowo, const TCzcionkaHtml&)
+QString TekstDoWypisania(const QString& slowo, const TCzcionkaHtml& czcionka)
 {
     QString tekst = slowo;
-    return tekst.remove(QStringLiteral("\r\n"));
+    tekst.remove(QStringLiteral("\r\n"));
+    return JestCzcionkaSymbol(czcionka.nazwa) ? TekstCzcionkiSymbol(tekst) : tekst;
 }

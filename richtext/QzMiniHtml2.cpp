@@ -1,7 +1,12 @@
 #include "QzMiniHtml2.h"
 
+#include "RysowanieHtml.h"
+
+#include <QPainter>
 #include <QRegularExpression>
+#include <QWidget>
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -10,6 +15,18 @@ constexpr qsizetype DlugoscKawalka = 400;
 constexpr int NajwiecejRozwinietDynamicznych = 256;
 // Tables in cells of tables: deeper cells are left empty, so a parse stays bounded.
 constexpr int NajwiekszaGlebokoscKomorek = 8;
+// The picture of a text that would not fit any screen is cut, not allocated in full.
+constexpr int NajwiekszaSzerokoscObrazu = 8192;
+constexpr long long NajwiecejPikseli = 16LL << 20;
+// Pointer moves are handled at most every 150 ms, and only after a move of 6 pixels.
+constexpr qint64 OdstepRuchow = 150;
+constexpr int NajmniejszyRuch = 6;
+
+qint64 ZegarSystemowy()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 const std::pair<const char*, const char*> Encje[] = {
     {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&quot;", "\""}, {"&copy;", "(c)"},
@@ -25,7 +42,7 @@ QRegularExpression WzorzecOtwarcia(const QString& otwarcie)
 
 } // namespace
 
-TQzMiniHtml2::TQzMiniHtml2() : stan_(this), miara_(std::make_shared<TMiaraTekstuQt>()) {}
+TQzMiniHtml2::TQzMiniHtml2() : Zegar(&ZegarSystemowy), stan_(this), miara_(std::make_shared<TMiaraTekstuQt>()) {}
 
 TQzMiniHtml2::~TQzMiniHtml2() = default;
 
@@ -35,19 +52,25 @@ void TQzMiniHtml2::Render()
     ParseSource();
 }
 
+void TQzMiniHtml2::UlozHtml()
+{
+    zrodlo_ = Html + QStringLiteral("\r\n");
+    ParsujIUloz();
+}
+
 void TQzMiniHtml2::UstawZrodlo(const QString& linie)
 {
     zrodlo_ = linie.isEmpty() ? QString() : linie + QStringLiteral("\r\n");
 }
 
-void TQzMiniHtml2::Parse()
-{
-    ParseSource();
-}
-
 void TQzMiniHtml2::ParseSource()
 {
     ParsujIUloz();
+    DrawAll();
+    if (obraz_.height() < SourceY + AreaHeight) {
+        SourceY = 0;
+        PaintTo();
+    }
 }
 
 void TQzMiniHtml2::ParsujIUloz()
@@ -188,6 +211,12 @@ int TQzMiniHtml2::AddSubRenderer()
     auto zagniezdzony = std::make_unique<TQzMiniHtml2>();
     zagniezdzony->OnDynamicUpdate = OnDynamicUpdate;
     zagniezdzony->OnUserDefinedUpdate = OnUserDefinedUpdate;
+    zagniezdzony->OnLinkClicked = OnLinkClicked;
+    zagniezdzony->OnFormElementClicked = OnFormElementClicked;
+    zagniezdzony->OnUserDefinedDraw = OnUserDefinedDraw;
+    zagniezdzony->Zegar = Zegar;
+    for (const auto& handler : handlery_)
+        zagniezdzony->DodajHandler(handler->Klonuj(*zagniezdzony));
     zagniezdzony->miara_ = miara_;
     zagniezdzony->glebokosc_ = glebokosc_ + 1;
     zagniezdzony->Tag = static_cast<int>(zagniezdzone_.size());
@@ -421,4 +450,130 @@ void TQzMiniHtml2::UlozTabele(aTableSTag& tabela)
                 biezaceX = td.x + td.width;
             });
     tabela.height = wysokoscTabeli;
+}
+
+void TQzMiniHtml2::ClearBuffer()
+{
+    int szerokosc = std::min(szerokoscObrazu_, NajwiekszaSzerokoscObrazu);
+    int wysokosc = szerokosc > 0 ? static_cast<int>(std::min<long long>(wysokoscObrazu_, NajwiecejPikseli / szerokosc)) : 0;
+    if (szerokosc <= 0 || wysokosc <= 0)
+        obraz_ = QImage();
+    else if (obraz_.width() != szerokosc || obraz_.height() != wysokosc)
+        obraz_ = QImage(szerokosc, wysokosc, QImage::Format_ARGB32_Premultiplied);
+    if (!obraz_.isNull())
+        obraz_.fill(Qt::transparent);
+}
+
+void TQzMiniHtml2::DrawAll()
+{
+    ClearBuffer();
+    if (!obraz_.isNull()) {
+        QPainter malarz(&obraz_);
+        for (const auto& item : items_)
+            item->Draw(malarz);
+    }
+    PaintTo();
+}
+
+void TQzMiniHtml2::DrawItem(atag& item)
+{
+    if (obraz_.isNull())
+        return;
+    QPainter malarz(&obraz_);
+    item.Draw(malarz);
+}
+
+void TQzMiniHtml2::DrawSubRenderer(aTDSTag& komorka, QPainter& malarz)
+{
+    TQzMiniHtml2* zagniezdzony = SubRenderer(komorka.nestedRenderer);
+    if (!zagniezdzony)
+        return; // too deep to be measured
+    // Laid out afresh only at a new width; otherwise its picture (with its links lit) is kept.
+    bool nowaSzerokosc = zagniezdzony->AreaWidth != komorka.width || zagniezdzony->Obraz().isNull();
+    zagniezdzony->AreaWidth = komorka.width;
+    zagniezdzony->AreaHeight = obraz_.height();
+    if (nowaSzerokosc) {
+        zagniezdzony->UstawZrodlo(komorka.cellSource);
+        zagniezdzony->ParseSource();
+    }
+    zagniezdzony->KopiujNa(malarz, QPoint(komorka.x, komorka.y));
+}
+
+void TQzMiniHtml2::PaintTo()
+{
+    if (PoZmianieObrazu)
+        PoZmianieObrazu();
+}
+
+void TQzMiniHtml2::KopiujNa(QPainter& malarz, QPoint cel) const
+{
+    if (obraz_.isNull())
+        return;
+    int wysokosc = std::min(obraz_.height(), AreaHeight);
+    malarz.drawImage(QPoint(cel.x() + SourceX, cel.y()), obraz_, QRect(SourceX, SourceY, obraz_.width(), wysokosc));
+}
+
+void TQzMiniHtml2::DodajHandler(std::unique_ptr<THandler> handler)
+{
+    handlery_.push_back(std::move(handler));
+}
+
+atag* TQzMiniHtml2::HitItem() const
+{
+    if (trafiony_ < 0 || trafiony_ >= static_cast<int>(items_.size()))
+        return nullptr;
+    return items_[static_cast<size_t>(trafiony_)].get();
+}
+
+QPoint TQzMiniHtml2::WBitmapie(QPoint punkt) const
+{
+    return punkt + QPoint(std::max(SourceX, 0), std::max(SourceY, 0));
+}
+
+int TQzMiniHtml2::ZnajdzTrafiony(QPoint punkt) const
+{
+    int trafiony = -1;
+    for (const auto& item : items_)
+        if (auto* widoczny = dynamic_cast<const aVisTag*>(item.get()); widoczny && widoczny->visible && widoczny->HitTest(punkt))
+            trafiony = item->indeks;
+    return trafiony;
+}
+
+void TQzMiniHtml2::PrzekazKomorce(const std::function<void(TQzMiniHtml2&, QPoint)>& zdarzenie, QPoint punkt)
+{
+    auto* komorka = dynamic_cast<aTDSTag*>(HitItem());
+    TQzMiniHtml2* zagniezdzony = komorka ? SubRenderer(komorka->nestedRenderer) : nullptr;
+    if (!zagniezdzony)
+        return;
+    zdarzenie(*zagniezdzony, punkt - QPoint(komorka->x, komorka->y));
+    DrawItem(*komorka);
+    PaintTo();
+}
+
+void TQzMiniHtml2::MouseMove(QObject* sender, QPoint punkt)
+{
+    punkt = WBitmapie(punkt);
+    qint64 teraz = Zegar();
+    if (teraz - ostatniRuch_ <= OdstepRuchow)
+        return;
+    if (std::abs(ostatniPunkt_.x() - punkt.x()) < NajmniejszyRuch && std::abs(ostatniPunkt_.y() - punkt.y()) < NajmniejszyRuch)
+        return;
+    ostatniPunkt_ = punkt;
+    ostatniRuch_ = teraz;
+    for (const auto& handler : handlery_)
+        handler->MouseMove(sender, punkt);
+    PrzekazKomorce([sender](TQzMiniHtml2& komorka, QPoint p) { komorka.MouseMove(sender, p); }, punkt);
+}
+
+void TQzMiniHtml2::MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint punkt)
+{
+    punkt = WBitmapie(punkt);
+    ostatniPunkt_ = punkt;
+    if (przycisk == Qt::LeftButton)
+        trafiony_ = ZnajdzTrafiony(punkt);
+    if (auto* kontrolka = qobject_cast<QWidget*>(sender); kontrolka && kontrolka->cursor().shape() == Qt::PointingHandCursor)
+        kontrolka->unsetCursor();
+    for (const auto& handler : handlery_)
+        handler->MouseDown(sender, przycisk, punkt);
+    PrzekazKomorce([sender, przycisk](TQzMiniHtml2& komorka, QPoint p) { komorka.MouseDown(sender, przycisk, p); }, punkt);
 }

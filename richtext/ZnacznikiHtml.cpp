@@ -81,6 +81,19 @@ QString ExpandPercentVariable(const QString& tekst)
     return ReplaceAllText(tekst, QLatin1Char('%') + nazwa + QLatin1Char('%'), qEnvironmentVariable(nazwa.toLocal8Bit().constData()));
 }
 
+// A picture file is drawn with its white pixels transparent.
+QImage BezBialego(const QImage& obraz)
+{
+    QImage wynik = obraz.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < wynik.height(); ++y) {
+        auto* wiersz = reinterpret_cast<QRgb*>(wynik.scanLine(y));
+        for (int x = 0; x < wynik.width(); ++x)
+            if ((wiersz[x] & 0xFFFFFF) == 0xFFFFFF)
+                wiersz[x] = 0;
+    }
+    return wynik;
+}
+
 } // namespace
 
 int FindTag(const QString& tekst, TGrupyZnacznikow dozwolone)
@@ -259,6 +272,20 @@ void aVisTag::TakeStyle()
     selected = stan.selected;
 }
 
+QRect aVisTag::Box() const
+{
+    return QRect(x, y + height - lineHeight, width, lineHeight);
+}
+
+TKolor aVisTag::KolorCzcionki() const
+{
+    if (href.isEmpty())
+        return textColour;
+    if (hover)
+        return hoverColour;
+    return visited ? visitedColour : linkColour;
+}
+
 bool aVisTag::HitTest(QPoint punkt) const
 {
     if (width < 1 || height < 1)
@@ -315,12 +342,16 @@ void aPicture::LayoutStep()
     if (!visible)
         return;
     ResolveSource();
-    if (scheme == QLatin1String("res"))
+    bool zasob = scheme == QLatin1String("res");
+    if (zasob)
         obraz = QImage(QStringLiteral(":/") + path.toUpper());
     else if (!path.isEmpty() && QFileInfo(path).isFile())
-        obraz = QImage(path);
+        obraz = BezBialego(QImage(path));
     width = CalkowitaLub(atrybuty.Wartosc(QStringLiteral("width")), obraz.width());
     height = CalkowitaLub(atrybuty.Wartosc(QStringLiteral("height")), obraz.height());
+    bool zmienionyRozmiar = atrybuty.Ma(QStringLiteral("width")) || atrybuty.Ma(QStringLiteral("height"));
+    if (!zasob && zmienionyRozmiar && !obraz.isNull() && width > 0 && height > 0)
+        obraz = obraz.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 int aHorizontalRule::Size() const

@@ -7,9 +7,11 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <memory>
 
+class QPainter;
 class TQzMiniHtml2;
 
 class atag {
@@ -21,6 +23,8 @@ public:
     virtual void LayoutStep() {}
     // What the tag does to the style state while it is stacked.
     virtual void ApplyToState(TCurrentState&) const {}
+    // Draws the item on its renderer's picture at the place the layout gave it.
+    virtual void Draw(QPainter&) {}
     // False only for a visible item inside "head" or "script".
     virtual bool Widoczny() const { return true; }
 
@@ -102,6 +106,7 @@ class aTitleETag : public aInVisLNTag {};
 class aBodySTag : public ZnacznikOtwierajacy<aInVisTag> {
 public:
     void ApplyToState(TCurrentState& stan) const override;
+    void Draw(QPainter& malarz) override;
 };
 class aBodyETag : public ZnacznikZamykajacy<aBodySTag> {};
 
@@ -120,6 +125,7 @@ class aBlockquoteETag : public ZnacznikZamykajacy<aBlockquoteSTag, aInVisLNTag> 
 class aPSTag : public ZnacznikOtwierajacy<aLNInVisTag> {
 public:
     void ApplyToState(TCurrentState& stan) const override;
+    void Draw(QPainter& malarz) override;
 };
 class aPETag : public ZnacznikZamykajacy<aPSTag, aInVisLNTag> {};
 class aBRTag : public aInVisLNTag {};
@@ -197,7 +203,10 @@ public:
     // Copies the current style (the font as a copy) into the item.
     void TakeStyle();
     // The item's box: its width by the line's height, standing on the item's bottom.
+    QRect Box() const;
     bool HitTest(QPoint punkt) const;
+    // The text colour, or for a link the hover, visited or link colour.
+    TKolor KolorCzcionki() const;
 
     bool visible = true;
     bool selected = false;
@@ -216,6 +225,7 @@ public:
 class aText : public aVisTag {
 public:
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
 
     int subSupMode = 0;
 };
@@ -223,23 +233,26 @@ public:
 class aSpace : public aVisTag {
 public:
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
 };
 
 class aPicture : public aVisTag {
 public:
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
     // The path (or resource name) the "src" attribute points at.
     QString ResolveSource();
 
     QString source;
     QString scheme;
     QString path;
-    QImage obraz;
+    QImage obraz; // ready to draw: white made transparent, stretched to the given size
 };
 
 class aHorizontalRule : public aVisTag {
 public:
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
     int Size() const;
     int RuleWidth() const;
     bool NoShade() const;
@@ -248,6 +261,7 @@ public:
 class aLISTag : public aVisTag {
 public:
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
     void ApplyToState(TCurrentState& stan) const override;
 
     int number = 0;
@@ -258,6 +272,7 @@ class aFormElement : public aVisTag {
 public:
     void ReadAttributes() override;
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
 
     QString formName;
     QString formMethod;
@@ -269,6 +284,7 @@ class aUserDefined : public aVisTag {
 public:
     void ReadAttributes() override;
     void LayoutStep() override;
+    void Draw(QPainter& malarz) override;
 
     QString variable1;
     QString variable2;
@@ -277,6 +293,7 @@ public:
 
 class aTDSTag : public aVisTag {
 public:
+    void Draw(QPainter& malarz) override;
     virtual QString OpenText() const { return QStringLiteral("<td>"); }
     virtual QString CloseText() const { return QStringLiteral("</td>"); }
     TKolor Bgcolor() const;
