@@ -6,8 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-// A colour as a 24-bit value in blue-green-red order ($0000FF is red, $FF0000 blue).
-using TKolor = std::uint32_t;
+#include "Kolor.h"
 
 constexpr TKolor KolorCzarny = 0x000000;
 constexpr TKolor KolorBialy = 0xFFFFFF;

@@ -47,17 +47,11 @@ QRect ProstokatGdi(int lewy, int gora, int prawy, int dol)
 
 } // namespace
 
-QColor KolorQt(TKolor kolor)
+QColor KolorRysowania(TKolor kolor)
 {
     if (kolor == KeyColor || kolor > 0xFFFFFF)
         return Przezroczysty;
-    return QColor(static_cast<int>(kolor & 0xFF), static_cast<int>(kolor >> 8 & 0xFF), static_cast<int>(kolor >> 16 & 0xFF));
-}
-
-TKolor KolorZQt(const QColor& kolor)
-{
-    return static_cast<TKolor>(kolor.red()) | static_cast<TKolor>(kolor.green()) << 8
-        | static_cast<TKolor>(kolor.blue()) << 16;
+    return KolorQt(kolor);
 }
 
 QColor KolorZaznaczenia()
@@ -103,7 +97,7 @@ void aBodySTag::Draw(QPainter& malarz)
 {
     if (!atrybuty.Ma(QStringLiteral("bgcolor")))
         return;
-    QColor kolor = KolorQt(HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor"))));
+    QColor kolor = KolorRysowania(HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor"))));
     Prostokat(malarz, QRect(0, 0, malarz.device()->width(), malarz.device()->height()), Przezroczysty, kolor);
 }
 
@@ -127,7 +121,7 @@ void aPSTag::Draw(QPainter& malarz)
             dol = std::max(dol, item->y + item->height);
         }
     }
-    QColor kolor = KolorQt(HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor"))));
+    QColor kolor = KolorRysowania(HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor"))));
     Prostokat(malarz, ProstokatGdi(5, gora, owner->AreaWidth - 5, dol), kolor, kolor);
 }
 
@@ -139,26 +133,26 @@ void aText::Draw(QPainter& malarz)
     TCzcionkaHtml czcionka = font;
     if (kolor != textColour)
         czcionka.podkreslona = true; // links are underlined
-    QColor tlo = KolorQt(background);
+    QColor tlo = KolorRysowania(background);
     Prostokat(malarz, Box(), Przezroczysty, tlo);
-    DrawScriptText(malarz, *this, czcionka, KolorQt(kolor), tlo);
+    DrawScriptText(malarz, *this, czcionka, KolorRysowania(kolor), tlo);
     if (selected)
-        DrawScriptText(malarz, *this, czcionka, KolorQt(owner->BackgroundColour), KolorZaznaczenia());
+        DrawScriptText(malarz, *this, czcionka, KolorRysowania(owner->BackgroundColour), KolorZaznaczenia());
 }
 
 void aSpace::Draw(QPainter& malarz)
 {
     if (!visible || !font.podkreslona)
         return; // a blank shows only as the stretch of an underline
-    QColor tlo = KolorQt(background == KolorBrak ? owner->Stan().background : background);
-    QColor kolor = KolorQt(textColour);
+    QColor tlo = KolorRysowania(background == KolorBrak ? owner->Stan().background : background);
+    QColor kolor = KolorRysowania(textColour);
     TCzcionkaHtml czcionka = font;
     if (selected) {
         kolor = tlo;
         tlo = KolorZaznaczenia();
     }
     if (!href.isEmpty())
-        kolor = KolorQt(KolorCzcionki());
+        kolor = KolorRysowania(KolorCzcionki());
     WypiszTekst(malarz, x, y, QStringLiteral(" "), CzcionkaQt(czcionka), kolor, tlo);
 }
 
@@ -166,8 +160,8 @@ void aLISTag::Draw(QPainter& malarz)
 {
     if (!visible)
         return;
-    QColor tlo = KolorQt(background == KolorBrak ? owner->BackgroundColour : background);
-    QColor kolor = KolorQt(textColour);
+    QColor tlo = KolorRysowania(background == KolorBrak ? owner->BackgroundColour : background);
+    QColor kolor = KolorRysowania(textColour);
     QColor pioro = tlo;
     if (selected) {
         kolor = tlo;
@@ -195,7 +189,7 @@ void aHorizontalRule::Draw(QPainter& malarz)
 {
     if (!visible)
         return;
-    QColor tlo = KolorQt(background);
+    QColor tlo = KolorRysowania(background);
     QColor pioro = Qt::black;
     QColor pedzel = tlo;
     if (selected) {
@@ -235,7 +229,7 @@ void aFormElement::Draw(QPainter& malarz)
         malarz.setPen(Qt::black);
         malarz.drawText(prostokat, Qt::AlignCenter | Qt::TextSingleLine, napis);
     } else if (typ == QLatin1String("checkbox")) {
-        Prostokat(malarz, prostokat, Przezroczysty, KolorQt(background));
+        Prostokat(malarz, prostokat, Przezroczysty, KolorRysowania(background));
         opcje.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
         opcje.rect = QRect(x, y, height, height);
         QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &opcje, &malarz);
@@ -256,7 +250,7 @@ void aTDSTag::Draw(QPainter& malarz)
     QRect prostokat(x, y, width, height);
     if (width < 1 || height < 1)
         return; // a cell outside any table has no place
-    Prostokat(malarz, prostokat, Przezroczysty, KolorQt(Bgcolor()));
+    Prostokat(malarz, prostokat, Przezroczysty, KolorRysowania(Bgcolor()));
     owner->DrawSubRenderer(*this, malarz);
     Obramowanie(malarz, prostokat, Qt::black);
 }

@@ -13,9 +13,8 @@
 class QFont;
 class QPainter;
 
-// Transparent for the key colour and "none".
-QColor KolorQt(TKolor kolor);
-TKolor KolorZQt(const QColor& kolor);
+// As KolorQt, but transparent for the key colour and "none".
+QColor KolorRysowania(TKolor kolor);
 // The colour selected items are written on.
 QColor KolorZaznaczenia();
 
