@@ -75,11 +75,6 @@ std::pair<double, double> BezZerowejSzerokosci(double od, double doo)
 
 } // namespace
 
-QColor KolorQt(TKolor kolor)
-{
-    return QColor(kolor & 0xFF, (kolor >> 8) & 0xFF, (kolor >> 16) & 0xFF);
-}
-
 // --- series -------------------------------------------------------------------------------
 
 TSeria::TSeria(TWykresXY* wykres, RodzajSerii rodzaj) : QObject(wykres), wykres_(wykres), rodzaj_(rodzaj) {}

@@ -7,6 +7,7 @@
 // Design settings shared by every chart of the program: white background and plot area, no
 // legend, grid lines at the axis values, labels formatted as "#,##0.#######" (grouping by a
 // non-breaking space, "." before the decimals), the title in Arial bold, 16 pixels, black.
+#include "Kolor.h"
 #include "Metaplik.h"
 
 #include <QChartView>
@@ -20,10 +21,8 @@ class QXYSeries;
 class TWykresXY;
 
 // A colour as the Windows colour value, blue-green-red: 0x0000FF is red, 0xFF0000 blue.
-using TKolor = std::uint32_t;
 constexpr TKolor KolorCzerwony = 0x0000FF;
 constexpr TKolor KolorNiebieski = 0xFF0000;
-QColor KolorQt(TKolor kolor);
 
 // A fast line is drawn as a line: Qt's faster kind (OpenGL) could be neither saved nor printed.
 enum class RodzajSerii { Linia, SzybkaLinia, Punkty };

@@ -1,0 +1,42 @@
+#pragma once
+// The fourteen temperature correlations of the experimental tab as the experimental-correlation
+// window shows them: the code that names each, its title, equation mark-up, coefficient fields
+// with their captions, range fields, the factor to SI, the function that evaluates it and the
+// mark-up of its result symbol and unit.
+#include "Zmienne.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+enum class RodzajKorelacji { Gaz, Ciecz };
+
+struct WspolczynnikKorelacji {
+    QString etykieta; // "A".."E", "Tc", "n"
+    long double TRekordYaws::*pole;
+};
+
+struct TKorelacjaDoswiadczalna {
+    RodzajKorelacji rodzaj;
+    char kod; // the value of KodGaz or KodCiecz that names it
+    QString tytul;
+    QString rownanie; // mark-up of the equation
+    std::vector<WspolczynnikKorelacji> wspolczynniki;
+    long double TRekordYaws::*Tmin;
+    long double TRekordYaws::*Tmax;
+    bool czytaTc; // the equation uses the record's critical temperature
+    // From the correlation's own unit to SI; the evaluating function already applies it.
+    std::optional<long double> przelicznikSI;
+    long double (*oblicz)(long double T);
+    QString symbolWyniku; // mark-up shown before the result
+    QString jednostka;    // mark-up of the result's unit
+};
+
+const std::vector<TKorelacjaDoswiadczalna>& KorelacjeDoswiadczalne();
+
+// The correlation the two codes name, gas codes first; nullptr when neither names one.
+const TKorelacjaDoswiadczalna* KorelacjaDlaKodow(char kodGaz, char kodCiecz);
+
+// Every coefficient and both range fields are present, and the record's Tc where the equation
+// reads it.
+bool KorelacjaKompletna(const TRekordYaws& rekord, const TKorelacjaDoswiadczalna& korelacja);

@@ -1,0 +1,107 @@
+#pragma once
+// The experimental-correlation window: one temperature correlation of the current substance with
+// its equation, coefficients and range, evaluated at a typed temperature; the table button opens
+// the table window over the range.
+//
+// The opener creates it, calls wczytaj, sets the caption, calls the loader of the chosen property
+// (or WczytajWybrana, which does wczytaj and picks the loader from KodGaz / KodCiecz), runs it
+// with UruchomModalnie and frees it. Opened for the liquid viscosity while KodMetody is "032",
+// it starts at TemperaturaNasycenia and, when it closes with a result on view, hands that result
+// back in LepkoscNasycenia (OddanoLepkoscNasycenia tells whether it did).
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TQzHtmlLabel2;
+struct TKorelacjaDoswiadczalna;
+
+// Opens the table window over a range, given as the texts its range boxes take. The table unit
+// registers it; until one is registered the table button opens nothing.
+using OtwieraczTabeli = std::function<void(const QString& Tmin, const QString& Tmax)>;
+void ZarejestrujOtwieraczTabeli(OtwieraczTabeli otwieracz);
+
+class TOblicz_gaz_ciecz_Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit TOblicz_gaz_ciecz_Form(QWidget* rodzic = nullptr);
+
+    QLabel* lblObliczGazCo;
+    QWidget* pnlEq;
+    TQzHtmlLabel2* qlblRownanie;
+    QGroupBox* gbxWsp;
+    std::array<QLabel*, 5> lblW;       // lblW1..lblW5
+    std::array<QLineEdit*, 5> edtW;    // edtW1..edtW5
+    QGroupBox* gbxSI;
+    TQzHtmlLabel2* qlblSI;
+    QLineEdit* edtSI;
+    QGroupBox* gbxZakres;
+    QLabel* lblTmin;
+    QLineEdit* edtTmin;
+    QLabel* lblTmax;
+    QLineEdit* edtTmax;
+    QWidget* pnlOblicz;
+    QLabel* lblT;
+    QLineEdit* edtT;
+    QLabel* lblT_;
+    QPushButton* Button1;
+    QPushButton* Tab_Button;
+    TQzHtmlLabel2* qlblWyn;
+    QLineEdit* edtWynik1;
+    TQzHtmlLabel2* qlblJedn;
+
+    void wczytaj();
+    // The loaders, one a property.
+    void wczytajCpg();
+    void wczytajdelHf();
+    void wczytajdelGf();
+    void wczytajlag();
+    void wczytajnig();
+    void wczytajPvp();
+    void wczytajDap();
+    void wczytajnic();
+    void wczytajsin();
+    void wczytajCpc();
+    void wczytajroc();
+    void wczytajlac();
+    void wczytajDaw();
+    void wczytajdelHv();
+    // wczytaj, then the loader that KodGaz (first) or KodCiecz names; false when neither does.
+    bool WczytajWybrana();
+
+    void UkryjSi();
+    bool SprawdzZakresyT(long double T);
+    void CzyscWynik();
+    void Button1Click();
+    void Tab_ButtonClick();
+    void edtTChange();
+
+    // True when closing handed a saturated-liquid viscosity back in LepkoscNasycenia.
+    bool OddanoLepkoscNasycenia() const { return oddanoLepkosc_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown
+    void closeEvent(QCloseEvent* zdarzenie) override;  // FormCloseQuery
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void UtworzKontrolki();
+    QWidget* UtworzRownanie();
+    QGroupBox* UtworzWspolczynniki();
+    QGroupBox* UtworzPrzelicznik();
+    QGroupBox* UtworzZakres();
+    QWidget* UtworzOblicz();
+    void WczytajKorelacje(const TKorelacjaDoswiadczalna& korelacja);
+    void UlozPola(int liczba);
+    bool DaneKompletne();
+    void PokazWynik(long double wartosc);
+    void FormCloseQuery();
+
+    const TKorelacjaDoswiadczalna* korelacja_ = nullptr;
+    bool oddanoLepkosc_ = false;
+    int szerokoscPola_;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The style state of the layout: rebuilt from the stack of open start tags whenever a tag is
+// pushed or popped.
+#include "AtrybutyHtml.h"
+#include "MiaraTekstu.h"
+
+#include <QString>
+#include <vector>
+
+class atag;
+class TQzMiniHtml2;
+
+class TCurrentState {
+public:
+    explicit TCurrentState(TQzMiniHtml2* owner) : owner(owner) { Rebuild(); }
+
+    // Every field below back to its default, then each stacked tag applied, oldest first.
+    void Rebuild();
+    void PushTag(atag* tag);
+    // Removes the newest stacked tag of the class the test accepts (JestKlasy<...>).
+    void PopTag(bool (*jestKlasy)(const atag*));
+    void Reset();
+
+    TCzcionkaHtml font;
+    bool visible = true;
+    TKolor background = KeyColor;
+    int indent = 0;
+    QString href;
+    QString align;
+    TKolor textColour = KolorCzarny;
+    TKolor hoverColour = 0x0000FF;
+    TKolor visitedColour = 0x800080;
+    TKolor linkColour = 0xFF0000;
+    bool selected = false;
+    int subSupMode = 0; // 1 inside "sub", 2 inside "sup"
+    // These survive rebuilds: the last list and form tags laid out set them.
+    QString listType;
+    QString formName;
+    QString formMethod;
+    QString formAction;
+
+    TQzMiniHtml2* owner;
+    std::vector<atag*> stack; // not owned
+};
