@@ -1,8 +1,8 @@
 #pragma once
 // The fourteen temperature correlations of the experimental tab as the experimental-correlation
 // window shows them: the code that names each, its title, equation mark-up, coefficient fields
-// with their captions, range fields, the factor to SI, the function that evaluates it and the
-// mark-up of its result symbol and unit.
+// with their captions, range fields, the factor to SI, the function that evaluates it, the
+// mark-up of its result symbol and unit, and the header of its value column in the table window.
 #include "Zmienne.h"
 
 #include <QString>
@@ -30,6 +30,7 @@ struct TKorelacjaDoswiadczalna {
     long double (*oblicz)(long double T);
     QString symbolWyniku; // mark-up shown before the result
     QString jednostka;    // mark-up of the result's unit
+    QString naglowekTabeli; // the table window's header of the value column (the SI value)
 };
 
 const std::vector<TKorelacjaDoswiadczalna>& KorelacjeDoswiadczalne();

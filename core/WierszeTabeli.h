@@ -1,0 +1,104 @@
+#pragma once
+// What the table window computes, apart from its widgets: the arguments of a range taken by a
+// step (bounded), the method that the codes name with the headers of its two columns, and the
+// rows of the equilibrium results.
+//
+// Three windows open the table. The experimental-correlation window needs nothing more than the
+// codes and RekordYaws. The property-estimation window hands its inputs through TDaneEstymacji,
+// the equilibrium window its range texts and its computation through TRownowagaDlaTabeli.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+// The last Tyn-Calus computation of the property-estimation window: molar volumes of the solute
+// (A) and the solvent (B) at their boiling points in cm³/mol, their σ terms, and the solvent's
+// viscosity at the temperature of that computation in Pa·s.
+struct TDaneTynaCalusa {
+    long double ObjetoscMolowaA, ObjetoscMolowaB;
+    long double NapiecieA, NapiecieB;
+    long double LepkoscRozpuszczalnika;
+};
+
+// What the property-estimation window hands to the table it opens.
+class TDaneEstymacji {
+public:
+    virtual ~TDaneEstymacji() = default;
+    // The text of its box of this name: edtT, edtTnas, edtPnas, edtLepNas, and the boxes of the
+    // density pages (edtVc, edtOmega, edtTc, edtM, edtTr, edtVr, edtOmega_, ..., edtZra, edtPcSD).
+    virtual QString TekstPola(const QString& nazwa) const = 0;
+    // "030": cbPolarny is ticked, and the whole number of OH groups in edtIleOH (0 when the box
+    // holds no whole number).
+    virtual bool ZwiazekPolarny() const = 0;
+    virtual int LiczbaGrupOH() const = 0;
+    // "031": the molar density (mol/cm³) of the window's last computation; none before one.
+    virtual std::optional<long double> GestoscMolowa() const = 0;
+    // "Tyna": the values of the window's last computation; none before one.
+    virtual std::optional<TDaneTynaCalusa> DaneTynaCalusa() const = 0;
+};
+
+// What the equilibrium window hands to the table it opens ("RcgBis" isobar, "RcgpBis" isotherm).
+class TRownowagaDlaTabeli {
+public:
+    virtual ~TRownowagaDlaTabeli() = default;
+    // The texts of its start and end temperature boxes (the isobar's range).
+    virtual QString TekstTmin() const = 0;
+    virtual QString TekstTmax() const = 0;
+    // The isotherm's temperature, °C.
+    virtual long double TemperaturaUkladu() const = 0;
+    // Runs ObliczIzobare or ObliczIzoterme with the chosen data set (the isotherm's x1 step in
+    // KrokX), filling WynikX1 .. WynikP and LiczbaPunktow. May throw; a refusal throws with its
+    // message.
+    virtual void ObliczRownowage() = 0;
+};
+
+// The arguments from the start to the end by the step, each the previous plus the step in
+// extended arithmetic: the first is always taken, the end itself when the steps reach it exactly.
+enum class BladZakresu { Brak, ZlyKrok, ZbytWieleWierszy };
+constexpr int MaksLiczbaWierszy = 100000;
+struct TZakresTabeli {
+    std::vector<long double> argumenty;
+    BladZakresu blad = BladZakresu::Brak; // with an error there are no arguments
+};
+// A step ≤ 0, a step that does not move the argument, or more than MaksLiczbaWierszy arguments
+// is refused.
+TZakresTabeli ArgumentyTabeli(long double poczatek, long double koniec, long double krok);
+
+// The table refuses to compute: the inputs a method needs are missing (BrakDanych in the record)
+// or not computed yet, or the range cannot be taken. The message says which.
+class EOdmowaTabeli : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TMetodaTabeli {
+    QString naglowekArgumentu;
+    QString naglowekWartosci;
+    // The value at one argument. A floating-point error throws EMathError: never NaN or infinity.
+    std::function<long double(long double)> wartosc;
+    // Smaller arguments are not rows ("032": pressures below the saturation pressure).
+    long double najmniejszyArgument = -std::numeric_limits<long double>::infinity();
+};
+
+// The method of the range table that the codes name: gas codes, then liquid codes, then
+// KodMetody; none when they name nothing. Reads its inputs once: the record's fields, and for the
+// estimation codes the estimation window's (nullptr: it is not open). For "032" it stores the
+// typed saturation temperature and viscosity in TemperaturaNasycenia and LepkoscNasycenia.
+// Throws EOdmowaTabeli for missing inputs, EConvertError for a box that holds no number.
+std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QString& kodMetody,
+                                          const TDaneEstymacji* estymacja);
+
+// The modified Tyn-Calus diffusion coefficient of the solute in the solvent at T, cm²/s.
+long double WspolczynnikDyfuzjiTynaCalusa(long double T, const TDaneTynaCalusa& dane);
+
+enum class RodzajTabeli { Zakres, Izobara, Izoterma };
+RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody);
+
+// Headers of the equilibrium table, from "lp." on: 7 columns for the isobar, 6 for the isotherm.
+QStringList NaglowkiRownowagi(RodzajTabeli rodzaj);
+// The cells of rows 1 .. LiczbaPunktow (at most MaksLiczbaPunktow), each from its number on.
+// Throws EOdmowaTabeli when there are no results.
+std::vector<QStringList> WierszeRownowagi(RodzajTabeli rodzaj);
