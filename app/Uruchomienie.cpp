@@ -6,6 +6,7 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
+#include "Tabela.h"
 
 #include <QDir>
 #include <QLocale>
@@ -23,6 +24,7 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
+    ZarejestrujOknoTabeli();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

@@ -4,13 +4,13 @@
 // rounding (python fractions), formula values from mpmath at 40 digits.
 #include "WierszeTabeli.h"
 
+#include "DaneEstymacjiTestowe.h"
 #include "FloatText.h"
 #include "MathError.h"
 #include "Zmienne.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -61,32 +61,12 @@ TEST(ArgumentyTabeli, EachArgumentIsThePreviousPlusTheStep)
     EXPECT_GT(oczekiwany, 1.0L);
 }
 
-// Estimation window inputs as a test sets them.
-class DaneTestowe : public TDaneEstymacji {
-public:
-    std::map<QString, QString> pola;
-    bool polarny = false;
-    int grupyOH = 0;
-    std::optional<long double> gestosc;
-    std::optional<TDaneTynaCalusa> tyn;
-
-    QString TekstPola(const QString& nazwa) const override
-    {
-        auto it = pola.find(nazwa);
-        return it == pola.end() ? QString() : it->second;
-    }
-    bool ZwiazekPolarny() const override { return polarny; }
-    int LiczbaGrupOH() const override { return grupyOH; }
-    std::optional<long double> GestoscMolowa() const override { return gestosc; }
-    std::optional<TDaneTynaCalusa> DaneTynaCalusa() const override { return tyn; }
-};
-
 class MetodyTabeli : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ResetujZmienne();
-        // Benzene's critical data and a vapour-pressure block.
+        // Benzene's critical data.
         TRekordYaws& r = RekordYaws;
         r.Mmol = 78.11184L;
         r.Tb = 353.24L;
@@ -106,7 +86,7 @@ protected:
         return *metoda;
     }
 
-    DaneTestowe dane;
+    DaneEstymacjiTestowe dane;
 };
 
 TEST_F(MetodyTabeli, HeadersOfEveryCode)
