@@ -9,8 +9,9 @@
 class QPainter;
 class QPrinter;
 
-// Draws one page with rysuj(painter, page rectangle in device pixels); false, after a message,
-// when nothing could be printed.
+// Draws the document with rysuj(painter, page rectangle in device pixels); a document of several
+// pages starts each further one with newPage() on the painter's device, the printer. False, after
+// a message, when nothing could be printed.
 bool DrukujNaDomyslnejDrukarce(const QString& nazwaDokumentu,
                                const std::function<void(QPainter&, const QRect&)>& rysuj);
 

@@ -122,8 +122,8 @@ TSiatkaTekstowa::TSiatkaTekstowa(QWidget* rodzic) : QTableView(rodzic), model_(n
     UstawDomyslnaWysokoscWiersza(DomyslnaWysokoscWiersza);
     UstawWysokoscNaglowka(DomyslnaWysokoscWiersza);
     UstawSzerokoscKolumny(0, DomyslnaSzerokoscKolumny);
-    if (auto* naroznik = findChild<QAbstractButton*>())
-        naroznik->installEventFilter(this);
+    naroznik_ = findChild<QAbstractButton*>();
+    naroznik_->installEventFilter(this);
 }
 
 int TSiatkaTekstowa::LiczbaWierszy() const { return model_->LiczbaWierszy(); }
@@ -136,8 +136,7 @@ void TSiatkaTekstowa::UstawKomorke(int kolumna, int wiersz, const QString& tekst
 {
     model_->UstawKomorke(kolumna, wiersz, tekst);
     if (kolumna == 0 && wiersz == 0)
-        if (auto* naroznik = findChild<QAbstractButton*>())
-            naroznik->update();
+        naroznik_->update();
 }
 
 int TSiatkaTekstowa::SzerokoscKolumny(int kolumna) const
@@ -176,23 +175,23 @@ int TSiatkaTekstowa::MarginesKomorki(int kolumna) const
 
 bool TSiatkaTekstowa::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
-    if (zdarzenie->type() == QEvent::Paint && obiekt == findChild<QAbstractButton*>()) {
-        RysujNaroznik(static_cast<QWidget*>(obiekt));
+    if (obiekt == naroznik_ && zdarzenie->type() == QEvent::Paint) {
+        RysujNaroznik();
         return true;
     }
     return QTableView::eventFilter(obiekt, zdarzenie);
 }
 
 // Cell (0, 0), drawn as the headers are.
-void TSiatkaTekstowa::RysujNaroznik(QWidget* naroznik)
+void TSiatkaTekstowa::RysujNaroznik()
 {
     QStyleOptionHeader opcje;
-    opcje.initFrom(naroznik);
+    opcje.initFrom(naroznik_);
     opcje.state |= QStyle::State_Enabled;
-    opcje.rect = naroznik->rect();
+    opcje.rect = naroznik_->rect();
     opcje.position = QStyleOptionHeader::OnlyOneSection;
     opcje.text = Komorka(0, 0);
     opcje.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QPainter malarz(naroznik);
-    style()->drawControl(QStyle::CE_Header, &opcje, &malarz, naroznik);
+    QPainter malarz(naroznik_);
+    style()->drawControl(QStyle::CE_Header, &opcje, &malarz, naroznik_);
 }

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <vector>
 
+class QAbstractButton;
 class TModelSiatki;
 
 class TSiatkaTekstowa : public QTableView {
@@ -38,7 +39,8 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    void RysujNaroznik(QWidget* naroznik);
+    void RysujNaroznik();
 
     TModelSiatki* model_;
+    QAbstractButton* naroznik_; // the view's corner between the two headers
 };

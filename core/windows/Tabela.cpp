@@ -105,7 +105,7 @@ void RysujWiersze(QPainter& malarz, const QRect& strona, const QStringList& wier
     const int wierszeNaStronie = std::max(1, strona.height() / miara.lineSpacing());
     for (size_t n = 0; n < pola.size(); ++n) {
         if (n > 0 && n % wierszeNaStronie == 0)
-            static_cast<QPagedPaintDevice*>(malarz.device())->newPage();
+            static_cast<QPagedPaintDevice*>(malarz.device())->newPage(); // the painter is on the printer
         int x = strona.left();
         const int y = strona.top() + static_cast<int>(n % wierszeNaStronie) * miara.lineSpacing() + miara.ascent();
         for (int i = 0; i < pola[n].size(); ++i) {
@@ -464,12 +464,22 @@ void TTabela_Form::Drukujtabel1Click()
     });
 }
 
+// Esc closes the window; Enter presses the default button ("Oblicz", after a computation
+// "Wykres", after the chart "Oblicz" again), as in a dialog.
 void TTabela_Form::keyPressEvent(QKeyEvent* zdarzenie)
 {
-    if (zdarzenie->key() == Qt::Key_Escape)
+    const int klawisz = zdarzenie->key();
+    if (klawisz == Qt::Key_Escape) {
         close();
-    else
-        QMainWindow::keyPressEvent(zdarzenie);
+        return;
+    }
+    if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)
+        for (QPushButton* przycisk : {btnOblicz, btnWykres})
+            if (przycisk->isDefault() && przycisk->isEnabled()) {
+                przycisk->click();
+                return;
+            }
+    QMainWindow::keyPressEvent(zdarzenie);
 }
 
 void AutoSizeCol(TSiatkaTekstowa* siatka, int kolumna)

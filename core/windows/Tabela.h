@@ -59,12 +59,9 @@ public:
     void Zapisztabel1Click();
     void Drukujtabel1Click();
 
-    // The table as text lines: each cell of the first `kolumny` columns led by a TAB.
-    QStringList WierszeTekstu(int kolumny) const;
-
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
-    void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown
+    void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown, and Enter
 
 private:
     QWidget* UtworzPanelObliczen();
@@ -78,6 +75,8 @@ private:
     void ZakonczObliczenia();
     void DopasujNaglowek();
     void DopasujSzerokoscOkna();
+    // The table as text lines: each cell of the first `kolumny` columns led by a TAB.
+    QStringList WierszeTekstu(int kolumny) const;
     TFWykres* NowyWykres();
     void PokazWykres(TFWykres* wykres, const QString& tytulX, const QString& tytulY);
 

@@ -310,9 +310,18 @@ TEST_F(OknoTabeli, ChartReceivesTheRowsInRedWithTheTitles)
     EXPECT_FALSE(okno->btnWykres->isDefault());
 }
 
-TEST_F(OknoTabeli, EscClosesTheWindow)
+// Enter computes, Enter again draws the chart; Esc closes the window.
+TEST_F(OknoTabeli, EnterPressesTheDefaultButtonAndEscCloses)
 {
-    Otworz('5', ' ');
+    auto baza = BazaTestowa::Probna();
+    Wczytaj("WODA");
+    Otworz('5', ' ', QStringLiteral("300"), QStringLiteral("310"));
+    QTest::keyClick(okno->edtKrok, Qt::Key_Return);
+    EXPECT_EQ(Wiersze(), 11);
+    int wykresy = 0;
+    zapis->skryptModalny = [&](QWidget*) { ++wykresy; };
+    QTest::keyClick(okno->sgTabela, Qt::Key_Enter);
+    EXPECT_EQ(wykresy, 1);
     QTest::keyClick(okno->edtKrok, Qt::Key_Escape);
     EXPECT_FALSE(okno->isVisible());
 }
