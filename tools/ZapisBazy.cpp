@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -104,66 +105,51 @@ TRekordYaws PustyRekordYaws()
     return rekord;
 }
 
-std::vector<TRekordYaws> CzytajSubstancje(const QString& sciezkaTsv)
+namespace {
+
+// Fills every field of the record from the column of the same name, or of the name the map gives.
+template <class R>
+std::vector<R> CzytajRekordy(const QString& sciezkaTsv, const std::vector<PoleRekordu<R>>& pola,
+                             const std::map<std::string, QString>& kolumny = {})
 {
     Tabela tabela = CzytajTabele(sciezkaTsv);
-    std::vector<TRekordYaws> rekordy;
+    std::vector<R> rekordy;
     for (size_t w = 0; w < tabela.wiersze.size(); ++w) {
-        TRekordYaws rekord = PustyRekordYaws();
-        for (const auto& pole : PolaYaws()) {
-            if (pole.tekst)
-                rekord.*pole.tekst = tabela.tekst(w, QString::fromLatin1(pole.nazwa));
+        R rekord{};
+        CzyscRekord(rekord);
+        for (const auto& pole : pola) {
+            auto it = kolumny.find(pole.nazwa);
+            QString kolumna = it != kolumny.end() ? it->second : QString::fromLatin1(pole.nazwa);
+            if (pole.tekst && !kolumna.isEmpty())
+                rekord.*pole.tekst = tabela.tekst(w, kolumna);
             else if (pole.liczba)
-                rekord.*pole.liczba = tabela.liczba(w, QString::fromLatin1(pole.nazwa));
+                rekord.*pole.liczba = tabela.liczba(w, kolumna);
         }
         rekordy.push_back(rekord);
     }
     return rekordy;
 }
 
+} // namespace
+
+std::vector<TRekordYaws> CzytajSubstancje(const QString& sciezkaTsv)
+{
+    return CzytajRekordy(sciezkaTsv, PolaYaws());
+}
+
 std::vector<TRekordRcg> CzytajRownowagi(const QString& sciezkaTsv)
 {
-    Tabela tabela = CzytajTabele(sciezkaTsv);
     // The third column is the system pressure (isobars) or temperature (isotherms).
-    QString kolumnaPT = tabela.naglowek.value(2);
-    std::vector<TRekordRcg> rekordy;
-    for (size_t w = 0; w < tabela.wiersze.size(); ++w) {
-        TRekordRcg r{};
-        CzyscRekord(r);
-        r.Nazwa1 = tabela.tekst(w, QStringLiteral("Skladnik1"));
-        r.Nazwa2 = tabela.tekst(w, QStringLiteral("Skladnik2"));
-        r.PT = tabela.liczba(w, kolumnaPT);
-        r.A1 = tabela.liczba(w, QStringLiteral("A1"));
-        r.B1 = tabela.liczba(w, QStringLiteral("B1"));
-        r.C1 = tabela.liczba(w, QStringLiteral("C1"));
-        r.A2 = tabela.liczba(w, QStringLiteral("A2"));
-        r.B2 = tabela.liczba(w, QStringLiteral("B2"));
-        r.C2 = tabela.liczba(w, QStringLiteral("C2"));
-        r.W12 = tabela.liczba(w, QStringLiteral("W12"));
-        r.W21 = tabela.liczba(w, QStringLiteral("W21"));
-        rekordy.push_back(r);
-    }
-    return rekordy;
+    QString kolumnaPT = CzytajTabele(sciezkaTsv).naglowek.value(2);
+    return CzytajRekordy(sciezkaTsv, PolaRcg(),
+                         {{"Nazwa1", QStringLiteral("Skladnik1")}, {"Nazwa2", QStringLiteral("Skladnik2")},
+                          {"Zarezerwowany1", QString()}, {"Zarezerwowany2", QString()}, {"PT", kolumnaPT}});
 }
 
 std::vector<TRekordMixc> CzytajMixc(const QString& sciezkaTsv)
 {
-    Tabela tabela = CzytajTabele(sciezkaTsv);
-    std::vector<TRekordMixc> rekordy;
-    for (size_t w = 0; w < tabela.wiersze.size(); ++w) {
-        TRekordMixc r{};
-        CzyscRekord(r);
-        r.Nazwa1 = tabela.tekst(w, QStringLiteral("Nazwa1"));
-        r.CAS1 = tabela.tekst(w, QStringLiteral("CAS1"));
-        r.Nazwa2 = tabela.tekst(w, QStringLiteral("Nazwa2"));
-        r.CAS2 = tabela.tekst(w, QStringLiteral("CAS2"));
-        r.T = tabela.liczba(w, QStringLiteral("T_K"));
-        r.P = tabela.liczba(w, QStringLiteral("P_MPa"));
-        r.x1 = tabela.liczba(w, QStringLiteral("x1"));
-        r.VE = tabela.liczba(w, QStringLiteral("VE_cm3mol"));
-        rekordy.push_back(r);
-    }
-    return rekordy;
+    return CzytajRekordy(sciezkaTsv, PolaMixc(),
+                         {{"T", QStringLiteral("T_K")}, {"P", QStringLiteral("P_MPa")}, {"VE", QStringLiteral("VE_cm3mol")}});
 }
 
 void ZapiszBazeProbna(const QString& katalogTekstow, const QString& katalogDanych)

@@ -2,6 +2,7 @@
 
 #include "Cp1250.h"
 #include "Dialogs.h"
+#include "Karta.h"
 #include "O_Programie.h"
 #include "PolishText.h"
 #include "PrzegladarkaPomocy.h"
@@ -118,6 +119,8 @@ void UstawHint(QWidget* kontrolka, const QString& hint)
 TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
 {
     setObjectName(QStringLiteral("Baza_Form"));
+    karta = new TKartaZwiazku(this);
+    TKartaZwiazku::UstawKarteGlowna(karta);
     UtworzMenu();
     auto* srodek = new QWidget(this);
     auto* uklad = new QVBoxLayout(srodek);
@@ -138,6 +141,12 @@ void TBaza_Form::UtworzMenu()
     Plik1->setObjectName(QStringLiteral("Plik1"));
     QAction* zakoncz = Plik1->addAction(QStringLiteral("Wyjście z programu"), this, &TBaza_Form::Zakocz1Click);
     zakoncz->setObjectName(QStringLiteral("Zakocz1"));
+    Jednostki1 = menuBar()->addMenu(QStringLiteral("Jednostki"));
+    Jednostki1->setObjectName(QStringLiteral("Jednostki1"));
+    QAction* si = Jednostki1->addAction(QStringLiteral("SI"), this, &TBaza_Form::SI1Click);
+    si->setObjectName(QStringLiteral("SI1"));
+    QAction* naCelsjusze = Jednostki1->addAction(QStringLiteral("Kelvin -> Celsjusz"), this, &TBaza_Form::KelvinCelsjuszClick);
+    naCelsjusze->setObjectName(QStringLiteral("KelvinCelsjusz"));
     Pomoc1 = menuBar()->addMenu(QStringLiteral("Pomoc"));
     Pomoc1->setObjectName(QStringLiteral("Pomoc1"));
     QAction* pomoc = Pomoc1->addAction(QStringLiteral("Pomoc"), this, &TBaza_Form::N1Click);
@@ -173,7 +182,9 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     pnlImgKarta = new QWidget(gbZnajdzZwiazek);
     pnlImgKarta->setObjectName(QStringLiteral("pnlImgKarta"));
     pnlImgKarta->setMinimumSize(180, 120);
-    new QVBoxLayout(pnlImgKarta);
+    auto* ukladObrazu = new QVBoxLayout(pnlImgKarta);
+    ukladObrazu->setContentsMargins(0, 0, 0, 0);
+    ukladObrazu->addWidget(karta->ObrazKarty());
 
     auto* siatka = new QGridLayout(gbZnajdzZwiazek);
     siatka->addWidget(EtykietaListy(QStringLiteral("Nazwa polska:"), HintZapisuWzoru, gbZnajdzZwiazek), 0, 0);
@@ -195,8 +206,8 @@ QTabWidget* TBaza_Form::UtworzZakladki()
 {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    tsKarta = PustaStrona(QStringLiteral("tsKarta"), PageControl1);
-    tsKartaCd = PustaStrona(QStringLiteral("tsKartaCd"), PageControl1);
+    tsKarta = karta->StronaKarty();
+    tsKartaCd = karta->StronaKartyCd();
     tsBazaDoswiadczalna = PustaStrona(QStringLiteral("tsBazaDoswiadczalna"), PageControl1);
     tsBazaPredykcyjna = PustaStrona(QStringLiteral("tsBazaPredykcyjna"), PageControl1);
     PageControl1->addTab(tsKarta, QStringLiteral("Karta związku"));
@@ -355,9 +366,12 @@ void TBaza_Form::ZaznaczNaListach()
     cbZnajdzWzor->setEditText(Cp1250ToUnicode(RekordYaws.Wzor));
 }
 
-// The substance card is filled from RekordYaws here.
+// The lists already show the substance, changed without running their change handler, which
+// would clear the card again.
 void TBaza_Form::PoWczytaniuRekordu()
 {
+    WypelnijKarte();
+    karta->WlaczPolaPoWyszukaniu();
 }
 
 void TBaza_Form::PraWybory()
@@ -369,7 +383,7 @@ void TBaza_Form::PraWybory()
                 const QSignalBlocker blokada(lista);
                 lista->setCurrentIndex(-1);
             }
-    CzyscKarte();
+    CzyscKarte(); // also hides and clears the structural-formula picture
     CzyscRekordYaws();
 }
 
@@ -397,6 +411,7 @@ void TBaza_Form::DoHint(QWidget* kontrolka)
 
 void TBaza_Form::CzyscKarte()
 {
+    karta->Czysc();
     Znaleziono = false;
     setWindowTitle(TytulOknaGlownego);
 }
@@ -417,4 +432,14 @@ void TBaza_Form::Oprogramie1Click()
 void TBaza_Form::Zakocz1Click()
 {
     QApplication::quit();
+}
+
+void TBaza_Form::SI1Click()
+{
+    karta->SI1Click();
+}
+
+void TBaza_Form::KelvinCelsjuszClick()
+{
+    karta->KelvinCelsjuszClick();
 }

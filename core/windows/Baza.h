@@ -12,6 +12,7 @@ class QMenu;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+class TKartaZwiazku;
 
 inline const QString TytulOknaGlownego = QStringLiteral("Baza danych QERN 2008 (v 8.0)");
 
@@ -32,7 +33,9 @@ public:
     QWidget* tsKartaCd;
     QWidget* tsBazaDoswiadczalna;
     QWidget* tsBazaPredykcyjna;
+    TKartaZwiazku* karta;
     QMenu* Plik1;
+    QMenu* Jednostki1;
     QMenu* Pomoc1;
     QStatusBar* StatusBar1;
 
@@ -48,6 +51,8 @@ public:
     void N1Click();
     void Oprogramie1Click();
     void Zakocz1Click();
+    void SI1Click();
+    void KelvinCelsjuszClick();
 
 protected:
     bool event(QEvent* zdarzenie) override;

@@ -63,6 +63,21 @@ protected:
         PrzegladarkaPomocy = nullptr;
     }
 
+    QComboBox* Lista(const char* nazwa) { return Baza_Form->findChild<QComboBox*>(QString::fromLatin1(nazwa)); }
+
+    // Types into the list as a user would and presses Enter.
+    void Szukaj(const char* lista, const QString& tekst)
+    {
+        QComboBox* cb = Lista(lista);
+        cb->setFocus();
+        cb->lineEdit()->selectAll();
+        if (tekst.isEmpty())
+            QTest::keyClick(cb, Qt::Key_Delete);
+        else
+            Pisz(cb, tekst);
+        QTest::keyClick(cb, Qt::Key_Return);
+    }
+
     ZapisujOkna zapis;
 };
 
@@ -81,8 +96,10 @@ TEST_F(OknoGlowne, FrameHasItsTitleTabsMenusAndStatusBar)
     QStringList menu;
     for (QAction* pozycja : Baza_Form->menuBar()->actions())
         menu << pozycja->text();
-    EXPECT_EQ(menu, (QStringList{QStringLiteral("Plik"), QStringLiteral("Pomoc")}));
+    EXPECT_EQ(menu, (QStringList{QStringLiteral("Plik"), QStringLiteral("Jednostki"), QStringLiteral("Pomoc")}));
     EXPECT_EQ(Polecenie(Baza_Form, "Zakocz1")->text(), QStringLiteral("Wyjście z programu"));
+    EXPECT_EQ(Polecenie(Baza_Form, "SI1")->text(), QStringLiteral("SI"));
+    EXPECT_EQ(Polecenie(Baza_Form, "KelvinCelsjusz")->text(), QStringLiteral("Kelvin -> Celsjusz"));
     EXPECT_EQ(Polecenie(Baza_Form, "N1")->text(), QStringLiteral("Pomoc"));
     EXPECT_EQ(Polecenie(Baza_Form, "Oprogramie1")->text(), QStringLiteral("O programie"));
     EXPECT_NE(Baza_Form->findChild<QStatusBar*>(QStringLiteral("StatusBar1")), nullptr);
@@ -192,21 +209,6 @@ std::vector<TRekordYaws> ZwiazkiDoSzukania()
 class Szukanie : public OknoGlowne {
 protected:
     Szukanie() : baza_(ZwiazkiDoSzukania()) {}
-
-    QComboBox* Lista(const char* nazwa) { return Baza_Form->findChild<QComboBox*>(QString::fromLatin1(nazwa)); }
-
-    // Types into the list as a user would and presses Enter.
-    void Szukaj(const char* lista, const QString& tekst)
-    {
-        QComboBox* cb = Lista(lista);
-        cb->setFocus();
-        cb->lineEdit()->selectAll();
-        if (tekst.isEmpty())
-            QTest::keyClick(cb, Qt::Key_Delete);
-        else
-            Pisz(cb, tekst);
-        QTest::keyClick(cb, Qt::Key_Return);
-    }
 
     // The candidate window's answer: the items it showed are kept; the row is chosen with OK,
     // -1 cancels.
@@ -429,4 +431,87 @@ TEST_F(Szukanie, TypingInAListClearsTheLoadedSubstanceAndTheOtherLists)
     EXPECT_TRUE(Lista("cbZnajdzZwiazek")->currentText().isEmpty());
     EXPECT_TRUE(Lista("cbCAS")->currentText().isEmpty());
     EXPECT_EQ(wzor->currentText(), QStringLiteral("H2Ox"));
+}
+
+namespace {
+
+// The main window on the sample database, with its substance card.
+class KartaWOknie : public OknoGlowne {
+protected:
+    KartaWOknie() : baza_(BazaTestowa::Probna()) {}
+
+    QString Tekst(const char* pole) const
+    {
+        return Baza_Form->findChild<QLineEdit*>(QString::fromLatin1(pole))->text();
+    }
+    QLabel* Obraz() const { return Baza_Form->findChild<QLabel*>(QStringLiteral("imgKarta")); }
+
+    BazaTestowa baza_;
+};
+
+} // namespace
+
+TEST_F(KartaWOknie, TheCardPagesAreTheFirstTabsAndThePictureSitsInTheSearchPanel)
+{
+    EXPECT_EQ(Baza_Form->PageControl1->widget(0), Baza_Form->findChild<QWidget*>(QStringLiteral("tsKarta")));
+    EXPECT_EQ(Baza_Form->PageControl1->widget(1), Baza_Form->findChild<QWidget*>(QStringLiteral("tsKartaCd")));
+    EXPECT_NE(Baza_Form->tsKarta->findChild<QGroupBox*>(QStringLiteral("gbPodst")), nullptr);
+    EXPECT_NE(Baza_Form->tsKartaCd->findChild<QGroupBox*>(QStringLiteral("gbAnt")), nullptr);
+    EXPECT_EQ(Obraz()->parentWidget(), Baza_Form->pnlImgKarta);
+    EXPECT_TRUE(Obraz()->isHidden());
+}
+
+// Selecting the loaded substance in the four lists is no change of the user's: the card filled
+// after the search stays filled once every event has run.
+TEST_F(KartaWOknie, ASearchThroughTheMainWindowLeavesTheCardFilled)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    QApplication::processEvents();
+    ASSERT_TRUE(Znaleziono);
+    EXPECT_EQ(Tekst("edtMmol"), QStringLiteral("18.01528"));
+    EXPECT_EQ(Tekst("edtTc"), QStringLiteral("647.14"));
+    EXPECT_EQ(Tekst("edtSin_T"), QStringLiteral("0.0720649"));
+    EXPECT_EQ(Tekst("edtPvp_T"), QStringLiteral("brak danych"));
+    EXPECT_FALSE(Baza_Form->findChild<QLineEdit*>(QStringLiteral("edtPvp_T"))->isEnabled());
+    EXPECT_TRUE(Baza_Form->findChild<QLineEdit*>(QStringLiteral("edtMmol"))->isEnabled());
+    EXPECT_TRUE(Obraz()->isVisible());
+    EXPECT_FALSE(Obraz()->pixmap().isNull());
+
+    // Another search by formula, then by CAS: the card follows.
+    Szukaj("cbCAS", QStringLiteral("64-17-5"));
+    QApplication::processEvents();
+    EXPECT_EQ(Tekst("edtMmol"), QStringLiteral("46.06844"));
+    EXPECT_EQ(Lista("cbZnajdzZwiazek")->currentText(), QStringLiteral("ETANOL"));
+}
+
+TEST_F(KartaWOknie, AChangeOfAListClearsTheCardTheRecordAndHidesThePicture)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    ASSERT_TRUE(Obraz()->isVisible());
+    QComboBox* wzor = Lista("cbZnajdzWzor");
+    wzor->setFocus();
+    Pisz(wzor, QStringLiteral("x"));
+    EXPECT_TRUE(Tekst("edtMmol").isEmpty());
+    EXPECT_FALSE(Obraz()->isVisible());
+    EXPECT_TRUE(Obraz()->pixmap().isNull());
+    EXPECT_FALSE(Znaleziono);
+    EXPECT_EQ(RekordYaws.Mmol, BrakDanych);
+
+    // A failed search leaves the card empty too.
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("unobtainium"));
+    EXPECT_TRUE(Tekst("edtMmol").isEmpty());
+    EXPECT_FALSE(Obraz()->isVisible());
+}
+
+TEST_F(KartaWOknie, TheUnitsMenuSwitchesTheCardTemperatures)
+{
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    Polecenie(Baza_Form, "KelvinCelsjusz")->trigger();
+    EXPECT_EQ(Tekst("edtTb"), QStringLiteral("100"));
+    EXPECT_EQ(Tekst("edtTf"), QStringLiteral("0"));
+    EXPECT_EQ(Tekst("edtTc"), QStringLiteral("373.99"));
+    Polecenie(Baza_Form, "SI1")->trigger();
+    EXPECT_EQ(Tekst("edtTb"), QStringLiteral("373.15"));
+    EXPECT_EQ(Tekst("edtTc"), QStringLiteral("647.14"));
 }
