@@ -315,8 +315,10 @@ void TTabela_Form::ObliczRownowage()
     KrokX = StrToFloat(edtKrok->text());
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
-    if (Rownowaga)
-        Rownowaga->ObliczRownowage();
+    // Results are only shown as the equilibrium window computes them now: never stale ones.
+    if (!Rownowaga)
+        throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
+    Rownowaga->ObliczRownowage();
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)

@@ -549,12 +549,14 @@ TEST_F(TabelaRownowagi, IsothermStepAndMissingResultsAreRefused)
     okno->edtKrok->setText(QStringLiteral("0"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(rownowaga.obliczenia, 0);
+    rownowaga.ObliczRownowage(); // results of an earlier computation are not shown
     okno->Rownowaga = nullptr;
     okno->edtKrok->setText(QStringLiteral("0.5"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               (std::vector<QString>{QStringLiteral(" źle podany krok "), QStringLiteral("Brak wyników obliczeń równowagi")}));
     EXPECT_EQ(KrokX, 0.5L);
+    EXPECT_EQ(Wiersze(), 1); // the empty row of a new table
 }
 
 } // namespace
