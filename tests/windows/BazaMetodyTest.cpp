@@ -4,19 +4,18 @@
 // experimental tab with its one-character codes and the experimental-correlation window; the
 // critical-temperature descriptions; the heat-of-combustion preparation; and the codes whose
 // window does not exist yet.
-#include "Baza.h"
 #include "BazaDoswiadczalna.h"
 #include "BazaTestowa.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
+#include "OknoGlowneTestowe.h"
 #include "RejestrOkienMetod.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -127,10 +126,7 @@ class Metody : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Baza_Form = new TBaza_Form;
-        Baza_Form->show();
-        Baza_Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Baza_Form));
+        PokazOknoGlowne();
         Baza_Form->installEventFilter(&ukrycia);
         zapis->skryptModalny = [this](QWidget* okno) {
             if (Przebieg* p = PrzebiegOkna(okno))
@@ -142,8 +138,7 @@ protected:
 
     void TearDown() override
     {
-        delete Baza_Form;
-        Baza_Form = nullptr;
+        ZwolnijOknoGlowne();
         WyrejestrujOknaMetod();
     }
 
@@ -448,14 +443,7 @@ TEST_F(Metody, ACardLabelOpensItsCorrelationNamedAsTheFocusedListNamesIt)
     Wczytaj("cbSearchCompound", QStringLiteral("WATER"));
     QString tytul;
     skrypt = [&](QWidget* okno) { tytul = okno->windowTitle(); };
-    QLabel* etykieta = Baza_Form->findChild<QLabel*>(QStringLiteral("lblNic_T"));
-    const QPointF srodek = QRectF(etykieta->rect()).center();
-    QMouseEvent nacisniecie(QEvent::MouseButtonPress, srodek, etykieta->mapToGlobal(srodek), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent zwolnienie(QEvent::MouseButtonRelease, srodek, etykieta->mapToGlobal(srodek), Qt::LeftButton,
-                           Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(etykieta, &nacisniecie);
-    QApplication::sendEvent(etykieta, &zwolnienie);
+    QTest::mouseClick(Baza_Form->findChild<QLabel*>(QStringLiteral("lblNic_T")), Qt::LeftButton);
     EXPECT_EQ(Baza_Form->PageControl1->currentWidget(), Baza_Form->tsBazaDoswiadczalna);
     EXPECT_EQ(Baza_Form->rgExpCiecz->ItemIndex(), 0);
     EXPECT_EQ(tytul, QStringLiteral("Ciecz:      WATER       H2O"));
@@ -662,8 +650,7 @@ class CieploSpalania : public ::testing::TestWithParam<Spalanie> {
 protected:
     void SetUp() override
     {
-        Baza_Form = new TBaza_Form;
-        Baza_Form->show();
+        PokazOknoGlowne();
         ZarejestrujOknoMetody(QStringLiteral("TDelHcWynForm"), [this] {
             otwarte = true;
             liczby = {Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx};
@@ -674,8 +661,7 @@ protected:
     }
     void TearDown() override
     {
-        delete Baza_Form;
-        Baza_Form = nullptr;
+        ZwolnijOknoGlowne();
         WyrejestrujOknaMetod();
     }
 

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "GrupaRadiowa.h"
 #include "O_Programie.h"
+#include "OknoGlowneTestowe.h"
 #include "PrzegladarkaPomocy.h"
 #include "WzorySzukaj.h"
 
@@ -50,17 +51,10 @@ QAction* Polecenie(QWidget* okno, const char* nazwa)
 
 class OknoGlowne : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Baza_Form = new TBaza_Form;
-        Baza_Form->show();
-        Baza_Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Baza_Form));
-    }
+    void SetUp() override { PokazOknoGlowne(); }
     void TearDown() override
     {
-        delete Baza_Form;
-        Baza_Form = nullptr;
+        ZwolnijOknoGlowne();
         delete PrzegladarkaPomocy;
         PrzegladarkaPomocy = nullptr;
     }
