@@ -40,6 +40,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 #include <functional>
 
 TBaza_Form* Baza_Form = nullptr;

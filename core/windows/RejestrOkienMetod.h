@@ -3,7 +3,8 @@
 // loader its opener runs; a window unit registers its class here with the function that creates
 // it and its loaders by name. A code whose window (or loader) is not registered opens nothing.
 //
-// A window unit registers itself once at start-up, before the main window is created, e.g.
+// A window unit offers a function that registers it, and the start-up (UruchomProgram in
+// app/Uruchomienie.cpp) calls it once before it creates the main window, e.g.
 //     ZarejestrujOknoMetody<TEstymacjaWlasnosciFrm>(
 //         QStringLiteral("TEstymacjaWlasnosciFrm"), &EstymacjaWlasnosciFrm,
 //         {{QStringLiteral("wczytajBrocka"), &TEstymacjaWlasnosciFrm::wczytajBrocka}, ...});
