@@ -144,6 +144,11 @@ extern long double TempObliczen;       // K
 extern long double CisnienieObliczen;  // bar
 extern long double DelHf;              // kJ/mol
 extern bool DelHfZnane;
+// The heat of combustion: the substance, the atom counts of its formula and the way it is
+// computed (from the atom counts, or as minus the heat of formation), prepared by the main window.
+extern QString NazwaZwiazku, WzorZwiazku;
+extern long double DelHc;              // kJ/mol
+extern bool TrybAtomow, DelHcMinusDelHf;
 extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 extern int LiczbaAtomowNa;
 extern std::array<int, 9> LiczbyAtomowJoback;

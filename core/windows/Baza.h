@@ -2,16 +2,22 @@
 // The main window: the search panel, the substance card tabs, the method tabs, the menu and the
 // status bar with hints.
 #include <QMainWindow>
+#include <map>
 
+#include "KodyMetod.h"
 #include "Wyszukiwanie.h"
+#include "Zmienne.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QStatusBar;
 class QTabWidget;
+class QTextEdit;
 class QToolButton;
+class TGrupaRadiowa;
 class TKartaZwiazku;
 
 inline const QString TytulOknaGlownego = QStringLiteral("Baza danych QERN 2008 (v 8.0)");
@@ -34,10 +40,29 @@ public:
     QWidget* tsBazaDoswiadczalna;
     QWidget* tsBazaPredykcyjna;
     TKartaZwiazku* karta;
+    // Experimental tab.
+    TGrupaRadiowa* rgExpGaz;
+    TGrupaRadiowa* rgExpCiecz;
+    QPushButton* btnExpDalej;
+    // Prediction tab: its own tabs for parameters, properties, mixtures and equilibrium.
+    QTabWidget* PageControl2;
+    TGrupaRadiowa* rgEstParam;
+    TGrupaRadiowa* rgEstWlas;
+    TGrupaRadiowa* rgMixGaz;
+    TGrupaRadiowa* rgMixCiecz;
+    TGrupaRadiowa* rgRownowaga;
+    QTextEdit* reOpisMetody;
+    QPushButton* btnObliczEstParam;
+    QPushButton* btnObliczEstWlasnosc;
+    QPushButton* btnObliczMieszanine;
+    QPushButton* btnRownowaga;
     QMenu* Plik1;
     QMenu* Jednostki1;
     QMenu* Pomoc1;
     QStatusBar* StatusBar1;
+
+    // A radio group of the prediction tab by its name ("rgEstParam", "rgTc", "rgGestC", ...).
+    TGrupaRadiowa* Grupa(const QString& nazwa) const;
 
     void FormCreate();
     void FormShow();
@@ -53,6 +78,19 @@ public:
     void Zakocz1Click();
     void SI1Click();
     void KelvinCelsjuszClick();
+
+    void rgExpGazClick();
+    void rgExpCieczClick();
+    void rgTcClick();
+    void rgGestCClick();
+    void btnObliczEstParamClick();
+    void btnObliczEstWlasnoscClick();
+    void btnObliczMieszanineClick();
+    void btnRownowagaClick();
+    void btnExpDalejClick();
+    // The heat of combustion ("050"): counts the atoms of the formula, takes the heat of
+    // formation from the record and runs the heat-of-combustion window.
+    void PrzygotujDelHc();
 
 protected:
     bool event(QEvent* zdarzenie) override;
@@ -71,6 +109,28 @@ private:
     void UtworzMenu();
     QGroupBox* UtworzPanelSzukania();
     QTabWidget* UtworzZakladki();
+    QWidget* UtworzZakladkeDoswiadczalna();
+    QWidget* UtworzZakladkePredykcyjna();
+    QWidget* UtworzZakladkeMetod(ZakladkaMetod zakladka, QPushButton* ok);
+    QPushButton* UtworzPrzyciskOK(const QString& nazwa);
+    void PolaczKarte();
+    void WybranoZKarty(int grupa, int pozycja);
+
+    void GrupaNadrzednaClick(TGrupaRadiowa* nadrzedna);
+    void MetodaClick(TGrupaRadiowa* grupa);
+    QPushButton* PrzyciskZakladki(ZakladkaMetod zakladka) const;
+    void UkryjWybory();
+    void CzyscGrupy(ZakladkaMetod zakladka, std::initializer_list<const char*> pominiete = {});
+    void PokazOpisMetody(const OpisMetody& opis, const QStringList& pierwszeWiersze);
+
+    bool UruchomMetodeZakladki(ZakladkaMetod zakladka);
+    bool UruchomOknoMetody(const QString& kod, bool ukryjOkno = true);
+    void OtworzKorelacje(int gaz, int ciecz);
+    QString TytulKorelacji(bool gaz);
+    void PrzywrocRekord();
+
+    std::map<QString, TGrupaRadiowa*> grupyMetod_;
+    TRekordYaws rekordZwiazku_; // the substance of the card, put back after a calculator ran
 };
 
 extern TBaza_Form* Baza_Form;

@@ -3,7 +3,9 @@
 #include "BazaTestowa.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
+#include "GrupaRadiowa.h"
 #include "O_Programie.h"
+#include "OknoGlowneTestowe.h"
 #include "PrzegladarkaPomocy.h"
 #include "WzorySzukaj.h"
 
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -48,17 +51,10 @@ QAction* Polecenie(QWidget* okno, const char* nazwa)
 
 class OknoGlowne : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Baza_Form = new TBaza_Form;
-        Baza_Form->show();
-        Baza_Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Baza_Form));
-    }
+    void SetUp() override { PokazOknoGlowne(); }
     void TearDown() override
     {
-        delete Baza_Form;
-        Baza_Form = nullptr;
+        ZwolnijOknoGlowne();
         delete PrzegladarkaPomocy;
         PrzegladarkaPomocy = nullptr;
     }
@@ -445,6 +441,13 @@ protected:
         return Baza_Form->findChild<QLineEdit*>(QString::fromLatin1(pole))->text();
     }
     QLabel* Obraz() const { return Baza_Form->findChild<QLabel*>(QStringLiteral("imgKarta")); }
+    std::vector<bool> Wlaczone(TGrupaRadiowa* grupa) const
+    {
+        std::vector<bool> wlaczone;
+        for (int i = 0; i < grupa->LiczbaPozycji(); ++i)
+            wlaczone.push_back(grupa->Pozycja(i)->isEnabled());
+        return wlaczone;
+    }
 
     BazaTestowa baza_;
 };
@@ -476,6 +479,10 @@ TEST_F(KartaWOknie, ASearchThroughTheMainWindowLeavesTheCardFilled)
     EXPECT_TRUE(Baza_Form->findChild<QLineEdit*>(QStringLiteral("edtMmol"))->isEnabled());
     EXPECT_TRUE(Obraz()->isVisible());
     EXPECT_FALSE(Obraz()->pixmap().isNull());
+    // The card enabled the experimental items whose correlation is complete; "Gęstość mieszanin"
+    // is not the card's.
+    EXPECT_EQ(Wlaczone(Baza_Form->rgExpGaz), (std::vector<bool>{true, false, true, false, true, false, true}));
+    EXPECT_EQ(Wlaczone(Baza_Form->rgExpCiecz), (std::vector<bool>{true, true, true, true, true, false, true, true}));
 
     // Another search by formula, then by CAS: the card follows.
     Szukaj("cbCAS", QStringLiteral("64-17-5"));
