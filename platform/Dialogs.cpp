@@ -55,6 +55,16 @@ private:
 
 } // namespace
 
+KursorOczekiwania::KursorOczekiwania()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+KursorOczekiwania::~KursorOczekiwania()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 std::vector<QString> RejestratorOkien::tekstyKomunikatow() const
 {
     std::vector<QString> teksty;

@@ -23,6 +23,15 @@ void WysrodkujNaPulpicie(QWidget* okno);
 // Shows the window application-modal and returns when it closes (not when it merely hides).
 void UruchomModalnie(QWidget* okno);
 
+// The hourglass for the lifetime of the guard, while a long computation or a file walk runs.
+class KursorOczekiwania {
+public:
+    KursorOczekiwania();
+    ~KursorOczekiwania();
+    KursorOczekiwania(const KursorOczekiwania&) = delete;
+    KursorOczekiwania& operator=(const KursorOczekiwania&) = delete;
+};
+
 // Returns the chosen file name (empty on Cancel) and the index, from 1, of the chosen filter.
 QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr,
                             int* indeksFiltra = nullptr);

@@ -60,15 +60,6 @@ public:
     }
 };
 
-// The hourglass while the data file is walked.
-class KursorOczekiwania {
-public:
-    KursorOczekiwania() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~KursorOczekiwania() { QApplication::restoreOverrideCursor(); }
-    KursorOczekiwania(const KursorOczekiwania&) = delete;
-    KursorOczekiwania& operator=(const KursorOczekiwania&) = delete;
-};
-
 const QString BrakZwiazku = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
 
 // Index of the first item equal to the text (case ignored), -1 when there is none.

@@ -59,14 +59,6 @@ QString TekstPola(long double wartosc)
     return wartosc == BrakDanych ? TekstBrakDanych : FloatToStr(wartosc);
 }
 
-class KursorOczekiwania {
-public:
-    KursorOczekiwania() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~KursorOczekiwania() { QApplication::restoreOverrideCursor(); }
-    KursorOczekiwania(const KursorOczekiwania&) = delete;
-    KursorOczekiwania& operator=(const KursorOczekiwania&) = delete;
-};
-
 const TKorelacjaDoswiadczalna& Gaz(char kod)
 {
     return *KorelacjaDlaKodow(kod, ' ');
@@ -215,6 +207,7 @@ void TOblicz_gaz_ciecz_Form::wczytaj()
     for (QLineEdit* pole : {edtSI, edtTmin, edtTmax})
         pole->setText(TekstBrakDanych);
     edtT->clear();
+    edtT->setFocus(); // the user types the temperature first; the coefficient boxes are read-only
     CzyscWynik();
     gbxSI->show();
 }

@@ -129,6 +129,16 @@ TEST_F(OknoKorelacji, OutsideTheRangeShowsTheMessageAndNoResult)
     EXPECT_TRUE(WynikUkryty());
 }
 
+TEST_F(OknoKorelacji, TheTemperatureBoxHasTheFocusWhenTheWindowOpens)
+{
+    auto baza = BazaTestowa::Probna();
+    ASSERT_TRUE(WczytajSubstancje("ETANOL"));
+    Otworz(&F::wczytajnic);
+    okno->activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(okno->focusWidget(), okno->edtT);
+}
+
 TEST_F(OknoKorelacji, DecimalCommaTypedKeyByKeyIsAccepted)
 {
     auto baza = BazaTestowa::Probna();
