@@ -167,14 +167,17 @@ void ParseAttribute(QString& rest, TListaAtrybutow& atrybuty)
     }
     QString nazwa = MaleLiteryAscii(rest.left(rownasie));
     qsizetype cudzyslow = rest.indexOf(QLatin1Char('"'));
-    qsizetype odstep = rest.indexOf(QLatin1Char(' '));
-    if (odstep < 0)
-        odstep = rownasie + 1;
+    qsizetype pierwszyOdstep = rest.indexOf(QLatin1Char(' '));
+    qsizetype odstep = pierwszyOdstep < 0 ? rownasie + 1 : pierwszyOdstep;
     QString wartosc;
     if (cudzyslow < 0 || odstep < cudzyslow) {
-        qsizetype koniec = rest.indexOf(QLatin1Char(' '), rownasie + 1);
-        wartosc = koniec < 0 ? rest.mid(rownasie + 1) : rest.mid(rownasie + 1, koniec - rownasie - 1);
-        rest = koniec < 0 ? QString() : rest.mid(koniec + 1);
+        // The value ends at the first blank; a blank ahead of the "=" (a bare word joined to
+        // the name) leaves it empty, and the pair after that blank is read on its own.
+        if (pierwszyOdstep < 0)
+            wartosc = rest.mid(rownasie + 1);
+        else if (pierwszyOdstep > rownasie)
+            wartosc = rest.mid(rownasie + 1, pierwszyOdstep - rownasie - 1);
+        rest = pierwszyOdstep < 0 ? QString() : rest.mid(pierwszyOdstep + 1);
     } else {
         // A quote that is never closed runs to the end of the text.
         qsizetype zamkniecie = rest.indexOf(QLatin1Char('"'), cudzyslow + 1);

@@ -32,7 +32,10 @@ TEST(AtrybutyHtml, AttributeTexts)
         {" align=\"Centre\"", {"align"}, "align=centre", 1},
         {" size", {"size"}, "size=true", 1},                            // "</font size>"
         {" size=3 noshade", {"size", "noshade"}, "size=3;noshade=true", 2},
-        {" noshade size=3", {"noshade size"}, "noshade size=3", 1},     // joins the next name
+        // A bare word ahead of a pair joins its name, which gets no value; the pair is read next.
+        {" noshade size=3", {"noshade size", "size"}, "size=3", 1},
+        {" bold name=\"Symbol\" size=\"15\"", {"name", "size"}, "name=symbol;size=15", 2},
+        {" checked type=checkbox", {"checked", "type"}, "type=checkbox", 1},
         {" a=\"\" b=1", {"a", "b"}, "b=1", 1},                          // empty value: absent
         {" size=1 size=2", {"size"}, "size=2", 1},
         {" name=\"Symbol size=15", {"name"}, "name=symbol size=15", 1},  // quote never closed
