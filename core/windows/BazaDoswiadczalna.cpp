@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -335,6 +336,9 @@ void TOblicz_gaz_ciecz_Form::Button1Click()
     try {
         KursorOczekiwania kursor;
         wartosc = korelacja_->oblicz(TempObliczen);
+        // A NaN or infinite coefficient (a damaged data file) raises no floating-point flag.
+        if (!std::isfinite(wartosc))
+            throw EMathError("Niedozwolona operacja zmiennoprzecinkowa");
     } catch (const EMathError& blad) {
         PokazKomunikat(QString::fromUtf8(blad.what()), RodzajKomunikatu::Blad);
         return;

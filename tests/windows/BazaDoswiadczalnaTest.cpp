@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -351,6 +352,26 @@ TEST_F(OknoKorelacji, FloatingPointErrorShowsAMessageAndClearsTheOldResult)
     EXPECT_TRUE(WynikUkryty());
     EXPECT_TRUE(okno->edtWynik1->text().isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A damaged data file can hold a NaN or an infinite coefficient: the result box never shows
+// "NAN" or "INF", the user is told and the old result goes.
+TEST_F(OknoKorelacji, NonFiniteCoefficientShowsAMessageNotNanOrInf)
+{
+    TRekordYaws r = BazaTestowa::Substancja("X");
+    Ustaw(r, {{"NigA", 100}, {"NigB", 0.5}, {"NigC", 0}, {"NigTmin", 200}, {"NigTmax", 1000}});
+    RekordYaws = r;
+    Otworz(&F::wczytajnig);
+    Oblicz(QStringLiteral("300"));
+    // (100 + 0.5 · 300) · 1E-7
+    EXPECT_EQ(Wynik(), QStringLiteral("2.5E-5"));
+    for (long double zla : {std::numeric_limits<long double>::quiet_NaN(), std::numeric_limits<long double>::infinity()}) {
+        RekordYaws.NigC = zla;
+        Oblicz(QStringLiteral("300"));
+        EXPECT_TRUE(WynikUkryty());
+        EXPECT_TRUE(okno->edtWynik1->text().isEmpty());
+    }
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>(2, QStringLiteral("Niedozwolona operacja zmiennoprzecinkowa")));
 }
 
 TEST_F(OknoKorelacji, TableButtonHandsTheRangeToTheTableWindow)
