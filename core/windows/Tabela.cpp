@@ -250,19 +250,20 @@ void TTabela_Form::btnObliczClick()
 {
     QString komunikat;
     RodzajKomunikatu rodzaj = RodzajKomunikatu::Zwykly;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        if (rodzaj_ == RodzajTabeli::Zakres)
-            ObliczZakres();
-        else
-            ObliczRownowage();
-    } catch (const EOdmowaTabeli& odmowa) {
-        komunikat = QString::fromUtf8(odmowa.what());
-    } catch (const std::exception& blad) {
-        komunikat = QString::fromUtf8(blad.what());
-        rodzaj = RodzajKomunikatu::Blad;
+    {
+        const KursorOczekiwania klepsydra;
+        try {
+            if (rodzaj_ == RodzajTabeli::Zakres)
+                ObliczZakres();
+            else
+                ObliczRownowage();
+        } catch (const EOdmowaTabeli& odmowa) {
+            komunikat = QString::fromUtf8(odmowa.what());
+        } catch (const std::exception& blad) {
+            komunikat = QString::fromUtf8(blad.what());
+            rodzaj = RodzajKomunikatu::Blad;
+        }
     }
-    QApplication::restoreOverrideCursor();
     ZakonczObliczenia();
     if (!komunikat.isEmpty())
         PokazKomunikat(komunikat, rodzaj, QMessageBox::Ok, this);
@@ -399,7 +400,7 @@ void TTabela_Form::PokazWykres(TFWykres* FWykres, const QString& tytulX, const Q
 // Range table: the value over the argument. Equilibrium: T or P over x (red) and over y (blue).
 void TTabela_Form::btnWykresClick()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto klepsydra = std::make_unique<KursorOczekiwania>();
     TFWykres* FWykres = NowyWykres();
     const bool rownowaga = rodzaj_ != RodzajTabeli::Zakres;
     const int kolumnaX = rownowaga ? 2 : 1, kolumnaY = rownowaga ? 1 : 2;
@@ -412,7 +413,7 @@ void TTabela_Form::btnWykresClick()
             FWykres->Series2->AddXY(LiczbaZKomorki(sgTabela, 3, w), LiczbaZKomorki(sgTabela, 1, w), KolorNiebieski);
         tytulX += QStringLiteral(", ") + sgTabela->Komorka(3, 0);
     }
-    QApplication::restoreOverrideCursor();
+    klepsydra.reset();
     PokazWykres(FWykres, tytulX, tytulY);
 }
 
