@@ -2,6 +2,8 @@
 
 #include "Cp1250.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
+#include "KorelacjeDoswiadczalne.h"
 
 #include <algorithm>
 
@@ -265,31 +267,14 @@ QString PodpowiedzGestosciCieczy(const TRekordYaws& r)
     return FloatToStr(r.Mmol * 1000.0L / r.Vcmol) + " kg/m^3";
 }
 
+// An item of the experimental tab is its correlation: complete as the correlation window sees it.
 bool BlokKompletny(const TRekordYaws& r, int grupa, int pozycja)
 {
-    static const std::array<std::array<Pola, PozycjeBlokow>, 2> bloki = {{
-        {{
-            {&R::NigA, &R::NigB, &R::NigC, &R::NigTmin, &R::NigTmax},
-            {&R::DelHfA, &R::DelHfB, &R::DelHfC, &R::DelHfTmin, &R::DelHfTmax},
-            {&R::CpgA, &R::CpgB, &R::CpgC, &R::CpgD, &R::CpgE, &R::CpgTmin, &R::CpgTmax},
-            {&R::DelGfA, &R::DelGfB, &R::DelGfC, &R::DelGfTmin, &R::DelGfTmax},
-            {&R::LagA, &R::LagB, &R::LagC, &R::LagTmin, &R::LagTmax},
-            {&R::DapA, &R::DapB, &R::DapC, &R::DapTmin, &R::DapTmax},
-            {&R::PvpA, &R::PvpB, &R::PvpC, &R::PvpD, &R::PvpE, &R::PvpTmin, &R::PvpTmax},
-        }},
-        {{
-            {&R::NicA, &R::NicB, &R::NicC, &R::NicD, &R::NicTmin, &R::NicTmax},
-            {&R::SinA, &R::SinTc, &R::SinN, &R::SinTmin, &R::SinTmax},
-            {&R::CpcA, &R::CpcB, &R::CpcC, &R::CpcD, &R::CpcTmin, &R::CpcTmax},
-            {&R::RocA, &R::RocB, &R::RocN, &R::RocTmin, &R::RocTmax, &R::Tc},
-            {&R::LacA, &R::LacB, &R::LacC, &R::LacTmin, &R::LacTmax},
-            {&R::DawA, &R::DawB, &R::DawTmin, &R::DawTmax},
-            {&R::DelHvA, &R::DelHvN, &R::DelHvTmin, &R::DelHvTmax, &R::Tc},
-        }},
-    }};
     if (grupa < 0 || grupa > 1 || pozycja < 0 || pozycja >= PozycjeBlokow)
         return false;
-    return WszystkiePodane(r, bloki[grupa][pozycja]);
+    const TKorelacjaDoswiadczalna* korelacja = grupa == GrupaGaz ? KorelacjaDlaKodow(KodyGaz[pozycja], ' ')
+                                                                  : KorelacjaDlaKodow(' ', KodyCiecz[pozycja]);
+    return korelacja && KorelacjaKompletna(r, *korelacja);
 }
 
 KompletneBloki KompletneBlokiDoswiadczalne(const TRekordYaws& rekord)

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
 #include "QzHtmlLabel2.h"
@@ -27,7 +28,6 @@ OtwieraczTabeli& ZarejestrowanyOtwieracz()
     return otwieracz;
 }
 
-const QString TekstBrakDanych = QStringLiteral("brak danych");
 const QString MarkupSI = QStringLiteral(R"(<font name="Symbol" size="15">e</font><sub><b>SI</b></sub><font size="15">=</font>)");
 // The widest number a coefficient box must show whole: 15 digits, sign and a 3-digit exponent.
 const QString NajszerszaLiczba = QStringLiteral("-8.88888888888888E-888");
@@ -53,11 +53,6 @@ QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
     auto* pole = Utworz<QLineEdit>(nazwa, rodzic);
     pole->setReadOnly(true);
     return pole;
-}
-
-QString TekstPola(long double wartosc)
-{
-    return wartosc == BrakDanych ? TekstBrakDanych : FloatToStr(wartosc);
 }
 
 const TKorelacjaDoswiadczalna& Gaz(char kod)
@@ -246,13 +241,13 @@ void TOblicz_gaz_ciecz_Form::WczytajKorelacje(const TKorelacjaDoswiadczalna& kor
     for (int i = 0; i < 5; ++i) {
         if (i < liczba) {
             lblW[i]->setText(korelacja.wspolczynniki[i].etykieta);
-            edtW[i]->setText(TekstPola(RekordYaws.*korelacja.wspolczynniki[i].pole));
+            edtW[i]->setText(TekstWartosci(RekordYaws.*korelacja.wspolczynniki[i].pole));
         }
         lblW[i]->setVisible(i < liczba);
         edtW[i]->setVisible(i < liczba);
     }
-    edtTmin->setText(TekstPola(RekordYaws.*korelacja.Tmin));
-    edtTmax->setText(TekstPola(RekordYaws.*korelacja.Tmax));
+    edtTmin->setText(TekstWartosci(RekordYaws.*korelacja.Tmin));
+    edtTmax->setText(TekstWartosci(RekordYaws.*korelacja.Tmax));
     UlozPola(liczba);
     if (korelacja.przelicznikSI)
         edtSI->setText(FloatToStr(*korelacja.przelicznikSI));
