@@ -2,13 +2,16 @@
 // Test fixtures: a database written by the data tool into a temporary folder, opened the way
 // start-up opens it (paths set, files bound and opened, current records cleared).
 #include "Start.h"
+#include "Wyszukiwanie.h"
 #include "ZapisBazy.h"
 #include "Zmienne.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 class BazaTestowa {
@@ -65,3 +68,16 @@ private:
     }
     QTemporaryDir katalog_;
 };
+
+// Sets number fields of a record by their names.
+inline void Ustaw(TRekordYaws& rekord, std::initializer_list<std::pair<const char*, long double>> pola)
+{
+    for (auto [nazwa, wartosc] : pola)
+        *PoleLiczbowe(rekord, nazwa) = wartosc;
+}
+
+// Reads the first substance of the Polish name into RekordYaws; false when there is none.
+inline bool WczytajSubstancje(const char* nazwaPL)
+{
+    return WczytajRekordYaws(ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, QString::fromUtf8(nazwaPL)));
+}

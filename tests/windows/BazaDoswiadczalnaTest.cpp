@@ -26,23 +26,6 @@ namespace {
 using F = TOblicz_gaz_ciecz_Form;
 using Loader = void (F::*)();
 
-bool WczytajSubstancje(const std::string& nazwaPL)
-{
-    TRekordYaws rekord;
-    PlikYaws.Szukaj(0);
-    while (PlikYaws.Czytaj(rekord))
-        if (rekord.NazwaPL == nazwaPL) {
-            RekordYaws = rekord;
-            return true;
-        }
-    return false;
-}
-
-void Ustaw(TRekordYaws& rekord, std::initializer_list<std::pair<const char*, long double>> pola)
-{
-    for (auto [nazwa, wartosc] : pola)
-        *PoleLiczbowe(rekord, nazwa) = wartosc;
-}
 
 class OknoKorelacji : public ::testing::Test {
 protected:

@@ -34,11 +34,6 @@
 
 namespace {
 
-void Ustaw(TRekordYaws& rekord, std::initializer_list<std::pair<const char*, long double>> pola)
-{
-    for (auto [nazwa, wartosc] : pola)
-        *PoleLiczbowe(rekord, nazwa) = wartosc;
-}
 
 class OknoTabeli : public ::testing::Test {
 protected:
@@ -51,7 +46,7 @@ protected:
 
     void Wczytaj(const char* nazwaPL)
     {
-        ASSERT_TRUE(WczytajRekordYaws(ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, QString::fromLatin1(nazwaPL))));
+        ASSERT_TRUE(WczytajSubstancje(nazwaPL));
     }
 
     // The window as its opener shows it, for the experimental code given.
