@@ -8,6 +8,7 @@
 #include "GrupaRadiowa.h"
 #include "Karta.h"
 #include "KartaZwiazku.h"
+#include "Kontrolka.h"
 #include "KorelacjeTemperaturowe.h"
 #include "LiczenieAtomow.h"
 #include "O_Programie.h"
@@ -103,13 +104,6 @@ QLabel* EtykietaListy(const QString& tekst, const QString& hint, QWidget* rodzic
     auto* etykieta = new QLabel(tekst, rodzic);
     UstawHint(etykieta, hint);
     return etykieta;
-}
-
-QWidget* Strona(const QString& nazwa)
-{
-    auto* strona = new QWidget;
-    strona->setObjectName(nazwa);
-    return strona;
 }
 
 // Runs its action when the scope ends, also when an exception leaves it.
@@ -294,7 +288,7 @@ QPushButton* TBaza_Form::UtworzPrzyciskOK(const QString& nazwa)
 
 QWidget* TBaza_Form::UtworzZakladkeDoswiadczalna()
 {
-    QWidget* strona = Strona(QStringLiteral("tsBazaDoswiadczalna"));
+    QWidget* strona = Utworz<QWidget>(QStringLiteral("tsBazaDoswiadczalna"));
     rgExpGaz = new TGrupaRadiowa(QStringLiteral("rgExpGaz"), QStringLiteral("GAZ"), PozycjeGaz(), strona);
     rgExpCiecz = new TGrupaRadiowa(QStringLiteral("rgExpCiecz"), QStringLiteral("CIECZ"), PozycjeCiecz(), strona);
     btnExpDalej = UtworzPrzyciskOK(QStringLiteral("btnExpDalej"));
@@ -317,7 +311,7 @@ QWidget* TBaza_Form::UtworzZakladkeDoswiadczalna()
 
 QWidget* TBaza_Form::UtworzZakladkePredykcyjna()
 {
-    QWidget* strona = Strona(QStringLiteral("tsBazaPredykcyjna"));
+    QWidget* strona = Utworz<QWidget>(QStringLiteral("tsBazaPredykcyjna"));
     btnObliczEstParam = UtworzPrzyciskOK(QStringLiteral("btnObliczEstParam"));
     btnObliczEstWlasnosc = UtworzPrzyciskOK(QStringLiteral("btnObliczEstWlasnosc"));
     btnObliczMieszanine = UtworzPrzyciskOK(QStringLiteral("btnObliczMieszanine"));

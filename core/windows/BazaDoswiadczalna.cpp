@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "Kontrolka.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
 #include "QzHtmlLabel2.h"
@@ -38,15 +39,6 @@ constexpr int OdstepSrodka = 20;   // from the middle to the two inner boxes of 
 constexpr int WysokoscPola = 22;
 constexpr int Odstep = 8;          // between the window's parts
 constexpr int WysokoscSI = 79 - Odstep; // hiding the group shortens the window by 79 pixels
-
-// A control of the window, made with its name.
-template <class Kontrolka, class... Argumenty>
-Kontrolka* Utworz(const QString& nazwa, Argumenty&&... argumenty)
-{
-    auto* kontrolka = new Kontrolka(std::forward<Argumenty>(argumenty)...);
-    kontrolka->setObjectName(nazwa);
-    return kontrolka;
-}
 
 QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
 {

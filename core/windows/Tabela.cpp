@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
+#include "Kontrolka.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
@@ -39,14 +40,6 @@ constexpr int Odstep = 8;
 constexpr int WysokoscNaglowka = 36;
 constexpr int DomyslnaSzerokoscKolumny = 80;
 constexpr int ZapasSiatki = 30; // scroll bar and frame beside the columns
-
-template <class Kontrolka, class... Argumenty>
-Kontrolka* Utworz(const QString& nazwa, Argumenty&&... argumenty)
-{
-    auto* kontrolka = new Kontrolka(std::forward<Argumenty>(argumenty)...);
-    kontrolka->setObjectName(nazwa);
-    return kontrolka;
-}
 
 TQzHtmlLabel2* EtykietaZakresu(const QString& nazwa, const QString& markup, QWidget* rodzic)
 {
