@@ -51,15 +51,26 @@ std::vector<int> KluczSortowania(const QString& tekst)
     return klucz;
 }
 
+// The 26 letters from "od" become the 26 from "na"; every other character stays.
+QString ZamienLiteryAscii(const QString& tekst, char16_t od, char16_t na)
+{
+    QString wynik = tekst;
+    for (QChar& znak : wynik)
+        if (znak.unicode() >= od && znak.unicode() < od + 26)
+            znak = QChar(static_cast<char16_t>(znak.unicode() - od + na));
+    return wynik;
+}
+
 } // namespace
 
 QString UpperAscii(const QString& tekst)
 {
-    QString wynik = tekst;
-    for (QChar& znak : wynik)
-        if (znak >= QLatin1Char('a') && znak <= QLatin1Char('z'))
-            znak = QChar(znak.unicode() - 'a' + 'A');
-    return wynik;
+    return ZamienLiteryAscii(tekst, u'a', u'A');
+}
+
+QString LowerAscii(const QString& tekst)
+{
+    return ZamienLiteryAscii(tekst, u'A', u'a');
 }
 
 std::string UpperAscii(const std::string& tekst)

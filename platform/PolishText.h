@@ -6,6 +6,7 @@
 #include <string>
 
 QString UpperAscii(const QString& tekst);
+QString LowerAscii(const QString& tekst);
 std::string UpperAscii(const std::string& tekst);
 
 // < 0, 0 or > 0, ignoring the case of every letter, Polish ones included.

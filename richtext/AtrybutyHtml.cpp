@@ -124,15 +124,6 @@ QString TListaAtrybutow::Wartosc(const QString& nazwa) const
     return QString();
 }
 
-QString MaleLiteryAscii(const QString& tekst)
-{
-    QString wynik = tekst;
-    for (QChar& znak : wynik)
-        if (znak >= QLatin1Char('A') && znak <= QLatin1Char('Z'))
-            znak = QChar(znak.unicode() - 'A' + 'a');
-    return wynik;
-}
-
 void SplitAtTag(const QString& tekst, QString& before, QString& attributes, QString& name,
                 QString& rest)
 {
@@ -165,7 +156,7 @@ void ParseAttribute(QString& rest, TListaAtrybutow& atrybuty)
         rest.clear();
         return;
     }
-    QString nazwa = MaleLiteryAscii(rest.left(rownasie));
+    QString nazwa = LowerAscii(rest.left(rownasie));
     qsizetype cudzyslow = rest.indexOf(QLatin1Char('"'));
     qsizetype pierwszyOdstep = rest.indexOf(QLatin1Char(' '));
     qsizetype odstep = pierwszyOdstep < 0 ? rownasie + 1 : pierwszyOdstep;
@@ -189,7 +180,7 @@ void ParseAttribute(QString& rest, TListaAtrybutow& atrybuty)
         return;
     // Links and picture sources keep their case: paths on this system are case-sensitive.
     bool zachowajWielkosc = nazwa == QLatin1String("href") || nazwa == QLatin1String("src");
-    atrybuty.Ustaw(nazwa, zachowajWielkosc ? wartosc : MaleLiteryAscii(wartosc));
+    atrybuty.Ustaw(nazwa, zachowajWielkosc ? wartosc : LowerAscii(wartosc));
 }
 
 TListaAtrybutow ParseAttributes(const QString& tekstAtrybutow)
@@ -198,7 +189,7 @@ TListaAtrybutow ParseAttributes(const QString& tekstAtrybutow)
     QString rest = tekstAtrybutow;
     while (rest.contains(QLatin1Char('=')))
         ParseAttribute(rest, atrybuty);
-    QString slowo = MaleLiteryAscii(BezBialychZnakow(rest));
+    QString slowo = LowerAscii(BezBialychZnakow(rest));
     if (!slowo.isEmpty())
         atrybuty.Ustaw(slowo, QStringLiteral("true"));
     return atrybuty;

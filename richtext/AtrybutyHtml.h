@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "Kolor.h"
+#include "PolishText.h"
 
 constexpr TKolor KolorCzarny = 0x000000;
 constexpr TKolor KolorBialy = 0xFFFFFF;
@@ -25,8 +26,6 @@ public:
 private:
     QList<QPair<QString, QString>> pary_;
 };
-
-QString MaleLiteryAscii(const QString& tekst);
 
 // Splits the text at its first tag: the text before it, the tag's name and attribute text, and
 // what follows the tag. Without a complete tag the whole text is `before`.

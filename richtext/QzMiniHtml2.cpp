@@ -151,7 +151,7 @@ void TQzMiniHtml2::AddText(QString tekst, bool keepWhole)
 
 atag* TQzMiniHtml2::CreateTag(const TListaAtrybutow& atrybuty, const QString& nazwa)
 {
-    QString nazwaZnacznika = MaleLiteryAscii(nazwa);
+    QString nazwaZnacznika = LowerAscii(nazwa);
     if (nazwaZnacznika.isEmpty())
         return nullptr;
     std::unique_ptr<atag> item = UtworzZnacznik(FindTag(nazwaZnacznika, AllowedTagGroups));

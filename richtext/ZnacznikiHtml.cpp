@@ -98,7 +98,7 @@ QImage BezBialego(const QImage& obraz)
 
 int FindTag(const QString& tekst, TGrupyZnacznikow dozwolone)
 {
-    QString nazwa = tekst.startsWith(QLatin1Char('<')) ? tekst.mid(1, tekst.size() - 2) : MaleLiteryAscii(tekst);
+    QString nazwa = tekst.startsWith(QLatin1Char('<')) ? tekst.mid(1, tekst.size() - 2) : LowerAscii(tekst);
     bool koncowy = nazwa.startsWith(QLatin1Char('/'));
     if (koncowy)
         nazwa.remove(0, 1);
@@ -317,7 +317,7 @@ QString aPicture::ResolveSource()
     QString wynik = src;
     qsizetype dwukropek = src.indexOf(QLatin1Char(':'));
     if (dwukropek >= 0) {
-        scheme = MaleLiteryAscii(src.left(dwukropek));
+        scheme = LowerAscii(src.left(dwukropek));
         qsizetype poczatek = dwukropek + 1;
         while (poczatek < src.size() - 1 && src.at(poczatek) == QLatin1Char('/'))
             ++poczatek;

@@ -16,6 +16,7 @@ TEST(PolishText, UpperCasingTouchesAsciiLettersOnly)
 {
     EXPECT_EQ(UpperAscii(QStringLiteral("kwas octowy ąż")), QStringLiteral("KWAS OCTOWY ąż"));
     EXPECT_EQ(UpperAscii(std::string("h2o")), "H2O");
+    EXPECT_EQ(LowerAscii(QStringLiteral("FONT SIZE=15 ŻÓŁW")), QStringLiteral("font size=15 ŻÓŁw"));
 }
 
 TEST(PolishText, PolishAlphabeticalOrderIgnoringCase)
