@@ -201,10 +201,7 @@ constexpr TMetodaEstymacji MetodyEstymacji[] = {
 // No value the table shows is NaN or infinite, whatever computed it.
 long double SprawdzonaWartosc(const std::function<long double(long double)>& wartosc, long double argument)
 {
-    const long double wynik = ObliczSprawdzajac([&] { return wartosc(argument); });
-    if (!std::isfinite(wynik))
-        throw EMathError("Niedozwolona operacja zmiennoprzecinkowa");
-    return wynik;
+    return SkonczonaWartosc(ObliczSprawdzajac([&] { return wartosc(argument); }));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "Aplikacja.h"
 
-#include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 
 #include <QFont>
 #include <exception>
@@ -14,12 +14,13 @@ TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv)
 
 bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie)
 {
+    // The last net only: handlers catch their own errors (ObslugaZdarzen.h).
     try {
         return QApplication::notify(odbiorca, zdarzenie);
     } catch (const std::exception& blad) {
-        PokazKomunikat(QString::fromUtf8(blad.what()), RodzajKomunikatu::Blad);
+        ZglosBladOgolny(blad);
     } catch (...) {
-        PokazKomunikat(QStringLiteral("Nieznany błąd programu"), RodzajKomunikatu::Blad);
+        ZglosNieznanyBlad();
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "MathError.h"
 
 #include <cfenv>
+#include <cmath>
 
 void WyczyscFlagiFPU()
 {
@@ -17,4 +18,11 @@ void SprawdzFlagiFPU()
         throw EMathError("Dzielenie przez zero");
     if (flagi & FE_OVERFLOW)
         throw EMathError("Przekroczenie zakresu liczby zmiennoprzecinkowej");
+}
+
+long double SkonczonaWartosc(long double wartosc)
+{
+    if (!std::isfinite(wartosc))
+        throw EMathError("Niedozwolona operacja zmiennoprzecinkowa");
+    return wartosc;
 }

@@ -13,6 +13,10 @@ void WyczyscFlagiFPU();
 // Throws EMathError when the flags show an invalid operation, a division by zero or an overflow.
 void SprawdzFlagiFPU();
 
+// The value itself when it is finite; NaN or an infinity (a damaged coefficient raises no flag)
+// throws the invalid-operation EMathError.
+long double SkonczonaWartosc(long double wartosc);
+
 // Runs the computation between a clear and a check of the flags.
 template <class Obliczenie>
 auto ObliczSprawdzajac(Obliczenie&& obliczenie)

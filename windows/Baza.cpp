@@ -8,6 +8,8 @@
 #include "GrupaRadiowa.h"
 #include "Karta.h"
 #include "KartaZwiazku.h"
+#include "ListaZwiazkow.h"
+#include "NaKoncu.h"
 #include "Kontrolka.h"
 #include "KorelacjeTemperaturowe.h"
 #include "LiczenieAtomow.h"
@@ -50,17 +52,6 @@ namespace {
 
 const QString HintZapisuWzoru = QStringLiteral("Zapis alfabetyczny, węgiel na pierwszym miejscu");
 
-// Typed letters a..z become A..Z in the name lists; other characters stay as typed.
-class WielkieLiteryAscii : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& tekst, int&) const override
-    {
-        tekst = UpperAscii(tekst);
-        return Acceptable;
-    }
-};
-
 const QString BrakZwiazku = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
 
 // Index of the first item equal to the text (case ignored), -1 when there is none.
@@ -72,28 +63,9 @@ int PierwszaRowna(const QComboBox* lista, const QString& tekst)
     return -1;
 }
 
-// A search list. When it loses the focus, Qt selects the item its text names and reports that as
-// a choice; that is not the user's change, so it runs no handler.
-class ListaSzukaniaZwiazku : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void focusOutEvent(QFocusEvent* zdarzenie) override
-    {
-        const QSignalBlocker blokada(this);
-        QComboBox::focusOutEvent(zdarzenie);
-    }
-};
-
 QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
 {
-    auto* lista = new ListaSzukaniaZwiazku(rodzic);
-    lista->setObjectName(nazwa);
-    lista->setEditable(true);
-    lista->setInsertPolicy(QComboBox::NoInsert);
-    lista->setCompleter(nullptr);
-    lista->setMaxVisibleItems(20);
+    auto* lista = UtworzListeZwiazkow(nazwa, rodzic);
     lista->setMinimumContentsLength(24);
     UstawHint(lista, hint);
     return lista;
@@ -105,18 +77,6 @@ QLabel* EtykietaListy(const QString& tekst, const QString& hint, QWidget* rodzic
     UstawHint(etykieta, hint);
     return etykieta;
 }
-
-// Runs its action when the scope ends, also when an exception leaves it.
-class NaKoncu {
-public:
-    explicit NaKoncu(std::function<void()> akcja) : akcja_(std::move(akcja)) {}
-    ~NaKoncu() { akcja_(); }
-    NaKoncu(const NaKoncu&) = delete;
-    NaKoncu& operator=(const NaKoncu&) = delete;
-
-private:
-    std::function<void()> akcja_;
-};
 
 constexpr int SzerokoscGrupyNadrzednej = 312;
 
@@ -223,8 +183,9 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     cbSearchCompound = NowaListaSzukania(QStringLiteral("cbSearchCompound"), QStringLiteral("Wpisz angielską nazwę związku"), gbZnajdzZwiazek);
     cbZnajdzWzor = NowaListaSzukania(QStringLiteral("cbZnajdzWzor"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
     cbCAS = NowaListaSzukania(QStringLiteral("cbCAS"), QStringLiteral("Wpisz wzór związku"), gbZnajdzZwiazek);
-    for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound})
-        lista->setValidator(new WielkieLiteryAscii(lista));
+    // Formula and CAS are typed as they are.
+    for (QComboBox* lista : {cbZnajdzWzor, cbCAS})
+        lista->setValidator(nullptr);
     for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
         lista->installEventFilter(this);
         // Only the user's changes: the lists changed by code run no handler.

@@ -6,6 +6,7 @@
 #include "Kontrolka.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
+#include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Zmienne.h"
 
@@ -77,7 +78,6 @@ TOblicz_gaz_ciecz_Form::TOblicz_gaz_ciecz_Form(QWidget* rodzic) : QWidget(rodzic
     connect(Button1, &QPushButton::clicked, this, &TOblicz_gaz_ciecz_Form::Button1Click);
     connect(Tab_Button, &QPushButton::clicked, this, &TOblicz_gaz_ciecz_Form::Tab_ButtonClick);
     connect(edtT, &QLineEdit::textChanged, this, &TOblicz_gaz_ciecz_Form::edtTChange);
-    edtT->installEventFilter(this);
     wczytaj();
 }
 
@@ -162,7 +162,7 @@ QWidget* TOblicz_gaz_ciecz_Form::UtworzOblicz()
     pnlOblicz->setFixedSize(gbxWsp->width(), 100);
     lblT = Utworz<QLabel>(QStringLiteral("lblT"), QStringLiteral("Podaj temperaturę:"), pnlOblicz);
     lblT->setGeometry(Margines, 10, 120, WysokoscPola);
-    edtT = Utworz<QLineEdit>(QStringLiteral("edtT"), pnlOblicz);
+    edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"), pnlOblicz);
     edtT->setGeometry(lblT->x() + lblT->width(), 10, 110, WysokoscPola);
     lblT_ = Utworz<QLabel>(QStringLiteral("lblT_"), QStringLiteral("K"), pnlOblicz);
     lblT_->setGeometry(edtT->x() + edtT->width() + 6, 10, 20, WysokoscPola);
@@ -322,10 +322,7 @@ void TOblicz_gaz_ciecz_Form::Button1Click()
     long double wartosc;
     try {
         KursorOczekiwania kursor;
-        wartosc = korelacja_->oblicz(TempObliczen);
-        // A NaN or infinite coefficient (a damaged data file) raises no floating-point flag.
-        if (!std::isfinite(wartosc))
-            throw EMathError("Niedozwolona operacja zmiennoprzecinkowa");
+        wartosc = SkonczonaWartosc(korelacja_->oblicz(TempObliczen));
     } catch (const EMathError& blad) {
         PokazKomunikat(QString::fromUtf8(blad.what()), RodzajKomunikatu::Blad);
         return;
@@ -359,17 +356,6 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
 void TOblicz_gaz_ciecz_Form::edtTChange()
 {
     CzyscWynik();
-}
-
-bool TOblicz_gaz_ciecz_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
-{
-    // edtTKeyPress: a decimal comma typed into the temperature becomes a point.
-    if (obiekt == edtT && zdarzenie->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(zdarzenie)->text() == QLatin1String(",")) {
-        edtT->insert(QStringLiteral("."));
-        return true;
-    }
-    return QWidget::eventFilter(obiekt, zdarzenie);
 }
 
 void TOblicz_gaz_ciecz_Form::keyPressEvent(QKeyEvent* zdarzenie)

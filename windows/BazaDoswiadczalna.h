@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TPoleLiczbowe;
 class TQzHtmlLabel2;
 struct TKorelacjaDoswiadczalna;
 
@@ -46,7 +47,7 @@ public:
     QLineEdit* edtTmax;
     QWidget* pnlOblicz;
     QLabel* lblT;
-    QLineEdit* edtT;
+    TPoleLiczbowe* edtT;
     QLabel* lblT_;
     QPushButton* Button1;
     QPushButton* Tab_Button;
@@ -86,7 +87,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown
     void closeEvent(QCloseEvent* zdarzenie) override;  // FormCloseQuery
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
     void UtworzKontrolki();

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KorelacjeTemperaturowe.h"
+#include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Zmienne.h"
 

@@ -11,6 +11,7 @@
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
 #include "OknoGlowneTestowe.h"
+#include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 
 #include <QComboBox>

@@ -1,0 +1,62 @@
+#include "PoleLiczbowe.h"
+
+#include "Dialogs.h"
+#include "FloatText.h"
+
+#include <QKeyEvent>
+#include <cmath>
+
+TPoleLiczbowe::TPoleLiczbowe(QWidget* rodzic) : QLineEdit(rodzic) {}
+
+TPoleLiczbowe* UtworzPoleLiczbowe(const QString& nazwa, QWidget* rodzic)
+{
+    auto* pole = new TPoleLiczbowe(rodzic);
+    pole->setObjectName(nazwa);
+    return pole;
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscBezKomunikatu() const
+{
+    try {
+        const long double wartosc = StrToFloat(text());
+        if (std::isfinite(wartosc))
+            return wartosc;
+    } catch (const EConvertError&) {
+    }
+    return std::nullopt;
+}
+
+std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
+{
+    if (const auto wartosc = WartoscBezKomunikatu())
+        return wartosc;
+    PokazKomunikat(komunikat);
+    setFocus();
+    selectAll();
+    return std::nullopt;
+}
+
+long double TPoleLiczbowe::WartoscLagodna(long double brak) const
+{
+    long double wartosc = brak;
+    return Val(text(), wartosc) && std::isfinite(wartosc) ? wartosc : brak;
+}
+
+void TPoleLiczbowe::UstawWartosc(long double wartosc)
+{
+    setText(FloatToStr(wartosc));
+}
+
+void TPoleLiczbowe::UstawTylkoDoOdczytu()
+{
+    setReadOnly(true);
+}
+
+void TPoleLiczbowe::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    if (!isReadOnly() && zdarzenie->text() == QLatin1String(",")) {
+        insert(QStringLiteral("."));
+        return;
+    }
+    QLineEdit::keyPressEvent(zdarzenie);
+}
