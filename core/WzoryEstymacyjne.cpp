@@ -34,8 +34,8 @@ ParametryChunga Chung(long double T)
     p.muR4 = Power(muR, 4.0L);
     p.Fc = 1.0L - 0.2756L * r.Omega + 0.059035L * p.muR4;
     p.Tgw = 1.2593L * T / r.Tc;
-    p.OmegaV = 1.16145L * Power(p.Tgw, -0.14874L) + 0.52487L * std::exp(-0.7732L * p.Tgw)
-               + 2.16178L * std::exp(-2.43787L * p.Tgw);
+    p.OmegaV = 1.16145L * Power(p.Tgw, -0.14874L) + 0.52487L * Exp(-0.7732L * p.Tgw)
+               + 2.16178L * Exp(-2.43787L * p.Tgw);
     return p;
 }
 
@@ -85,21 +85,20 @@ long double CzynnikRacketta(long double ZRA, long double T, long double Tc)
     return Power(ZRA, 1.0L + Power(1.0L - T / Tc, DwieSiodme));
 }
 
-long double Kij(long double Vci, long double Vcj)
+long double PierwiastekSzescienny(long double V)
 {
-    long double a = Power(Vci, JednaTrzecia);
-    long double b = Power(Vcj, JednaTrzecia);
+    return Power(V, JednaTrzecia);
+}
+
+// From the cube roots of the two critical volumes.
+long double Kij(long double a, long double b)
+{
     return 1.0L - Power(std::sqrt(a * b) / ((a + b) / 2.0L), 3.0L);
 }
 
 long double Tcij(long double Tci, long double Tcj, long double kij)
 {
     return std::sqrt(Tci * Tcj) * (1.0L - kij);
-}
-
-long double TcPary(long double Tci, long double Tcj, long double Vci, long double Vcj)
-{
-    return Tcij(Tci, Tcj, Kij(Vci, Vcj));
 }
 
 } // namespace
@@ -164,11 +163,11 @@ long double LepkoscChungaGestyGaz(long double T, long double /*cisnienie*/, long
         }
         long double Y = rho * r.Vc / 6.0L;
         long double G1 = (1.0L - 0.5L * Y) / Power(1.0L - Y, 3.0L);
-        long double G2 = (E[1] * (1.0L - std::exp(-E[4] * Y)) / Y + E[2] * G1 * std::exp(E[5] * Y)
+        long double G2 = (E[1] * (1.0L - Exp(-E[4] * Y)) / Y + E[2] * G1 * Exp(E[5] * Y)
                           + E[3] * G1)
                          / (E[1] * E[4] + E[2] + E[3]);
         long double etaGwGw = E[7] * Power(Y, 2.0L) * G2
-                              * std::exp(E[8] + E[9] * Power(p.Tgw, -1.0L)
+                              * Exp(E[8] + E[9] * Power(p.Tgw, -1.0L)
                                          + E[10] * Power(p.Tgw, -2.0L));
         long double etaGw = Power(p.Tgw, 0.5L) * (1.0L / G2 + E[6] * Y) * p.Fc / p.OmegaV + etaGwGw;
         // The exponent is the decimal 0.6666666666, not 2/3.
@@ -186,15 +185,17 @@ long double LepkoscLucasa(long double Tnas, long double T, long double Ps, long 
         long double D = 0.3257L / Power(1.0039L - Power(Tr, 2.573L), 0.2906L) - 0.2086L;
         constexpr std::array<long double, 8> wspolczynnikiC{
             -0.07921L, 2.1616L, -13.404L, 44.1706L, -84.8291L, 96.1209L, -59.8127L, 15.6719L};
-        long double C = wspolczynnikiC[0];
-        for (int k = 1; k < 8; ++k)
-            C += wspolczynnikiC[k] * Power(Tr, k);
+        long double C = wspolczynnikiC[0], potegaTr = 1.0L;
+        for (int k = 1; k < 8; ++k) {
+            potegaTr *= Tr;
+            C += wspolczynnikiC[k] * potegaTr;
+        }
         long double dPr = (P - Ps) / r.Pc;
         long double eta1 = LepkoscNas * 1000.0L * (1.0L + D * Power(dPr / 2.118L, A))
                            / (1.0L + r.Omega * C * dPr); // cP
         // Lewis–Squires: η^(−0.2661) grows linearly with T.
         long double eta2 =
-            std::exp(std::log(Power(eta1, -0.2661L) + (T - Tnas) / 233.0L) / (-0.2661L));
+            Exp(std::log(Power(eta1, -0.2661L) + (T - Tnas) / 233.0L) / (-0.2661L));
         return eta2 / 1000.0L;
     });
 }
@@ -260,7 +261,7 @@ long double GestoscRacketta(long double ZRA, long double T, long double Pc, long
 
 long double KijChuehaPrausnitza(long double Vci, long double Vcj)
 {
-    return ObliczSprawdzajac([&] { return Kij(Vci, Vcj); });
+    return ObliczSprawdzajac([&] { return Kij(PierwiastekSzescienny(Vci), PierwiastekSzescienny(Vcj)); });
 }
 
 long double TcijMieszaniny(long double Tci, long double Tcj, long double kij)
@@ -277,10 +278,11 @@ long double GestoscMieszaninyRacketta(long double T, long double x1, long double
         long double x2 = 1.0L - x1;
         long double phi1 = x1 * Vc1 / (x1 * Vc1 + x2 * Vc2);
         long double phi2 = x2 * Vc2 / (x1 * Vc1 + x2 * Vc2);
-        long double Tcm = Power(phi1, 2.0L) * TcPary(Tc1, Tc1, Vc1, Vc1)
-                          + phi1 * phi2 * TcPary(Tc1, Tc2, Vc1, Vc2)
-                          + phi2 * phi1 * TcPary(Tc2, Tc1, Vc2, Vc1)
-                          + Power(phi2, 2.0L) * TcPary(Tc2, Tc2, Vc2, Vc2);
+        const long double a1 = PierwiastekSzescienny(Vc1), a2 = PierwiastekSzescienny(Vc2);
+        long double Tcm = Power(phi1, 2.0L) * Tcij(Tc1, Tc1, Kij(a1, a1))
+                          + phi1 * phi2 * Tcij(Tc1, Tc2, Kij(a1, a2))
+                          + phi2 * phi1 * Tcij(Tc2, Tc1, Kij(a2, a1))
+                          + Power(phi2, 2.0L) * Tcij(Tc2, Tc2, Kij(a2, a2));
         long double ZRAm = x1 * ZRA1 + x2 * ZRA2;
         return (x1 * M1 + x2 * M2)
                / (StalaGazowa * (x1 * Tc1 / Pc1 + x2 * Tc2 / Pc2) * CzynnikRacketta(ZRAm, T, Tcm));

@@ -1,6 +1,12 @@
 #pragma once
-// Floating-point error checking: clear the flags, compute, then test invalid operation,
-// division by zero and overflow and throw EMathError. No traps are ever enabled.
+// Floating-point error checking: compute, then test invalid operation, division by zero and
+// overflow and throw EMathError. No traps are ever enabled.
+//
+// Reading the status words is cheap and clearing them is not, so the flags are cleared only when
+// one of the three is set: stale ones before a computation, and a fault's own before its throw.
+// Between checked computations the three flags therefore stay clear, and a computation that
+// raises one always finds it cleared first.
+#include <cfenv>
 #include <stdexcept>
 #include <string>
 
@@ -9,9 +15,25 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-void WyczyscFlagiFPU();
+// The flags that make a computation fail.
+constexpr int FlagiBledowFPU = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// Clears the flags left by earlier arithmetic (all of them, when any of the three is set).
+inline void WyczyscFlagiFPU()
+{
+    if (std::fetestexcept(FlagiBledowFPU))
+        std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+// Clears the flags and throws the message of the first of flagi (invalid, division, overflow).
+[[noreturn]] void ZglosBladFPU(int flagi);
+
 // Throws EMathError when the flags show an invalid operation, a division by zero or an overflow.
-void SprawdzFlagiFPU();
+inline void SprawdzFlagiFPU()
+{
+    if (const int flagi = std::fetestexcept(FlagiBledowFPU))
+        ZglosBladFPU(flagi);
+}
 
 // The value itself when it is finite; NaN or an infinity (a damaged coefficient raises no flag)
 // throws the invalid-operation EMathError.

@@ -51,6 +51,21 @@ public:
             endRemoveColumns();
     }
 
+    // Rows 1.. replaced by the given ones in one insertion; the header row stays.
+    void UstawWiersze(const std::vector<QStringList>& wiersze)
+    {
+        UstawLiczbeWierszy(1);
+        if (wiersze.empty())
+            return;
+        beginInsertRows({}, 0, static_cast<int>(wiersze.size()) - 1);
+        komorki_.reserve(wiersze.size() + 1);
+        for (const QStringList& wiersz : wiersze) {
+            std::vector<QString>& komorki = komorki_.emplace_back(LiczbaKolumn());
+            std::copy_n(wiersz.begin(), std::min<qsizetype>(wiersz.size(), LiczbaKolumn()), komorki.begin());
+        }
+        endInsertRows();
+    }
+
     bool WSiatce(int kolumna, int wiersz) const
     {
         return wiersz >= 0 && wiersz < LiczbaWierszy() && kolumna >= 0 && kolumna < LiczbaKolumn();
@@ -131,6 +146,8 @@ int TSiatkaTekstowa::LiczbaKolumn() const { return model_->LiczbaKolumn(); }
 void TSiatkaTekstowa::UstawLiczbeWierszy(int liczba) { model_->UstawLiczbeWierszy(liczba); }
 void TSiatkaTekstowa::UstawLiczbeKolumn(int liczba) { model_->UstawLiczbeKolumn(liczba); }
 QString TSiatkaTekstowa::Komorka(int kolumna, int wiersz) const { return model_->Komorka(kolumna, wiersz); }
+
+void TSiatkaTekstowa::UstawWiersze(const std::vector<QStringList>& wiersze) { model_->UstawWiersze(wiersze); }
 
 void TSiatkaTekstowa::UstawKomorke(int kolumna, int wiersz, const QString& tekst)
 {

@@ -3,6 +3,7 @@
 // stays at the top and column 0 at the left while the other cells scroll. The fixed cells are
 // the view's headers (row 0 wraps its words); cell (0, 0) is drawn in the corner between them.
 // The user selects cells and drags column borders; nothing is edited.
+#include <QStringList>
 #include <QTableView>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     // Outside the grid: an empty text, and writing does nothing.
     QString Komorka(int kolumna, int wiersz) const;
     void UstawKomorke(int kolumna, int wiersz, const QString& tekst);
+    // Rows 1.. become the given rows (each from column 0 on, cells past the last column dropped),
+    // all at once; row 0 stays.
+    void UstawWiersze(const std::vector<QStringList>& wiersze);
 
     int SzerokoscKolumny(int kolumna) const;
     void UstawSzerokoscKolumny(int kolumna, int szerokosc);

@@ -24,6 +24,9 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QSet>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -56,11 +59,78 @@ int WysokoscWierszaDlaCzcionki(const QFont& czcionka)
     return static_cast<int>(std::nearbyint(std::abs(punkty) * 2.5));
 }
 
+// The width of each text of a column, as QFontMetrics::horizontalAdvance gives it, with one font
+// metrics and no text shaped twice. Where no two of the column's characters kern (every pair is
+// shaped once to see), a text is as wide as the sum of its characters' unrounded advances, rounded
+// as the shaped width is; otherwise each distinct text is shaped.
+class SzerokosciTekstow {
+public:
+    explicit SzerokosciTekstow(const QFont& czcionka) : miara_(czcionka), miaraF_(czcionka) {}
+
+    int Najszerszy(const QStringList& teksty)
+    {
+        return BezPodcinania(teksty) ? NajszerszySumaZnakow(teksty) : NajszerszyKsztaltowany(teksty);
+    }
+
+private:
+    static constexpr int MaksZnakow = 24; // more distinct characters: each text shaped
+
+    bool BezPodcinania(const QStringList& teksty)
+    {
+        for (const QString& tekst : teksty)
+            for (QChar znak : tekst)
+                if (!szerokosciZnakow_.contains(znak)) {
+                    if (szerokosciZnakow_.size() == MaksZnakow || !znak.isPrint())
+                        return false;
+                    szerokosciZnakow_.insert(znak, miaraF_.horizontalAdvance(QString(znak)));
+                }
+        for (auto a = szerokosciZnakow_.cbegin(); a != szerokosciZnakow_.cend(); ++a)
+            for (auto b = szerokosciZnakow_.cbegin(); b != szerokosciZnakow_.cend(); ++b)
+                if (miaraF_.horizontalAdvance(QString(a.key()) + b.key()) != a.value() + b.value())
+                    return false;
+        return true;
+    }
+
+    int NajszerszySumaZnakow(const QStringList& teksty) const
+    {
+        qreal najszerszy = 0;
+        for (const QString& tekst : teksty) {
+            qreal suma = 0;
+            for (QChar znak : tekst)
+                suma += szerokosciZnakow_.value(znak);
+            najszerszy = std::max(najszerszy, suma);
+        }
+        return qRound(najszerszy);
+    }
+
+    int NajszerszyKsztaltowany(const QStringList& teksty) const
+    {
+        QSet<QString> zmierzone;
+        int najszerszy = 0;
+        for (const QString& tekst : teksty)
+            if (!zmierzone.contains(tekst)) {
+                zmierzone.insert(tekst);
+                najszerszy = std::max(najszerszy, miara_.horizontalAdvance(tekst));
+            }
+        return najszerszy;
+    }
+
+    const QFontMetrics miara_;
+    const QFontMetricsF miaraF_;
+    QHash<QChar, qreal> szerokosciZnakow_;
+};
+
+// The header, whose letters may kern, is measured apart from the numbers below it.
 int SzerokoscTekstu(const TSiatkaTekstowa* siatka, int kolumna, int odWiersza)
 {
-    int najszerszy = 0;
-    for (int wiersz = odWiersza; wiersz < siatka->LiczbaWierszy(); ++wiersz)
-        najszerszy = std::max(najszerszy, siatka->fontMetrics().horizontalAdvance(siatka->Komorka(kolumna, wiersz)));
+    QStringList teksty;
+    teksty.reserve(siatka->LiczbaWierszy());
+    for (int wiersz = std::max(1, odWiersza); wiersz < siatka->LiczbaWierszy(); ++wiersz)
+        teksty << siatka->Komorka(kolumna, wiersz);
+    SzerokosciTekstow szerokosci(siatka->font());
+    int najszerszy = szerokosci.Najszerszy(teksty);
+    if (odWiersza == 0)
+        najszerszy = std::max(najszerszy, szerokosci.Najszerszy({siatka->Komorka(kolumna, 0)}));
     return najszerszy + siatka->MarginesKomorki(kolumna) + 5;
 }
 
@@ -294,10 +364,10 @@ void TTabela_Form::ObliczZakres()
                 wiersze.push_back({QString::number(wiersze.size() + 1), FloatToStr(argument), FloatToStr(wartosc)});
             }
     } catch (...) {
-        WypelnijWiersze(wiersze);
+        sgTabela->UstawWiersze(wiersze);
         throw;
     }
-    WypelnijWiersze(wiersze);
+    sgTabela->UstawWiersze(wiersze);
     if (wiersze.empty())
         throw EOdmowaTabeli(QStringLiteral("Ciśnienie końcowe jest mniejsze od ciśnienia nasycenia (%1 bar)")
                                 .arg(FloatToStr(metoda->najmniejszyArgument))
@@ -317,16 +387,9 @@ void TTabela_Form::ObliczRownowage()
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)
         sgTabela->UstawKomorke(kolumna, 0, naglowki[kolumna]);
-    WypelnijWiersze(wiersze);
+    sgTabela->UstawWiersze(wiersze);
 }
 
-void TTabela_Form::WypelnijWiersze(const std::vector<QStringList>& wiersze)
-{
-    sgTabela->UstawLiczbeWierszy(static_cast<int>(wiersze.size()) + 1);
-    for (size_t w = 0; w < wiersze.size(); ++w)
-        for (int k = 0; k < wiersze[w].size(); ++k)
-            sgTabela->UstawKomorke(k, static_cast<int>(w) + 1, wiersze[w][k]);
-}
 
 void TTabela_Form::ZakonczObliczenia()
 {

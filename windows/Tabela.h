@@ -71,7 +71,6 @@ private:
     // putting the rows computed before it into the grid.
     void ObliczZakres();
     void ObliczRownowage();
-    void WypelnijWiersze(const std::vector<QStringList>& wiersze);
     void ZakonczObliczenia();
     void DopasujNaglowek();
     void DopasujSzerokoscOkna();
