@@ -6,7 +6,6 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
-#include "Tabela.h"
 
 #include <QDir>
 #include <QLocale>
@@ -24,7 +23,6 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
-    ZarejestrujOknoTabeli();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
