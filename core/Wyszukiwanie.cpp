@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <numeric>
 #include <optional>
 #include <string_view>
@@ -118,6 +119,80 @@ bool Pusty(std::string_view tekst)
     return tekst.empty() || tekst == " ";
 }
 
+// Each byte of code page 1250 as its place among the distinct Polish weights of the 256 bytes,
+// from 1 up: a text of these places compares byte by byte (shorter first) exactly as PorownajPL
+// compares the text itself.
+const std::array<unsigned char, 256>& MiejscaWag()
+{
+    static const std::array<unsigned char, 256> miejsca = [] {
+        std::array<int, 256> wagi{};
+        for (int b = 0; b < 256; ++b)
+            wagi[b] = WagaZnakuPL(Cp1250ToUnicode(std::string(1, static_cast<char>(b))).at(0));
+        std::array<int, 256> rozne = wagi;
+        std::sort(rozne.begin(), rozne.end());
+        const auto koniec = std::unique(rozne.begin(), rozne.end());
+        std::array<unsigned char, 256> m{};
+        for (int b = 0; b < 256; ++b)
+            m[b] = static_cast<unsigned char>(1 + (std::lower_bound(rozne.begin(), koniec, wagi[b]) - rozne.begin()));
+        return m;
+    }();
+    return miejsca;
+}
+
+// The texts of one search list as they come from the file, sorted in the Polish order (equal
+// ones in file order) on keys of weight places, without a Unicode text before the end.
+class ListaDoSortowania {
+public:
+    explicit ListaDoSortowania(bool wielkieLitery) : wielkieLitery_(wielkieLitery) {}
+
+    void Dodaj(std::string_view tekst)
+    {
+        if (Pusty(tekst))
+            return;
+        const auto& miejsca = MiejscaWag();
+        Pozycja p{0, static_cast<unsigned>(bajty_.size()), static_cast<unsigned>(tekst.size()),
+                  static_cast<unsigned>(pozycje_.size())};
+        for (size_t i = 0; i < tekst.size(); ++i) {
+            char znak = tekst[i];
+            if (wielkieLitery_ && znak >= 'a' && znak <= 'z')
+                znak = static_cast<char>(znak - 'a' + 'A');
+            bajty_ += znak;
+            const unsigned char miejsce = miejsca[static_cast<unsigned char>(znak)];
+            klucze_ += static_cast<char>(miejsce);
+            if (i < sizeof p.poczatek)
+                p.poczatek |= static_cast<std::uint64_t>(miejsce) << (8 * (sizeof p.poczatek - 1 - i));
+        }
+        pozycje_.push_back(p);
+    }
+
+    QStringList Posortowana()
+    {
+        std::sort(pozycje_.begin(), pozycje_.end(), [this](const Pozycja& a, const Pozycja& b) {
+            if (a.poczatek != b.poczatek)
+                return a.poczatek < b.poczatek;
+            const int roznica = Klucz(a).compare(Klucz(b));
+            return roznica != 0 ? roznica < 0 : a.numer < b.numer;
+        });
+        QStringList lista;
+        lista.reserve(static_cast<qsizetype>(pozycje_.size()));
+        for (const Pozycja& p : pozycje_)
+            lista << Cp1250ToUnicode(std::string_view(bajty_).substr(p.offset, p.dlugosc));
+        return lista;
+    }
+
+private:
+    struct Pozycja {
+        std::uint64_t poczatek; // the first eight weight places, big-endian, zero past the end
+        unsigned offset, dlugosc, numer;
+    };
+
+    std::string_view Klucz(const Pozycja& p) const { return std::string_view(klucze_).substr(p.offset, p.dlugosc); }
+
+    bool wielkieLitery_;
+    std::string bajty_, klucze_;
+    std::vector<Pozycja> pozycje_;
+};
+
 WynikSzukania SzukajNazwy(PoleSzukania pole, const std::string& tekst)
 {
     WynikSzukania wynik;
@@ -181,23 +256,17 @@ QString TekstDoSzukania(PoleSzukania pole, const QString& tekstListy)
 
 ListySzukania ZbierzListySzukania()
 {
-    ListySzukania listy;
     const PoleTekstowe nazwaPL(PoleSzukania::NazwaPL), nazwaANG(PoleSzukania::NazwaANG);
     const PoleTekstowe wzor(PoleSzukania::Wzor), cas(PoleSzukania::CAS);
-    auto dodaj = [](QStringList& lista, std::string_view tekst, bool wielkieLitery) {
-        if (!Pusty(tekst))
-            lista << Cp1250ToUnicode(wielkieLitery ? UpperAscii(std::string(tekst)) : std::string(tekst));
-    };
+    ListaDoSortowania nazwyPL(true), nazwyANG(true), wzory(false), numeryCAS(false);
     PrzejdzPlik([&](const unsigned char* rekord, long long) {
-        dodaj(listy.NazwyPL, nazwaPL(rekord), true);
-        dodaj(listy.NazwyANG, nazwaANG(rekord), true);
-        dodaj(listy.Wzory, wzor(rekord), false);
-        dodaj(listy.NumeryCAS, cas(rekord), false);
+        nazwyPL.Dodaj(nazwaPL(rekord));
+        nazwyANG.Dodaj(nazwaANG(rekord));
+        wzory.Dodaj(wzor(rekord));
+        numeryCAS.Dodaj(cas(rekord));
         return true;
     });
-    for (QStringList* lista : {&listy.NazwyPL, &listy.NazwyANG, &listy.Wzory, &listy.NumeryCAS})
-        SortujPL(*lista);
-    return listy;
+    return {nazwyPL.Posortowana(), nazwyANG.Posortowana(), wzory.Posortowana(), numeryCAS.Posortowana()};
 }
 
 WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)

@@ -39,12 +39,12 @@ const std::unordered_map<char16_t, unsigned char>& OdwrotnaTablica()
 
 } // namespace
 
-QString Cp1250ToUnicode(const std::string& bajty)
+QString Cp1250ToUnicode(std::string_view bajty)
 {
-    QString wynik;
-    wynik.reserve(static_cast<qsizetype>(bajty.size()));
+    QString wynik(static_cast<qsizetype>(bajty.size()), Qt::Uninitialized);
+    QChar* znak = wynik.data();
     for (unsigned char b : bajty)
-        wynik += QChar(b < 0x80 ? char16_t(b) : GornaPolowa[b - 0x80]);
+        *znak++ = QChar(b < 0x80 ? char16_t(b) : GornaPolowa[b - 0x80]);
     return wynik;
 }
 

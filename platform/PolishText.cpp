@@ -110,3 +110,8 @@ void SortujPL(QStringList& lista)
     for (qsizetype i = 0; i < lista.size(); ++i)
         lista[i] = std::move(klucze[static_cast<size_t>(i)].second);
 }
+
+int WagaZnakuPL(QChar znak)
+{
+    return Waga(znak);
+}

@@ -13,3 +13,6 @@ std::string UpperAscii(const std::string& tekst);
 int PorownajPL(const QString& a, const QString& b);
 bool RowneBezWielkosciLiter(const QString& a, const QString& b);
 void SortujPL(QStringList& lista);
+// The weight of one character in that order: texts compare by their characters' weights, then
+// the shorter first.
+int WagaZnakuPL(QChar znak);

@@ -1,9 +1,11 @@
 // The search over YAWS.dat without windows: lists, comparisons, formula orders, hits.
 #include "BazaTestowa.h"
 #include "Cp1250.h"
+#include "PolishText.h"
 #include "Wyszukiwanie.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -39,6 +41,27 @@ TEST(Wyszukiwanie, ListsAreUpperCasedAsciiOnlySortedPolishAndSkipBlanks)
     EXPECT_EQ(listy.NazwyANG, (QStringList{QStringLiteral("MOTH"), QStringLiteral("TALLOW"), QStringLiteral("TALLOW")}));
     EXPECT_EQ(listy.Wzory, (QStringList{QStringLiteral("CO"), QStringLiteral("X")}));
     EXPECT_EQ(listy.NumeryCAS, (QStringList{QStringLiteral("1-1-1"), QStringLiteral("630-08-0")}));
+}
+
+TEST(Wyszukiwanie, ListsOfEveryCodePageLetterComeInThePolishOrderEqualOnesInFileOrder)
+{
+    // Names of up to twelve bytes from the whole code page, many sharing their first eight.
+    std::mt19937 los(1250);
+    std::uniform_int_distribution<int> dlugosc(1, 12), bajt(0x21, 0xFF), wspolnyPoczatek(0, 3);
+    std::vector<TRekordYaws> rekordy;
+    QStringList nazwy;
+    for (int i = 0; i < 2000; ++i) {
+        std::string nazwa = wspolnyPoczatek(los) == 0 ? "abcdefgh" : "";
+        for (int n = dlugosc(los); n > 0; --n)
+            nazwa += static_cast<char>(bajt(los));
+        rekordy.push_back(BazaTestowa::Substancja(nazwa, nazwa));
+        nazwy << Cp1250ToUnicode(UpperAscii(nazwa));
+    }
+    BazaTestowa baza(rekordy);
+    SortujPL(nazwy);
+    const ListySzukania listy = ZbierzListySzukania();
+    EXPECT_EQ(listy.NazwyPL, nazwy);
+    EXPECT_EQ(listy.NazwyANG, nazwy);
 }
 
 TEST(Wyszukiwanie, NamesMatchWhateverTheCaseOfPolishLetters)
