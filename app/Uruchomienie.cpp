@@ -7,6 +7,7 @@
 #include "Powitalny.h"
 #include "Start.h"
 #include "Tabela.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -25,6 +26,7 @@ bool UruchomProgram()
     if (!otwarcie.moznaKontynuowac)
         return false;
     ZarejestrujOknoTabeli();
+    ZarejestrujOknoWilkego();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
