@@ -27,6 +27,7 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoTabeli();
     ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
