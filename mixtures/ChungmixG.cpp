@@ -145,6 +145,8 @@ QWidget* TChungMG_Form::UtworzWynik()
     eta->setFont(CzcionkaEkranowa(QStringLiteral("Symbol"), 12));
     Edit1 = UtworzPoleLiczbowe(QStringLiteral("Edit1"));
     edtWynikPas = UtworzPoleLiczbowe(QStringLiteral("edtWynikPas"));
+    for (TPoleLiczbowe* wynik : {edtGestoscObl, Edit1, edtWynikPas})
+        wynik->setMinimumWidth(190);
     for (TPoleLiczbowe* wynik : {Edit1, edtWynikPas})
         wynik->UstawTylkoDoOdczytu();
     uklad->addWidget(sbtnGestosc, 0, 0);

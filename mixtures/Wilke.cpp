@@ -147,7 +147,7 @@ QWidget* TWilke_Form::UtworzZety()
     auto* uklad = new QHBoxLayout(pnlZety);
     uklad->setContentsMargins(0, 0, 0, 0);
     const char* nazwy[] = {"lblWsp0", "lblWsp0_", "lblWsp0__", "lblWsp1", "lblWsp1_", "lblWsp1__"};
-    const char* teksty[] = {"Z", "(0)", "=", "Z", "(1)", "="};
+    const char* teksty[] = {"Z", "<sub>(0)</sub>", "=", "Z", "<sub>(1)</sub>", "="};
     for (int i = 0; i < 6; ++i)
         etykietyWsp[i] = Etykieta(QString::fromLatin1(nazwy[i]), QString::fromLatin1(teksty[i]));
     edtWsp0 = UtworzPoleLiczbowe(QStringLiteral("edtWsp0"));
