@@ -2,28 +2,19 @@
 // Where the gas-mixture window obtains the compressibility coefficients Z(0) and Z(1) of its
 // mixture (its "Oblicz współczynniki" button). The worksheet exchange registers its source here;
 // until one is registered the user types both coefficients.
+#include "LeeKesler.h"
+#include "WymianaArkusza.h"
+
 #include <memory>
 #include <optional>
-
-// The state of the mixture the coefficients are wanted for.
-struct StanMieszaninyDlaZ {
-    long double P = 0;            // bar, as typed in the window
-    long double T = 0;            // K, as typed in the window
-    long double PcMieszaniny = 0; // bar, pseudo-critical
-    long double TcMieszaniny = 0; // K, pseudo-critical
-};
-
-struct WspolczynnikiZ {
-    long double Z0 = 0;
-    long double Z1 = 0;
-};
 
 class TZrodloWspolczynnikowZ {
 public:
     virtual ~TZrodloWspolczynnikowZ() = default;
-    // The coefficients for the state; none when the user gave up or the computation failed (the
-    // source has told the user why). May run a modal window of its own.
-    virtual std::optional<WspolczynnikiZ> ObliczWspolczynnikiZ(const StanMieszaninyDlaZ& stan) = 0;
+    // The coefficients for the mixture's state (P and T as typed, Pc and Tc pseudo-critical);
+    // none when the user gave up or the computation failed (the source has told the user why).
+    // May run a modal window of its own.
+    virtual std::optional<TWspolczynnikiZ> ObliczWspolczynnikiZ(const TStanGazu& stan) = 0;
 };
 
 // Installs the source (replacing an earlier one; nullptr removes it).

@@ -496,7 +496,7 @@ void TWilke_Form::btnWspClick()
         PokazKomunikat(MetodaNiedostepna);
         return;
     }
-    const std::optional<WspolczynnikiZ> z = zrodlo->ObliczWspolczynnikiZ(
+    const std::optional<TWspolczynnikiZ> z = zrodlo->ObliczWspolczynnikiZ(
         {CisnienieMieszaniny, TemperaturaMieszaniny, PcMieszaniny, TcMieszaniny});
     if (!z)
         return;

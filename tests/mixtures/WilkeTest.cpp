@@ -178,15 +178,15 @@ TEST_F(OknoWilkego, UnknownOrEmptyComponentIsRefused)
 
 class ZrodloTestowe : public TZrodloWspolczynnikowZ {
 public:
-    explicit ZrodloTestowe(StanMieszaninyDlaZ* stan) : stan_(stan) {}
-    std::optional<WspolczynnikiZ> ObliczWspolczynnikiZ(const StanMieszaninyDlaZ& stan) override
+    explicit ZrodloTestowe(TStanGazu* stan) : stan_(stan) {}
+    std::optional<TWspolczynnikiZ> ObliczWspolczynnikiZ(const TStanGazu& stan) override
     {
         *stan_ = stan;
-        return WspolczynnikiZ{0.875L, 0.125L};
+        return TWspolczynnikiZ{0.875L, 0.125L};
     }
 
 private:
-    StanMieszaninyDlaZ* stan_;
+    TStanGazu* stan_;
 };
 
 TEST_F(OknoWilkego, DensityFromPseudocriticalValues)
@@ -222,14 +222,14 @@ TEST_F(OknoWilkego, DensityFromPseudocriticalValues)
     // The coefficients from the registered source, for the mixture's state.
     QTest::mouseClick(okno->btnWsp, Qt::LeftButton);
     EXPECT_EQ(zapis->komunikaty.back().tekst, MetodaNiedostepna);
-    StanMieszaninyDlaZ stan;
+    TStanGazu stan{};
     ZarejestrujZrodloWspolczynnikowZ(std::make_unique<ZrodloTestowe>(&stan));
     QTest::mouseClick(okno->btnWsp, Qt::LeftButton);
     ZarejestrujZrodloWspolczynnikowZ(nullptr);
     EXPECT_EQ(stan.P, 2.0L);
     EXPECT_EQ(stan.T, 300.0L);
-    EXPECT_EQ(stan.TcMieszaniny, 200.0L);
-    EXPECT_NEAR(double(stan.PcMieszaniny), 27.713333333333335, 1e-12);
+    EXPECT_EQ(stan.Tc, 200.0L);
+    EXPECT_NEAR(double(stan.Pc), 27.713333333333335, 1e-12);
     EXPECT_EQ(okno->edtWsp0->text(), QStringLiteral("0.875"));
     EXPECT_EQ(okno->edtWsp1->text(), QStringLiteral("0.125"));
 
