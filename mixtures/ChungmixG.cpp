@@ -34,6 +34,15 @@ QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
     return Utworz<QLabel>(nazwa, tekst);
 }
 
+// A part of the window: a widget with its grid, without margins.
+std::pair<QWidget*, QGridLayout*> Panel()
+{
+    auto* panel = new QWidget;
+    auto* uklad = new QGridLayout(panel);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    return {panel, uklad};
+}
+
 } // namespace
 
 TChungMG_Form::TChungMG_Form(QWidget* rodzic) : QMainWindow(rodzic)
@@ -58,9 +67,7 @@ TChungMG_Form::TChungMG_Form(QWidget* rodzic) : QMainWindow(rodzic)
 
 QWidget* TChungMG_Form::UtworzSkladniki()
 {
-    auto* panel = new QWidget;
-    auto* uklad = new QGridLayout(panel);
-    uklad->setContentsMargins(0, 0, 0, 0);
+    auto [panel, uklad] = Panel();
     cbZwiazek1 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek1"));
     cbZwiazek2 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek2"));
     eU1 = UtworzPoleLiczbowe(QStringLiteral("eU1"));
@@ -87,9 +94,7 @@ QWidget* TChungMG_Form::UtworzSkladniki()
 
 QWidget* TChungMG_Form::UtworzWarunki()
 {
-    auto* panel = new QWidget;
-    auto* uklad = new QGridLayout(panel);
-    uklad->setContentsMargins(0, 0, 0, 0);
+    auto [panel, uklad] = Panel();
     edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"));
     edtP = UtworzPoleLiczbowe(QStringLiteral("edtP"));
     uklad->addWidget(Etykieta(QStringLiteral("Temeratura")), 0, 0);
@@ -108,9 +113,7 @@ QWidget* TChungMG_Form::UtworzWarunki()
 
 QWidget* TChungMG_Form::UtworzAsocjacje()
 {
-    auto* panel = new QWidget;
-    auto* uklad = new QGridLayout(panel);
-    uklad->setContentsMargins(0, 0, 0, 0);
+    auto [panel, uklad] = Panel();
     chbCzyPolarne = Utworz<QCheckBox>(QStringLiteral("chbCzyPolarne"), QStringLiteral("Obliczenia dla związków polarnych"));
     lblIleOH = Etykieta(QStringLiteral("Podaj liczbę grup - OH dla związków"), QStringLiteral("lblIleOH"));
     lblIleZw1 = Etykieta(QStringLiteral("Związek 1"), QStringLiteral("lblIleZw1"));
@@ -134,9 +137,7 @@ QWidget* TChungMG_Form::UtworzAsocjacje()
 
 QWidget* TChungMG_Form::UtworzWynik()
 {
-    auto* panel = new QWidget;
-    auto* uklad = new QGridLayout(panel);
-    uklad->setContentsMargins(0, 0, 0, 0);
+    auto [panel, uklad] = Panel();
     sbtnGestosc = Utworz<QPushButton>(QStringLiteral("sbtnGestosc"), QStringLiteral("Oblicz gęstość"));
     edtGestoscObl = UtworzPoleLiczbowe(QStringLiteral("edtGestoscObl"));
     edtGestoscObl->UstawTylkoDoOdczytu();
