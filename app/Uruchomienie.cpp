@@ -6,6 +6,7 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -23,6 +24,8 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
+    ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
