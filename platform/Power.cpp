@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
 #define POTEGI_X87 1
@@ -50,16 +52,55 @@ long double IloczynLog2(long double x, long double y)
     return wynik;
 }
 
-// 2^z for a finite z: 2^f for the fraction |f| <= 1/2, scaled by the nearest whole power
-// (an overflow raises its flag and gives infinity).
+// An extended number's bits: the 64-bit significand with its leading one, then the sign and the
+// biased exponent.
+struct BityExtended {
+    std::uint64_t mantysa;
+    std::uint16_t wykladnik;
+};
+constexpr int PrzesuniecieWykladnika = 16383;
+
+// 2^n for a whole n in the normal range, straight from its bits.
+long double DwaDoCalkowitej(int n)
+{
+    const BityExtended bity{1ULL << 63, static_cast<std::uint16_t>(n + PrzesuniecieWykladnika)};
+    long double wynik = 0.0L;
+    std::memcpy(&wynik, &bity, sizeof bity);
+    return wynik;
+}
+
+// 1.5·2^63: added to a number below 2^62 in size it rounds it to a whole n (in the rounding mode
+// frndint uses) and leaves 1.5·2^63 + n in the significand.
+constexpr long double Zaokraglajaca = 0x1.8p63L;
+constexpr std::uint64_t MantysaZaokraglajacej = 3ULL << 62;
+// Below this size of z, 2^z and its whole part are far from the range's ends.
+constexpr long double ZakresBezpieczny = 16000.0L;
+
+// 2^f for the fraction |f| <= 1/2.
+long double DwaDoUlamka(long double ulamek)
+{
+    long double wynik;
+    asm("f2xm1" : "=t"(wynik) : "0"(ulamek));
+    return wynik + 1.0L;
+}
+
+// 2^z for a finite z: 2^f for the fraction |f| <= 1/2, scaled by the nearest whole power. Within
+// the safe range the rounding and the scaling take a few additions instead of frndint and fscale
+// (a third of a power's time), with the same result; beyond it fscale gives infinity with the
+// overflow flag, or the underflow's tiny result.
 long double DwaDo(long double z)
 {
+    if (std::fabs(z) < ZakresBezpieczny) {
+        const long double przesunieta = z + Zaokraglajaca;
+        BityExtended bity;
+        std::memcpy(&bity, &przesunieta, sizeof bity);
+        const int calkowita = static_cast<int>(static_cast<std::int64_t>(bity.mantysa - MantysaZaokraglajacej));
+        return DwaDoUlamka(z - (przesunieta - Zaokraglajaca)) * DwaDoCalkowitej(calkowita);
+    }
     long double calkowita;
     asm("frndint" : "=t"(calkowita) : "0"(z));
-    long double ulamek;
-    asm("f2xm1" : "=t"(ulamek) : "0"(z - calkowita));
     long double wynik;
-    asm("fscale" : "=t"(wynik) : "0"(ulamek + 1.0L), "u"(calkowita));
+    asm("fscale" : "=t"(wynik) : "0"(DwaDoUlamka(z - calkowita)), "u"(calkowita));
     return wynik;
 }
 
