@@ -201,3 +201,36 @@ TEST_F(WzoryEstymacyjne, MixtureRulesReduceToThePureComponent)
     for (const auto& v : objetosci)
         EXPECT_EQ(KijChuehaPrausnitza(v[0], v[1]), KijChuehaPrausnitza(v[1], v[0]));
 }
+
+// The flags are read, not cleared, around a clean formula: a fault must still reach its own message
+// whatever came before it, and a fault's flags must not spoil the next formula.
+TEST_F(WzoryEstymacyjne, AFaultInsideAFormulaReachesItsMessageWhateverCameBefore)
+{
+    const auto komunikat = [](const Wzor& wzor) -> std::string {
+        try {
+            wzor();
+            return "no fault";
+        } catch (const EMathError& blad) {
+            return blad.what();
+        }
+    };
+    const std::string niedozwolona = "Niedozwolona operacja zmiennoprzecinkowa";
+    const Wzor ponadTc = [] { return NapiecieBrockaBirda(600.0L); };
+    const Wzor wZakresie = [] { return NapiecieBrockaBirda(400.0L); };
+    EXPECT_EQ(komunikat(ponadTc), niedozwolona);
+    EXPECT_EQ(komunikat(wZakresie), "no fault");
+    EXPECT_EQ(komunikat(ponadTc), niedozwolona);
+    EXPECT_EQ(komunikat([] { return GestoscRacketta(0.2698L, 300.0L, 0.0L, 562.05L, 78.114L); }),
+              "Dzielenie przez zero");
+    EXPECT_EQ(komunikat([] { return LepkoscChungaGestyGaz(600.0L, 1.0L, 1000.0L); }),
+              "Przekroczenie zakresu liczby zmiennoprzecinkowej");
+
+    // Flags raised by unchecked arithmetic before a formula neither fail it nor hide its fault.
+    volatile long double zero = 0.0L;
+    volatile long double nieliczba = zero / zero;
+    EXPECT_EQ(komunikat(wZakresie), "no fault");
+    nieliczba = zero / zero;
+    (void)nieliczba;
+    EXPECT_EQ(komunikat([] { return GestoscRacketta(0.2698L, 300.0L, 0.0L, 562.05L, 78.114L); }),
+              "Dzielenie przez zero");
+}
