@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <future>
 #include <numeric>
 #include <optional>
 #include <string_view>
@@ -34,20 +35,26 @@ const std::array<unsigned char, 256>& KlasyZnakow()
     return klasy;
 }
 
-bool RowneZnaki(char a, char b)
-{
-    const auto& klasy = KlasyZnakow();
-    return klasy[static_cast<unsigned char>(a)] == klasy[static_cast<unsigned char>(b)];
-}
+// Two bytes equal in the Polish comparison; a functor, so the searches below inline it.
+class RowneZnaki {
+public:
+    bool operator()(char a, char b) const
+    {
+        return klasy_[static_cast<unsigned char>(a)] == klasy_[static_cast<unsigned char>(b)];
+    }
+
+private:
+    const std::array<unsigned char, 256>& klasy_ = KlasyZnakow();
+};
 
 bool RowneBezWielkosci(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), RowneZnaki);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), RowneZnaki());
 }
 
 bool ZawieraBezWielkosci(std::string_view tekst, std::string_view szukany)
 {
-    return std::search(tekst.begin(), tekst.end(), szukany.begin(), szukany.end(), RowneZnaki) != tekst.end();
+    return std::search(tekst.begin(), tekst.end(), szukany.begin(), szukany.end(), RowneZnaki()) != tekst.end();
 }
 
 // The typed text in the data files' code page; nothing when it holds a character the files cannot.
@@ -93,6 +100,30 @@ private:
     int pojemnosc_ = 0;
 };
 
+// Where the record's text fields end; they all lie at its start.
+int KoniecPolTekstowych()
+{
+    static const int koniec = [] {
+        int k = 0;
+        for (const auto& opis : PolaYaws())
+            if (opis.tekst)
+                k = std::max(k, opis.offset + 1 + opis.pojemnosc);
+        return k;
+    }();
+    return koniec;
+}
+
+// Records lie far apart in memory, so the walk asks for the text fields of the record this many
+// ahead: it no longer waits for memory record by record.
+constexpr long long RekordyNaprzod = 8;
+constexpr int LiniaPamieci = 64;
+
+void PobierzZawczasu(const unsigned char* rekord)
+{
+    for (int bajt = 0; bajt < KoniecPolTekstowych(); bajt += LiniaPamieci)
+        __builtin_prefetch(rekord + bajt);
+}
+
 // Walks PlikYaws from record 1, handing each record's bytes and number to the visitor, until the
 // end of the file or until the visitor returns false.
 template <class Odwiedzajacy>
@@ -100,11 +131,16 @@ void PrzejdzPlik(Odwiedzajacy&& odwiedz)
 {
     if (PlikYaws.Sciezka().isEmpty() || !PlikYaws.Otworz(RozmiarRekorduYaws))
         return;
+    const long long liczbaRekordow = PlikYaws.Rozmiar();
     PlikYaws.Szukaj(1);
     for (;;) {
         const long long pozycja = PlikYaws.Pozycja();
         const unsigned char* rekord = PlikYaws.CzytajBajty();
-        if (!rekord || !odwiedz(rekord, pozycja))
+        if (!rekord)
+            return;
+        if (pozycja + RekordyNaprzod < liczbaRekordow)
+            PobierzZawczasu(rekord + RekordyNaprzod * RozmiarRekorduYaws);
+        if (!odwiedz(rekord, pozycja))
             return;
     }
 }
@@ -139,26 +175,26 @@ const std::array<unsigned char, 256>& MiejscaWag()
     return miejsca;
 }
 
-// The texts of one search list as they come from the file, sorted in the Polish order (equal
-// ones in file order) on keys of weight places, without a Unicode text before the end.
+// Texts as they come from the file, sorted in the Polish order (equal ones in file order) on keys
+// of weight places, without a Unicode text before the end.
 class ListaDoSortowania {
 public:
     explicit ListaDoSortowania(bool wielkieLitery) : wielkieLitery_(wielkieLitery) {}
 
     void Dodaj(std::string_view tekst)
     {
-        if (Pusty(tekst))
-            return;
         const auto& miejsca = MiejscaWag();
-        Pozycja p{0, static_cast<unsigned>(bajty_.size()), static_cast<unsigned>(tekst.size()),
+        const size_t offset = bajty_.size();
+        Pozycja p{0, static_cast<unsigned>(offset), static_cast<unsigned>(tekst.size()),
                   static_cast<unsigned>(pozycje_.size())};
+        bajty_.append(tekst);
+        klucze_.resize(bajty_.size());
         for (size_t i = 0; i < tekst.size(); ++i) {
-            char znak = tekst[i];
+            char& znak = bajty_[offset + i];
             if (wielkieLitery_ && znak >= 'a' && znak <= 'z')
                 znak = static_cast<char>(znak - 'a' + 'A');
-            bajty_ += znak;
             const unsigned char miejsce = miejsca[static_cast<unsigned char>(znak)];
-            klucze_ += static_cast<char>(miejsce);
+            klucze_[offset + i] = static_cast<char>(miejsce);
             if (i < sizeof p.poczatek)
                 p.poczatek |= static_cast<std::uint64_t>(miejsce) << (8 * (sizeof p.poczatek - 1 - i));
         }
@@ -167,12 +203,21 @@ public:
 
     QStringList Posortowana()
     {
-        std::sort(pozycje_.begin(), pozycje_.end(), [this](const Pozycja& a, const Pozycja& b) {
-            if (a.poczatek != b.poczatek)
-                return a.poczatek < b.poczatek;
-            const int roznica = Klucz(a).compare(Klucz(b));
-            return roznica != 0 ? roznica < 0 : a.numer < b.numer;
+        // First on the first eight places alone (in file order where they are equal), then each
+        // run of equal beginnings on the rest of its keys.
+        std::sort(pozycje_.begin(), pozycje_.end(), [](const Pozycja& a, const Pozycja& b) {
+            return a.poczatek != b.poczatek ? a.poczatek < b.poczatek : a.numer < b.numer;
         });
+        for (auto run = pozycje_.begin(); run != pozycje_.end();) {
+            const auto koniec = std::find_if(run, pozycje_.end(),
+                                             [&](const Pozycja& p) { return p.poczatek != run->poczatek; });
+            if (koniec - run > 1)
+                std::sort(run, koniec, [this](const Pozycja& a, const Pozycja& b) {
+                    const int roznica = Klucz(a).compare(Klucz(b));
+                    return roznica != 0 ? roznica < 0 : a.numer < b.numer;
+                });
+            run = koniec;
+        }
         QStringList lista;
         lista.reserve(static_cast<qsizetype>(pozycje_.size()));
         for (const Pozycja& p : pozycje_)
@@ -198,6 +243,7 @@ WynikSzukania SzukajNazwy(PoleSzukania pole, const std::string& tekst)
     WynikSzukania wynik;
     wynik.PoleWyboru = pole;
     const PoleTekstowe nazwa(pole);
+    ListaDoSortowania kandydaci(true);
     PrzejdzPlik([&](const unsigned char* rekord, long long pozycja) {
         const std::string_view n = nazwa(rekord);
         if (RowneBezWielkosci(n, tekst)) {
@@ -205,27 +251,40 @@ WynikSzukania SzukajNazwy(PoleSzukania pole, const std::string& tekst)
             wynik.Pozycja = pozycja;
         }
         if (ZawieraBezWielkosci(n, tekst))
-            wynik.Kandydaci << NazwaKandydata(n);
+            kandydaci.Dodaj(n.substr(0, DlugoscNazwy));
         return true;
     });
+    wynik.Kandydaci = kandydaci.Posortowana();
     wynik.WymagaWyboru = !wynik.Znaleziono && !wynik.Kandydaci.isEmpty();
-    if (wynik.WymagaWyboru)
-        SortujPL(wynik.Kandydaci);
     return wynik;
 }
 
-// Each equal value is a hit; the English names of the hits are offered when there are two or more.
-void DodajTrafienia(PoleSzukania pole, const std::string& tekst, WynikSzukania& wynik)
+// A record is a hit once for every one of the values its own equals, in the order of the values
+// and then of the file, in one walk; the English names of the hits are offered when there are two
+// or more.
+void DodajTrafienia(PoleSzukania pole, const std::vector<std::string>& wartosci, WynikSzukania& wynik)
 {
     const PoleTekstowe wartosc(pole);
     const PoleTekstowe nazwaAng(PoleSzukania::NazwaANG);
+    struct Trafienie {
+        size_t wartosc;
+        long long pozycja;
+        std::string_view nazwa;
+    };
+    std::vector<Trafienie> trafienia;
     PrzejdzPlik([&](const unsigned char* rekord, long long pozycja) {
-        if (RowneBezWielkosci(wartosc(rekord), tekst)) {
-            wynik.Pozycja = pozycja;
-            wynik.Kandydaci << NazwaKandydata(nazwaAng(rekord));
-        }
+        const std::string_view w = wartosc(rekord);
+        for (size_t i = 0; i < wartosci.size(); ++i)
+            if (RowneBezWielkosci(w, wartosci[i]))
+                trafienia.push_back({i, pozycja, nazwaAng(rekord)});
         return true;
     });
+    std::stable_sort(trafienia.begin(), trafienia.end(),
+                     [](const Trafienie& a, const Trafienie& b) { return a.wartosc < b.wartosc; });
+    for (const Trafienie& t : trafienia) {
+        wynik.Pozycja = t.pozycja;
+        wynik.Kandydaci << NazwaKandydata(t.nazwa);
+    }
 }
 
 void RozstrzygnijTrafienia(WynikSzukania& wynik)
@@ -259,14 +318,24 @@ ListySzukania ZbierzListySzukania()
     const PoleTekstowe nazwaPL(PoleSzukania::NazwaPL), nazwaANG(PoleSzukania::NazwaANG);
     const PoleTekstowe wzor(PoleSzukania::Wzor), cas(PoleSzukania::CAS);
     ListaDoSortowania nazwyPL(true), nazwyANG(true), wzory(false), numeryCAS(false);
+    const auto dodaj = [](ListaDoSortowania& lista, std::string_view tekst) {
+        if (!Pusty(tekst))
+            lista.Dodaj(tekst);
+    };
     PrzejdzPlik([&](const unsigned char* rekord, long long) {
-        nazwyPL.Dodaj(nazwaPL(rekord));
-        nazwyANG.Dodaj(nazwaANG(rekord));
-        wzory.Dodaj(wzor(rekord));
-        numeryCAS.Dodaj(cas(rekord));
+        dodaj(nazwyPL, nazwaPL(rekord));
+        dodaj(nazwyANG, nazwaANG(rekord));
+        dodaj(wzory, wzor(rekord));
+        dodaj(numeryCAS, cas(rekord));
         return true;
     });
-    return {nazwyPL.Posortowana(), nazwyANG.Posortowana(), wzory.Posortowana(), numeryCAS.Posortowana()};
+    // The four lists are sorted side by side, each in a thread of its own.
+    auto posortowana = [](ListaDoSortowania& lista) {
+        return std::async(std::launch::async, [&lista] { return lista.Posortowana(); });
+    };
+    auto angielskie = posortowana(nazwyANG), wzoryPosortowane = posortowana(wzory), numery = posortowana(numeryCAS);
+    QStringList polskie = nazwyPL.Posortowana();
+    return {std::move(polskie), angielskie.get(), wzoryPosortowane.get(), numery.get()};
 }
 
 WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
@@ -278,12 +347,14 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
         return wynik;
     if (pole == PoleSzukania::NazwaPL || pole == PoleSzukania::NazwaANG)
         return SzukajNazwy(pole, *bajty);
+    std::vector<std::string> wartosci;
     if (pole == PoleSzukania::Wzor && Przestawiany(tekst.size())) {
         for (const QString& przestawiony : PrzestawieniaWzoru(tekst))
-            DodajTrafienia(pole, UnicodeToCp1250(przestawiony), wynik);
+            wartosci.push_back(UnicodeToCp1250(przestawiony));
     } else {
-        DodajTrafienia(pole, *bajty, wynik);
+        wartosci.push_back(*bajty);
     }
+    DodajTrafienia(pole, wartosci, wynik);
     RozstrzygnijTrafienia(wynik);
     return wynik;
 }

@@ -122,6 +122,21 @@ TEST(Wyszukiwanie, HitsOfCasAndFormulaInFileOrder)
     EXPECT_EQ(PlikYaws.Pozycja(), 3);
 }
 
+TEST(Wyszukiwanie, AShortFormulaHitsInTheOrderOfItsOrdersThenOfTheFile)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("A"), QStringLiteral("Hydroxide"), "OH2"),
+                      Zwiazek(QStringLiteral("B"), QStringLiteral("Water"), "H2O"),
+                      Zwiazek(QStringLiteral("C"), QStringLiteral("Water 2"), "h2o")});
+    const WynikSzukania wynik = SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("h2o"));
+    EXPECT_TRUE(wynik.WymagaWyboru);
+    EXPECT_EQ(wynik.Kandydaci, (QStringList{QStringLiteral("WATER"), QStringLiteral("WATER 2"),
+                                            QStringLiteral("HYDROXIDE")}));
+    // CCL4 equals two of its orders (the two Cs swapped): its record is hit twice.
+    BazaTestowa czterochlorek({Zwiazek(QStringLiteral("D"), QStringLiteral("Tetra"), "CCL4")});
+    EXPECT_EQ(SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("ccl4")).Kandydaci,
+              (QStringList{QStringLiteral("TETRA"), QStringLiteral("TETRA")}));
+}
+
 TEST(Wyszukiwanie, AFileWithOnlyRecordZeroOrAnOverlongLengthByteIsReadSafely)
 {
     {
