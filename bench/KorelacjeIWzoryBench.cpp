@@ -1,10 +1,10 @@
 // Time per call of every temperature correlation and estimation formula, benzene-like inputs.
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
+#include "Uruchomienie.h"
 #include "WzoryEstymacyjne.h"
 #include "Zmienne.h"
 
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -101,10 +101,5 @@ BENCHMARK_CAPTURE(Pomiar, GestoscMieszaninyRacketta, [] {
 int main(int argc, char** argv)
 {
     UstawBenzen();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UruchomBenchmarki(argc, argv);
 }

@@ -2,10 +2,9 @@
 // reading the four lists from the file, sorting them and putting them into the search lists.
 #include "Baza.h"
 #include "BazaWygenerowana.h"
+#include "Uruchomienie.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -23,13 +22,5 @@ BENCHMARK(TworzenieOknaGlownego)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(bench
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplikacja(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UruchomBenchmarkiOkien(argc, argv);
 }

@@ -2,12 +2,11 @@
 // turned into texts, put into the grid, its columns sized and the window painted once.
 #include "SiatkaTekstowa.h"
 #include "Tabela.h"
+#include "Uruchomienie.h"
 #include "Zmienne.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -45,13 +44,5 @@ BENCHMARK(TabelaStuTysiecyWierszy)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplikacja(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return UruchomBenchmarkiOkien(argc, argv);
 }
