@@ -111,6 +111,17 @@ TQzHtmlLabel2* Etykieta(const QString& nazwa, const QString& html, QWidget* rodz
     return etykieta;
 }
 
+// A method panel over the method area: its title, its equations, then the grid of its inputs.
+QGridLayout* PanelMetody(QGroupBox*& panel, const char* nazwa, const char* tytul, const QString& rownanie, QWidget* rodzic)
+{
+    panel = Utworz<QGroupBox>(QString::fromLatin1(nazwa), QString::fromUtf8(tytul), rodzic);
+    auto* uklad = new QVBoxLayout(panel);
+    uklad->addWidget(Etykieta(QStringLiteral("qlbl") + nazwa, rownanie, panel), 1);
+    auto* siatka = new QGridLayout;
+    uklad->addLayout(siatka);
+    return siatka;
+}
+
 QLabel* Tytul(const QString& tekst, QWidget* rodzic)
 {
     auto* tytul = new QLabel(tekst, rodzic);
@@ -359,17 +370,13 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
 
 QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
 {
-    pnlChung2 = Utworz<QGroupBox>(QStringLiteral("pnlChung2"), QStringLiteral("Lepkość gazu pod wysokim ciśnieniem - Metoda Chunga"),
-                                  pnlMetody);
-    auto* uklad = new QVBoxLayout(pnlChung2);
-    uklad->addWidget(Etykieta(QStringLiteral("qlblChung2"),
-                              Rownanie({"@h = 36.344 · (M · T_{c})^{1/2} · @h* / V_{c}^{2/3}   [@mP = 10^{-7} Pa s]",
-                                        "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{c} / 6",
-                                        "@h** = E_{7} · y^{2} · G_{2} · exp(E_{8} + E_{9} / T* + E_{10} / T*^{2})"},
-                                       12),
-                              pnlChung2),
-                    1);
-    auto* siatka = new QGridLayout;
+    QGridLayout* siatka = PanelMetody(
+        pnlChung2, "pnlChung2", "Lepkość gazu pod wysokim ciśnieniem - Metoda Chunga",
+        Rownanie({"@h = 36.344 · (M · T_{c})^{1/2} · @h* / V_{c}^{2/3}   [@mP = 10^{-7} Pa s]",
+                  "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{c} / 6",
+                  "@h** = E_{7} · y^{2} · G_{2} · exp(E_{8} + E_{9} / T* + E_{10} / T*^{2})"},
+                 12),
+        pnlMetody);
     edtCisnienie = UtworzPoleLiczbowe(QStringLiteral("edtCisnienie"), pnlChung2);
     edtGestoscObl = UtworzPoleLiczbowe(QStringLiteral("edtGestoscObl"), pnlChung2);
     sbtnGestosc = Utworz<QPushButton>(QStringLiteral("sbtnGestosc"), QStringLiteral("<--- Oblicz gęstość"), pnlChung2);
@@ -381,23 +388,18 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
     siatka->addWidget(edtGestoscObl, 1, 1);
     siatka->addWidget(Etykieta(QStringLiteral("qlblMolCm3"), Rownanie({"mol/cm^{3}"}, 10), pnlChung2), 1, 2, Qt::AlignLeft);
     siatka->addWidget(sbtnGestosc, 1, 3);
-    uklad->addLayout(siatka);
     return pnlChung2;
 }
 
 QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelLucasa()
 {
-    pnlLucas = Utworz<QGroupBox>(QStringLiteral("pnlLucas"), QStringLiteral("Lepkość cieczy pod wysokim ciśnieniem - Metoda Lucasa"),
-                                 pnlMetody);
-    auto* uklad = new QVBoxLayout(pnlLucas);
-    uklad->addWidget(Etykieta(QStringLiteral("qlblLucas"),
-                              Rownanie({"@h(T_{nas}, P) / @h_{SL} = [1 + D · (@D P_{r} / 2.118)^{A}] / (1 + C · @w · @D P_{r})",
-                                        "@D P_{r} = (P - P_{s}) / P_{c}      T_{r} = T_{nas} / T_{c}",
-                                        "@h(T)^{-0.2661} = @h(T_{nas})^{-0.2661} + (T - T_{nas}) / 233"},
-                                       12),
-                              pnlLucas),
-                    1);
-    auto* siatka = new QGridLayout;
+    QGridLayout* siatka = PanelMetody(
+        pnlLucas, "pnlLucas", "Lepkość cieczy pod wysokim ciśnieniem - Metoda Lucasa",
+        Rownanie({"@h(T_{nas}, P) / @h_{SL} = [1 + D · (@D P_{r} / 2.118)^{A}] / (1 + C · @w · @D P_{r})",
+                  "@D P_{r} = (P - P_{s}) / P_{c}      T_{r} = T_{nas} / T_{c}",
+                  "@h(T)^{-0.2661} = @h(T_{nas})^{-0.2661} + (T - T_{nas}) / 233"},
+                 12),
+        pnlMetody);
     struct Wiersz {
         TPoleLiczbowe** pole;
         const char* nazwa;
@@ -423,23 +425,18 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelLucasa()
                                          QStringLiteral("Oblicz lepkość gazu\nw temperaturze nasycenia"), pnlLucas);
     siatka->addWidget(sbLepPodCisNas, 2, 3, 2, 1);
     siatka->setColumnStretch(3, 1);
-    uklad->addLayout(siatka);
     return pnlLucas;
 }
 
 QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelTyna()
 {
-    pnlTyna = Utworz<QGroupBox>(QStringLiteral("pnlTyna"),
-                                QStringLiteral("Współczynnik dyfuzji w cieczach - zmodyfikowana metoda Tyna i Calusa"), pnlMetody);
-    auto* uklad = new QVBoxLayout(pnlTyna);
-    uklad->addWidget(Etykieta(QStringLiteral("qlblTyna"),
-                              Rownanie({"D_{AB} = 8.93 · 10^{-8} · V_{B}^{0.267} / V_{A}^{0.433} · T / @h_{B} · (@s_{B} / @s_{A})^{0.15}",
-                                        "V [cm^{3}/mol] w T_{b},  @h_{B} [cP],  D_{AB} [cm^{2}/s]",
-                                        "@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.132 · @a_{c} - 0.278) · (1 - T_{br})^{11/9}"},
-                                       12),
-                              pnlTyna),
-                    1);
-    auto* siatka = new QGridLayout;
+    QGridLayout* siatka = PanelMetody(
+        pnlTyna, "pnlTyna", "Współczynnik dyfuzji w cieczach - zmodyfikowana metoda Tyna i Calusa",
+        Rownanie({"D_{AB} = 8.93 · 10^{-8} · V_{B}^{0.267} / V_{A}^{0.433} · T / @h_{B} · (@s_{B} / @s_{A})^{0.15}",
+                  "V [cm^{3}/mol] w T_{b},  @h_{B} [cP],  D_{AB} [cm^{2}/s]",
+                  "@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.132 · @a_{c} - 0.278) · (1 - T_{br})^{11/9}"},
+                 12),
+        pnlMetody);
     cbZwiazek1 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek1"), pnlTyna);
     cbZwiazek2 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek2"), pnlTyna);
     siatka->addWidget(new QLabel(QStringLiteral("Substancja rozpuszczana"), pnlTyna), 0, 0);
@@ -448,7 +445,6 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelTyna()
     siatka->addWidget(cbZwiazek2, 1, 1);
     for (TListaZwiazkow* lista : {cbZwiazek1, cbZwiazek2})
         lista->WlaczDopelnianie();
-    uklad->addLayout(siatka);
     return pnlTyna;
 }
 
@@ -550,61 +546,35 @@ void TEstymacjaWlasnosciFrm::UstawZakres(long double Tmin, long double Tmax)
     edtTmax->setText(Tekst(Tmax));
 }
 
-void TEstymacjaWlasnosciFrm::PokazStrone(QWidget* strona, const char* si)
+// A page of pcEstWlas or a panel of its own, with the range and the SI factor of the method.
+void TEstymacjaWlasnosciFrm::PokazMetode(QWidget* obszar, const char* si)
 {
     ZadnaMetoda();
-    pcEstWlas->setCurrentWidget(strona);
-    pcEstWlas->show();
+    if (pcEstWlas->indexOf(obszar) >= 0) {
+        pcEstWlas->setCurrentWidget(obszar);
+        obszar = pcEstWlas;
+    }
+    obszar->show();
     edtSI->setText(QString::fromLatin1(si));
 }
 
-void TEstymacjaWlasnosciFrm::PokazPanel(QWidget* panel, const char* si)
-{
-    ZadnaMetoda();
-    panel->show();
-    edtSI->setText(QString::fromLatin1(si));
-}
+void TEstymacjaWlasnosciFrm::wczytajBrocka() { Wczytaj(pnlBrocka, RekordYaws.Tf, RekordYaws.Tb, "10e-3"); }
+void TEstymacjaWlasnosciFrm::wczytajSatoRiedla() { Wczytaj(pnlSatoRiedla, RekordYaws.Tf, RekordYaws.Tb, "brak"); }
+void TEstymacjaWlasnosciFrm::wczytajPitzera() { Wczytaj(pnlPitzer, RekordYaws.Tf, RekordYaws.Tb, "brak"); }
+void TEstymacjaWlasnosciFrm::wczytajChunga1() { Wczytaj(pnlChung1, RekordYaws.Tb, RekordYaws.Tc, "10e-7"); }
+void TEstymacjaWlasnosciFrm::wczytajChunga2() { Wczytaj(pnlChung2, RekordYaws.Tb, RekordYaws.Tc, "10e-7"); }
+void TEstymacjaWlasnosciFrm::wczytajLucasa() { Wczytaj(pnlLucas, RekordYaws.Tb, RekordYaws.Tc, "10e-3"); }
 
-void TEstymacjaWlasnosciFrm::wczytajBrocka()
+void TEstymacjaWlasnosciFrm::Wczytaj(QWidget* obszar, long double Tmin, long double Tmax, const char* si)
 {
-    UstawZakres(RekordYaws.Tf, RekordYaws.Tb);
-    PokazStrone(pnlBrocka, "10e-3");
-}
-
-void TEstymacjaWlasnosciFrm::wczytajSatoRiedla()
-{
-    UstawZakres(RekordYaws.Tf, RekordYaws.Tb);
-    PokazStrone(pnlSatoRiedla, "brak");
-}
-
-void TEstymacjaWlasnosciFrm::wczytajPitzera()
-{
-    UstawZakres(RekordYaws.Tf, RekordYaws.Tb);
-    PokazStrone(pnlPitzer, "brak");
-}
-
-void TEstymacjaWlasnosciFrm::wczytajChunga1()
-{
-    UstawZakres(RekordYaws.Tb, RekordYaws.Tc);
-    PokazStrone(pnlChung1, "10e-7");
-}
-
-void TEstymacjaWlasnosciFrm::wczytajChunga2()
-{
-    UstawZakres(RekordYaws.Tb, RekordYaws.Tc);
-    PokazPanel(pnlChung2, "10e-7");
-}
-
-void TEstymacjaWlasnosciFrm::wczytajLucasa()
-{
-    UstawZakres(RekordYaws.Tb, RekordYaws.Tc);
-    PokazPanel(pnlLucas, "10e-3");
+    UstawZakres(Tmin, Tmax);
+    PokazMetode(obszar, si);
 }
 
 // Both lists hold every Polish name of the database, whole and sorted.
 void TEstymacjaWlasnosciFrm::wczytajTyna()
 {
-    PokazPanel(pnlTyna, "");
+    PokazMetode(pnlTyna, "");
     const QStringList nazwy = ZbierzListySzukania().NazwyPL;
     for (TListaZwiazkow* lista : {cbZwiazek1, cbZwiazek2}) {
         lista->clear();
@@ -657,13 +627,13 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
     const TRekordYaws& r = RekordYaws;
     UstawZakres(r.Tf, r.Tb);
     if (Kod("GestcRackett")) {
-        PokazStrone(ts5, "");
+        PokazMetode(ts5, "");
         edtVc->setText(TekstIloczynu(r.Vc, 0.001L));
         edtOmega->setText(Tekst(r.Omega));
         edtTc->setText(Tekst(r.Tc));
         edtM->setText(Tekst(r.Mmol));
     } else if (Kod("GestcRackett2")) {
-        PokazStrone(TabSheet1, "");
+        PokazMetode(TabSheet1, "");
         edtVr->setText(TekstIloczynu(r.Vcmol, 0.001L));
         temperaturaOdniesienia_ = TemperaturaOdniesieniaRacketta(r, temperaturaOdniesienia_);
         edtTr->setText(Tekst(temperaturaOdniesienia_));
@@ -671,7 +641,7 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         edtTc_->setText(Tekst(r.Tc));
         edtM_->setText(Tekst(r.Mmol));
     } else if (Kod("HBT")) {
-        PokazStrone(TabSheet2, "");
+        PokazMetode(TabSheet2, "");
         UstawWysokoscMetod(WysokoscMetodWyzsza);
         edtVc__->setText(TekstIloczynu(r.Vc, 0.001L));
         edtOmega__->setText(Tekst(r.Omega));
@@ -679,7 +649,7 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         edtM__->setText(Tekst(r.Mmol));
         edtTr__->setText(Pytajnik);
     } else if (Kod("Aalto")) {
-        PokazStrone(TabSheet3, "");
+        PokazMetode(TabSheet3, "");
         UstawWysokoscMetod(WysokoscMetodWyzsza);
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblP, lblP_, edtP})
             kontrolka->show();
@@ -692,7 +662,7 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         for (QLineEdit* pole : {edtVs___, edtTr___, edtPvp___})
             pole->setText(Pytajnik);
     } else {
-        PokazStrone(TabSheet4, "");
+        PokazMetode(TabSheet4, "");
         edtZra->setText(Tekst(r.Zra));
         edtPcSD->setText(TekstIloczynu(r.Pc, 100000.0L));
         edtTcSD->setText(Tekst(r.Tc));

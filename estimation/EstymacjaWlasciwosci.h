@@ -154,8 +154,8 @@ private:
     QWidget* UtworzOblicz();
     void PolaczObsluge();
 
-    void PokazStrone(QWidget* strona, const char* si);
-    void PokazPanel(QWidget* panel, const char* si);
+    void PokazMetode(QWidget* obszar, const char* si);
+    void Wczytaj(QWidget* obszar, long double Tmin, long double Tmax, const char* si);
     void UstawZakres(long double Tmin, long double Tmax);
     void UstawWysokoscMetod(int wysokosc);
     void WypelnijStroneGestosci();
