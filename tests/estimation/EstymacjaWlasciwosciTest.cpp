@@ -216,6 +216,40 @@ TEST_F(OknoEstymacji, RecordMethodsShowTheirFormulasValues)
     EXPECT_NE(polarna, FloatToStr(LepkoscChunga(400.0L)));
 }
 
+// "031": the dense-gas viscosity at the typed pressure and molar density; the table gets the
+// density only from a computation that is still on view. The density button hands T and P to the
+// compressibility panel, which is not built yet.
+TEST_F(OknoEstymacji, ChungAtHighPressureWithTheTypedDensity)
+{
+    auto baza = BazaTestowa::Probna();
+    PokazOknoGlowne();
+    Wczytaj("BENZEN");
+    const TRekordYaws benzen = RekordYaws;
+    QString lepkosc;
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        EXPECT_TRUE(o.pnlChung2->isVisible());
+        EXPECT_FALSE(o.pnlChung2Gestosc->isVisible());
+        Wpisz(o.edtCisnienie, QStringLiteral("10"));
+        Wpisz(o.edtGestoscObl, QStringLiteral("0.0005"));
+        EXPECT_FALSE(o.DaneDlaTabeli().gestoscMolowa);
+        lepkosc = Oblicz(o, QStringLiteral("400"));
+        EXPECT_EQ(o.DaneDlaTabeli().gestoscMolowa, std::optional<long double>(0.0005L));
+        Wpisz(o.edtGestoscObl, QStringLiteral("0.0006"));
+        EXPECT_FALSE(o.DaneDlaTabeli().gestoscMolowa);
+        EXPECT_FALSE(o.edtWynik->isVisible());
+        QTest::mouseClick(o.sbtnGestosc, Qt::LeftButton);
+        EXPECT_EQ(TempObliczen, 400.0L);
+        EXPECT_EQ(CisnienieEstymacji, 10.0L);
+        o.PrzyjmijGestoscMolowa(0.00045L);
+        EXPECT_EQ(o.edtGestoscObl->text(), QStringLiteral("0.00045"));
+    };
+    Uruchom("031");
+    RekordYaws = benzen;
+    EXPECT_EQ(lepkosc, FloatToStr(LepkoscChungaGestyGaz(400.0L, 10.0L, 0.0005L)));
+    EXPECT_EQ(Komunikaty(), std::vector<QString>{MetodaNiedostepna});
+    EXPECT_EQ(GestoscMolowa, 0.00045L);
+}
+
 // A missing field is never computed with: the range shows "?", and a formula that needs it
 // refuses; an empty or bad temperature is asked for again.
 TEST_F(OknoEstymacji, MissingDataShowQuestionMarksAndAreRefused)
@@ -297,6 +331,23 @@ TEST_F(OknoEstymacji, DensityPagesFromTheRecordAndTheirLiveFields)
     Uruchom("GestcRackett2");
     EXPECT_EQ(Tr, QStringLiteral("300"));
     EXPECT_LT(Wzgledny(przy320, 853.4703264985803575509403L), 1e-15L);
+
+    // Yamada-Gunn and HBT take Vc in m³/kmol; HBT's Tr follows T.
+    QString yamadaGunn, hbt, TrHBT;
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        EXPECT_EQ(o.edtVc->text(), QStringLiteral("0.256"));
+        yamadaGunn = Oblicz(o, QStringLiteral("320"));
+    };
+    Uruchom("GestcRackett");
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        EXPECT_EQ(o.edtTr__->text(), QStringLiteral("?"));
+        hbt = Oblicz(o, QStringLiteral("281.025"));
+        TrHBT = o.edtTr__->text();
+    };
+    Uruchom("HBT");
+    EXPECT_EQ(yamadaGunn, FloatToStr(GestoscYamadyGunna(320.0L, 0.256L, 0.209L, 562.05L, 78.11184L)));
+    EXPECT_EQ(hbt, FloatToStr(GestoscCostald(281.025L, 0.256L, 0.209L, 562.05L, 78.11184L)));
+    EXPECT_EQ(TrHBT, QStringLiteral("0.5"));
 
     // Spencer-Danner: Pc in Pa, Tr follows T; the editable ZRA is what counts.
     QString sd, TrSD;
