@@ -70,7 +70,6 @@ protected:
     void SetUp() override
     {
         ZarejestrujOknoEstymacjiWlasnosci();
-        ZarejestrujOknoTabeli();
         zapis->skryptModalny = [this](QWidget* okno) {
             if (auto* e = qobject_cast<TEstymacjaWlasnosciFrm*>(okno); e && wOknie)
                 wOknie(*e);

@@ -40,7 +40,6 @@ protected:
     {
         okno.reset();
         ResetujZmienne();
-        ZarejestrujOtwieraczTabeli(nullptr);
     }
 
     void Wczytaj(const char* nazwaPL)
@@ -337,7 +336,6 @@ TEST_F(OknoTabeli, TableButtonOfTheExperimentalWindowOpensTheTable)
     Wczytaj("WODA");
     KodGaz = '5';
     KodCiecz = ' ';
-    ZarejestrujOknoTabeli();
     TOblicz_gaz_ciecz_Form doswiadczalne;
     ASSERT_TRUE(doswiadczalne.WczytajWybrana());
     doswiadczalne.show();
