@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -503,6 +504,7 @@ QWidget* TEstymacjaWlasnosciFrm::UtworzOblicz()
     qlblJedn->setGeometry(332, 54, 280, 36);
     lblZakres = Utworz<QLabel>(QStringLiteral("lblZakres"), QString(), pnlOblicz);
     lblZakres->setGeometry(248, 10, 190, WysokoscPola);
+    lblZakres->setAttribute(Qt::WA_TransparentForMouseEvents); // it lies over the Aalto page's pressure box
     return pnlOblicz;
 }
 
@@ -620,6 +622,8 @@ void TEstymacjaWlasnosciFrm::FormShow()
     if (KodGestosci(KodMetody))
         WypelnijStroneGestosci();
     edtT->setFocus();
+    adjustSize();
+    WysrodkujNaPulpicie(this);
 }
 
 void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
@@ -1028,6 +1032,16 @@ void TEstymacjaWlasnosciFrm::ZamknijPanelGestosci()
 {
     pnlChung2Gestosc->hide();
     pnlChung2->show();
+}
+
+// Enter presses "Oblicz", the window's default button, as in a dialog.
+void TEstymacjaWlasnosciFrm::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    if ((zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) && btnOblicz->isVisible()) {
+        btnOblicz->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(zdarzenie);
 }
 
 // While the compressibility panel is on view, closing returns from it to the method.

@@ -134,6 +134,7 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void hideEvent(QHideEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override; // FormCloseQuery
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     struct TWynik {

@@ -250,7 +250,7 @@ TEST_F(OknoEstymacji, ChungAtHighPressureWithTheTypedDensity)
 }
 
 // A missing field is never computed with: the range shows "?", and a formula that needs it
-// refuses; an empty or bad temperature is asked for again.
+// refuses; an empty or bad temperature is asked for again; Enter computes.
 TEST_F(OknoEstymacji, MissingDataShowQuestionMarksAndAreRefused)
 {
     TRekordYaws bezTf = BazaTestowa::Substancja("BEZ TF", "NO TF", "X");
@@ -268,7 +268,9 @@ TEST_F(OknoEstymacji, MissingDataShowQuestionMarksAndAreRefused)
         QTest::mouseClick(o.btnOblicz, Qt::LeftButton); // no temperature yet
         EXPECT_TRUE(Oblicz(o, QStringLiteral("abc")).isEmpty());
         EXPECT_TRUE(o.edtT->text().isEmpty());
-        wynik = Oblicz(o, QStringLiteral("300,5")); // the comma becomes a point
+        Wpisz(o.edtT, QStringLiteral("300,5")); // the comma becomes a point; Enter computes
+        QTest::keyClick(o.edtT, Qt::Key_Return);
+        wynik = o.edtWynik->isVisible() ? o.edtWynik->text() : QString();
     };
     Uruchom("000");
     EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Podaj temperaturę")});
