@@ -20,18 +20,21 @@
 #include "Tabela.h"
 #include "Wyszukiwanie.h"
 #include "WzoryEstymacyjne.h"
+#include "ZapisRownan.h"
+#include "ZrodloWspolczynnikowZ.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
 #include <stdexcept>
 
@@ -75,49 +78,12 @@ bool Kod(const char* kod)
     return KodMetody == QLatin1String(kod);
 }
 
-// Equations and units in a compact notation: _{x} a subscript, ^{x} a superscript (both bold),
-// @x the Greek letter of x in the Symbol font; each line one centred paragraph.
-QString Znaczniki(const QString& tekst)
-{
-    QString wynik;
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const QChar znak = tekst[i];
-        if ((znak == u'_' || znak == u'^') && i + 1 < tekst.size() && tekst[i + 1] == u'{') {
-            const qsizetype koniec = tekst.indexOf(u'}', i + 2);
-            const QString tag = znak == u'_' ? QStringLiteral("sub") : QStringLiteral("sup");
-            wynik += "<" + tag + "><b>" + tekst.mid(i + 2, koniec - i - 2) + "</b></" + tag + ">";
-            i = koniec;
-        } else if (znak == u'@' && i + 1 < tekst.size()) {
-            wynik += QStringLiteral(R"(<font name="Symbol">)") + tekst[++i] + QStringLiteral("</font>");
-        } else {
-            wynik += znak;
-        }
-    }
-    return wynik;
-}
-
-QString Rownanie(std::initializer_list<const char*> wiersze, int rozmiar = 14)
-{
-    QString html;
-    for (const char* wiersz : wiersze)
-        html += QStringLiteral(R"(<p align="centre"><font size="%1">)").arg(rozmiar) + Znaczniki(QString::fromUtf8(wiersz))
-                + QStringLiteral("</font></p>");
-    return html;
-}
-
-TQzHtmlLabel2* Etykieta(const QString& nazwa, const QString& html, QWidget* rodzic)
-{
-    auto* etykieta = Utworz<TQzHtmlLabel2>(nazwa, rodzic);
-    etykieta->setHtml(html);
-    return etykieta;
-}
-
 // A method panel over the method area: its title, its equations, then the grid of its inputs.
 QGridLayout* PanelMetody(QGroupBox*& panel, const char* nazwa, const char* tytul, const QString& rownanie, QWidget* rodzic)
 {
     panel = Utworz<QGroupBox>(QString::fromLatin1(nazwa), QString::fromUtf8(tytul), rodzic);
     auto* uklad = new QVBoxLayout(panel);
-    uklad->addWidget(Etykieta(QStringLiteral("qlbl") + nazwa, rownanie, panel), 1);
+    uklad->addWidget(EtykietaHtml(QStringLiteral("qlbl") + nazwa, rownanie, panel), 1);
     auto* siatka = new QGridLayout;
     uklad->addLayout(siatka);
     return siatka;
@@ -233,7 +199,7 @@ QWidget* TEstymacjaWlasnosciFrm::UtworzMetody()
     UtworzPanelChunga2();
     UtworzPanelLucasa();
     UtworzPanelTyna();
-    pnlChung2Gestosc = Utworz<QWidget>(QStringLiteral("pnlChung2Gestosc"), pnlMetody);
+    pnlChung2Gestosc = new TPanelScisliwosci(pnlMetody);
     UstawWysokoscMetod(WysokoscMetod);
     return pnlMetody;
 }
@@ -249,20 +215,20 @@ void TEstymacjaWlasnosciFrm::UtworzStronyOpisu()
     };
     const Opis opisy[] = {
         {&pnlBrocka, "pnlBrocka", "Napięcie powierzchniowe cieczy niepolarnych - metoda Brocka i Birda",
-         Rownanie({"@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.133 · @a_{c} - 0.281) · (1 - T_{r})^{11/9}",
+         RownanieHtml({"@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.133 · @a_{c} - 0.281) · (1 - T_{r})^{11/9}",
                    "@a_{c} = 0.9076 · [1 + T_{br} · ln P_{c} / (1 - T_{br})]",
                    "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
                    "@s [dyn/cm = 10^{-3} N/m],  P_{c} [bar],  T [K]"})},
         {&pnlSatoRiedla, "pnlSatoRiedla", "Współczynnik przewodzenia ciepła cieczy - metoda Sato i Riedla",
-         Rownanie({"@l_{L} = (1.11 / M^{1/2}) · [3 + 20 · (1 - T_{r})^{2/3}] / [3 + 20 · (1 - T_{br})^{2/3}]",
+         RownanieHtml({"@l_{L} = (1.11 / M^{1/2}) · [3 + 20 · (1 - T_{r})^{2/3}] / [3 + 20 · (1 - T_{br})^{2/3}]",
                    "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
                    "@l_{L} [W/(m K)],  M [kg/kmol],  T [K]"})},
         {&pnlPitzer, "pnlPitzer", "Ciepło parowania - wzór Pitzera",
-         Rownanie({"@D H_{v} = R · T_{c} · [7.08 · (1 - T_{r})^{0.354} + 10.95 · @w · (1 - T_{r})^{0.456}]",
+         RownanieHtml({"@D H_{v} = R · T_{c} · [7.08 · (1 - T_{r})^{0.354} + 10.95 · @w · (1 - T_{r})^{0.456}]",
                    "T_{r} = T / T_{c}      R = 8.314 J/(mol K)",
                    "@D H_{v} [J/mol],  T [K]"})},
         {&pnlChung1, "pnlChung1", "Lepkość gazu pod niskim ciśnieniem - metoda Chunga",
-         Rownanie({"@h = 40.785 · F_{c} · (M · T)^{1/2} / (V_{c}^{2/3} · @W_{v})   [@mP = 10^{-7} Pa s]",
+         RownanieHtml({"@h = 40.785 · F_{c} · (M · T)^{1/2} / (V_{c}^{2/3} · @W_{v})   [@mP = 10^{-7} Pa s]",
                    "F_{c} = 1 - 0.2756 · @w + 0.059035 · @m_{r}^{4} + @k      @m_{r} = 131.3 · @m / (V_{c} · T_{c})^{1/2}",
                    "@W_{v} = 1.16145 · T*^{-0.14874} + 0.52487 · e^{-0.7732 T*} + 2.16178 · e^{-2.43787 T*}",
                    "T* = 1.2593 · T / T_{c}      @k = 0.0682 + 0.2767 · 17 · n_{OH} / M  (związki polarne)"},
@@ -272,7 +238,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyOpisu()
         QWidget* strona = *opis.strona = Utworz<QWidget>(QString::fromLatin1(opis.nazwa));
         auto* uklad = new QVBoxLayout(strona);
         uklad->addWidget(Tytul(QString::fromUtf8(opis.tytul), strona));
-        uklad->addWidget(Etykieta(QStringLiteral("qlbl") + opis.nazwa, opis.rownanie, strona), 1);
+        uklad->addWidget(EtykietaHtml(QStringLiteral("qlbl") + opis.nazwa, opis.rownanie, strona), 1);
         pcEstWlas->addWidget(strona);
     }
     cbPolarny = Utworz<QCheckBox>(QStringLiteral("cbPolarny"), QStringLiteral("Obliczenia dla związku polarnego"), pnlChung1);
@@ -307,18 +273,18 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
     };
     const Strona strony[] = {
         {&ts5, "ts5", "Gęstość cieczy - metoda Yamady i Gunna",
-         Rownanie({"@r = M / (V_{C} · Z_{RA}^{X})      X = (1 - T_{r})^{2/7}      Z_{RA} = 0.29056 - 0.08775 · @w"}),
+         RownanieHtml({"@r = M / (V_{C} · Z_{RA}^{X})      X = (1 - T_{r})^{2/7}      Z_{RA} = 0.29056 - 0.08775 · @w"}),
          {{&edtVc, "edtVc", "V_{C} [m^{3}/kmol]"}, {&edtOmega, "edtOmega", "@w [-]"}, {&edtTc, "edtTc", "T_{C} [K]"},
           {&edtM, "edtM", "M [kg/kmol]"}},
          12},
         {&TabSheet1, "TabSheet1", "Gęstość cieczy - zmodyfikowana metoda Racketta (punkt odniesienia)",
-         Rownanie({"@r = M / (V^{R} · Z_{RA}^{@f})      Z_{RA} = 0.29056 - 0.08775 · @w",
+         RownanieHtml({"@r = M / (V^{R} · Z_{RA}^{@f})      Z_{RA} = 0.29056 - 0.08775 · @w",
                    "@f = (1 - T / T_{C})^{2/7} - (1 - T^{R} / T_{C})^{2/7}"}),
          {{&edtVr, "edtVr", "V^{R} [m^{3}/kmol]"}, {&edtTr, "edtTr", "T^{R} [K]"}, {&edtTc_, "edtTc_", "T_{C} [K]"},
           {&edtOmega_, "edtOmega_", "@w [-]"}, {&edtM_, "edtM_", "M [kg/kmol]"}},
          12},
         {&TabSheet2, "TabSheet2", "Gęstość cieczy - zmodyfikowana metoda HBT",
-         Rownanie({"@r = M / [V* · V_{R}^{(0)} · (1 - @w · V_{R}^{(@d)})]",
+         RownanieHtml({"@r = M / [V* · V_{R}^{(0)} · (1 - @w · V_{R}^{(@d)})]",
                    "V_{R}^{(0)} = 1 - 1.52816 x^{1/3} + 1.43907 x^{2/3} - 0.81446 x + 0.190454 x^{4/3}      x = 1 - T_{r}",
                    "V_{R}^{(@d)} = (-0.296123 + 0.386914 T_{r} - 0.0427258 T_{r}^{2} - 0.0480645 T_{r}^{3}) / (T_{r} - 1.00001)"},
                   11),
@@ -326,7 +292,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
           {&edtOmega__, "edtOmega__", "@w [-]"}, {&edtTc__, "edtTc__", "T_{C} [K]"}, {&edtM__, "edtM__", "M [kg/kmol]"}},
          12},
         {&TabSheet3, "TabSheet3", "Gęstość cieczy pod wysokim ciśnieniem - zmodyfikowana metoda Aalto",
-         Rownanie({"@r = M / V      V = V_{S} · [A · P_{C} + C^{X} · (P - P_{vp})] / [A · P_{C} + C · (P - P_{vp})]",
+         RownanieHtml({"@r = M / V      V = V_{S} · [A · P_{C} + C^{X} · (P - P_{vp})] / [A · P_{C} + C · (P - P_{vp})]",
                    "A = -170.335 - 28.578 T_{r} + 124.809 T_{r}^{3} - 55.5393 T_{r}^{6} + 130.01 / T_{r}",
                    "X = (D - T_{r})^{B}      B = 0.164813 - 0.0914427 @w      C = e      D = 1.00588"},
                   11),
@@ -336,7 +302,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
           {&edtPc___, "edtPc___", "P_{C} [bar]"}},
          10},
         {&TabSheet4, "TabSheet4", "Gęstość cieczy - metoda Spencera i Dannera",
-         Rownanie({"@r = M / [(R · T_{C} / P_{C}) · Z_{RA}^{1 + X}]      X = (1 - T_{r})^{2/7}"}),
+         RownanieHtml({"@r = M / [(R · T_{C} / P_{C}) · Z_{RA}^{1 + X}]      X = (1 - T_{r})^{2/7}"}),
          {{&edtMSD, "edtMSD", "M [kg/kmol]"}, {&edtTcSD, "edtTcSD", "T_{C} [K]"}, {nullptr, "edtZra", "Z_{RA} [-]"},
           {&edtTrSD, "edtTrSD", "T_{r}=T/T_{C} [-]"}, {&edtPcSD, "edtPcSD", "P_{C} [Pa]"},
           {&Edit1, "Edit1", "R [J/(kmol K)]"}},
@@ -346,7 +312,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
         QWidget* strona = *opis.strona = Utworz<QWidget>(QString::fromLatin1(opis.nazwa));
         auto* uklad = new QVBoxLayout(strona);
         uklad->addWidget(Tytul(QString::fromUtf8(opis.tytul), strona));
-        uklad->addWidget(Etykieta(QStringLiteral("qlblRownanie") + opis.nazwa, opis.rownanie, strona), 1);
+        uklad->addWidget(EtykietaHtml(QStringLiteral("qlblRownanie") + opis.nazwa, opis.rownanie, strona), 1);
         auto* siatka = new QGridLayout;
         siatka->setVerticalSpacing(2);
         int i = 0;
@@ -357,7 +323,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
                 *p.pole = pole;
             pole->setFixedWidth(SzerokoscPola);
             const int wiersz = 2 * (i / 4), kolumna = i % 4;
-            auto* jednostka = Etykieta(QStringLiteral("qlbl") + nazwa, Rownanie({p.jednostka}, opis.rozmiar), strona);
+            auto* jednostka = EtykietaHtml(QStringLiteral("qlbl") + nazwa, RownanieHtml({p.jednostka}, opis.rozmiar), strona);
             jednostka->setFixedSize(SzerokoscPola, 26);
             siatka->addWidget(jednostka, wiersz, kolumna, Qt::AlignHCenter | Qt::AlignBottom);
             siatka->addWidget(pole, wiersz + 1, kolumna, Qt::AlignHCenter);
@@ -373,7 +339,7 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
 {
     QGridLayout* siatka = PanelMetody(
         pnlChung2, "pnlChung2", "Lepkość gazu pod wysokim ciśnieniem - Metoda Chunga",
-        Rownanie({"@h = 36.344 · (M · T_{c})^{1/2} · @h* / V_{c}^{2/3}   [@mP = 10^{-7} Pa s]",
+        RownanieHtml({"@h = 36.344 · (M · T_{c})^{1/2} · @h* / V_{c}^{2/3}   [@mP = 10^{-7} Pa s]",
                   "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{c} / 6",
                   "@h** = E_{7} · y^{2} · G_{2} · exp(E_{8} + E_{9} / T* + E_{10} / T*^{2})"},
                  12),
@@ -384,10 +350,10 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
     siatka->addWidget(new QLabel(QStringLiteral("Ciśnienie  P ="), pnlChung2), 0, 0, Qt::AlignRight);
     siatka->addWidget(edtCisnienie, 0, 1);
     siatka->addWidget(new QLabel(QStringLiteral("bar"), pnlChung2), 0, 2);
-    siatka->addWidget(Etykieta(QStringLiteral("qlblGestoscObl"), Rownanie({"Gęstość molowa  @r ="}, 10), pnlChung2), 1, 0,
+    siatka->addWidget(EtykietaHtml(QStringLiteral("qlblGestoscObl"), RownanieHtml({"Gęstość molowa  @r ="}, 10), pnlChung2), 1, 0,
                       Qt::AlignRight);
     siatka->addWidget(edtGestoscObl, 1, 1);
-    siatka->addWidget(Etykieta(QStringLiteral("qlblMolCm3"), Rownanie({"mol/cm^{3}"}, 10), pnlChung2), 1, 2, Qt::AlignLeft);
+    siatka->addWidget(EtykietaHtml(QStringLiteral("qlblMolCm3"), RownanieHtml({"mol/cm^{3}"}, 10), pnlChung2), 1, 2, Qt::AlignLeft);
     siatka->addWidget(sbtnGestosc, 1, 3);
     return pnlChung2;
 }
@@ -396,7 +362,7 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelLucasa()
 {
     QGridLayout* siatka = PanelMetody(
         pnlLucas, "pnlLucas", "Lepkość cieczy pod wysokim ciśnieniem - Metoda Lucasa",
-        Rownanie({"@h(T_{nas}, P) / @h_{SL} = [1 + D · (@D P_{r} / 2.118)^{A}] / (1 + C · @w · @D P_{r})",
+        RownanieHtml({"@h(T_{nas}, P) / @h_{SL} = [1 + D · (@D P_{r} / 2.118)^{A}] / (1 + C · @w · @D P_{r})",
                   "@D P_{r} = (P - P_{s}) / P_{c}      T_{r} = T_{nas} / T_{c}",
                   "@h(T)^{-0.2661} = @h(T_{nas})^{-0.2661} + (T - T_{nas}) / 233"},
                  12),
@@ -433,7 +399,7 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelTyna()
 {
     QGridLayout* siatka = PanelMetody(
         pnlTyna, "pnlTyna", "Współczynnik dyfuzji w cieczach - zmodyfikowana metoda Tyna i Calusa",
-        Rownanie({"D_{AB} = 8.93 · 10^{-8} · V_{B}^{0.267} / V_{A}^{0.433} · T / @h_{B} · (@s_{B} / @s_{A})^{0.15}",
+        RownanieHtml({"D_{AB} = 8.93 · 10^{-8} · V_{B}^{0.267} / V_{A}^{0.433} · T / @h_{B} · (@s_{B} / @s_{A})^{0.15}",
                   "V [cm^{3}/mol] w T_{b},  @h_{B} [cP],  D_{AB} [cm^{2}/s]",
                   "@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.132 · @a_{c} - 0.278) · (1 - T_{br})^{11/9}"},
                  12),
@@ -524,21 +490,36 @@ void TEstymacjaWlasnosciFrm::PolaczObsluge()
                                                              edtLepNas, edtZra, edtIleOH->edycja()})
         connect(pole, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { CzyscWynik(); }));
     connect(cbPolarny, &QCheckBox::toggled, this, WSieci([this](auto&&...) { CzyscWynik(); }));
+    // The compressibility panel's density belongs to its T and P; a density typed is the user's.
+    for (QLineEdit* pole : std::initializer_list<QLineEdit*>{edtT, edtCisnienie})
+        connect(pole, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { SprawdzStanGestosci(); }));
+    connect(edtGestoscObl, &QLineEdit::textEdited, this, WSieci([this](auto&&...) { stanGestosci_.reset(); }));
+    pnlChung2Gestosc->przyjmijGestosc = [this](long double gestosc) { PrzyjmijGestoscMolowa(gestosc); };
+    pnlChung2Gestosc->powrot = [this] {
+        if (pnlChung2Gestosc->Mieszanina())
+            close();
+        else
+            ZamknijPanelGestosci();
+    };
+}
+
+// Everything that takes the method area: the pages and the panels placed over it.
+std::array<QWidget*, 5> TEstymacjaWlasnosciFrm::ObszaryMetod() const
+{
+    return {pcEstWlas, pnlChung2, pnlLucas, pnlTyna, pnlChung2Gestosc};
 }
 
 void TEstymacjaWlasnosciFrm::UstawWysokoscMetod(int wysokosc)
 {
     pnlMetody->setFixedSize(Szerokosc, wysokosc);
     const QRect obszar(Margines, Margines, Szerokosc - 2 * Margines, wysokosc - 2 * Margines);
-    for (QWidget* panel : {static_cast<QWidget*>(pcEstWlas), static_cast<QWidget*>(pnlChung2),
-                           static_cast<QWidget*>(pnlLucas), static_cast<QWidget*>(pnlTyna), pnlChung2Gestosc})
+    for (QWidget* panel : ObszaryMetod())
         panel->setGeometry(obszar);
 }
 
 void TEstymacjaWlasnosciFrm::ZadnaMetoda()
 {
-    for (QWidget* panel : {static_cast<QWidget*>(pcEstWlas), static_cast<QWidget*>(pnlChung2),
-                           static_cast<QWidget*>(pnlLucas), static_cast<QWidget*>(pnlTyna), pnlChung2Gestosc})
+    for (QWidget* panel : ObszaryMetod())
         panel->hide();
 }
 
@@ -610,11 +591,16 @@ void TEstymacjaWlasnosciFrm::FormShow()
     CzyscWynik();
     for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblP, lblP_, edtP})
         kontrolka->hide();
-    gbxSI->setVisible(!Kod("Tyna") && !KodGestosci(KodMetody));
-    gbxZakres->show();
+    // For a gas mixture only the compressibility panel has a meaning.
+    const bool mieszanina = pnlChung2Gestosc->Mieszanina();
+    gbxSI->setVisible(!Kod("Tyna") && !KodGestosci(KodMetody) && !mieszanina);
+    gbxZakres->setVisible(!mieszanina);
+    pnlOblicz->setVisible(!mieszanina);
     lblZakres->clear();
     UstawWysokoscMetod(WysokoscMetod);
-    if (Kod("Tyna"))
+    if (mieszanina)
+        setWindowTitle(QStringLiteral("Obliczanie współczynnika ściśliwości dla mieszaniny gazów"));
+    else if (Kod("Tyna"))
         setWindowTitle(QStringLiteral("Obliczanie współczynnika dyfuzji w cieczach zmodyfikowaną metodą Tyna i Calusa"));
     else
         setWindowTitle(QStringLiteral("PL: ") + Cp1250ToUnicode(RekordYaws.NazwaPL) + QStringLiteral("  UK: ")
@@ -1008,7 +994,8 @@ void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
     edtLepNas->setCursorPosition(0);
 }
 
-// The compressibility panel computes the density at this temperature and pressure.
+// The compressibility panel computes the density at this temperature and pressure; the
+// temperature row waits hidden until the panel returns, so T cannot change meanwhile.
 void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
 {
     const std::optional<long double> T = edtT->Wartosc(SprawdzDane);
@@ -1019,19 +1006,44 @@ void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
         return;
     TempObliczen = *T;
     CisnienieEstymacji = *P;
-    PokazKomunikat(MetodaNiedostepna); // the compressibility panel comes with the worksheet exchange
+    pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
+    pnlChung2->hide();
+    pnlOblicz->hide();
+    pnlChung2Gestosc->show();
 }
 
 void TEstymacjaWlasnosciFrm::PrzyjmijGestoscMolowa(long double gestosc)
 {
     GestoscMolowa = gestosc;
     edtGestoscObl->setText(FloatToStr(gestosc));
+    edtGestoscObl->setCursorPosition(0);
+    stanGestosci_ = std::pair{TempObliczen, CisnienieEstymacji};
+}
+
+// A density from the panel is cleared once T or P differs from the state it was computed for.
+void TEstymacjaWlasnosciFrm::SprawdzStanGestosci()
+{
+    if (!stanGestosci_)
+        return;
+    long double T = 0.0L, P = 0.0L;
+    if (Val(edtT->text(), T) && Val(edtCisnienie->text(), P) && std::pair{T, P} == *stanGestosci_)
+        return;
+    stanGestosci_.reset();
+    edtGestoscObl->clear();
 }
 
 void TEstymacjaWlasnosciFrm::ZamknijPanelGestosci()
 {
     pnlChung2Gestosc->hide();
     pnlChung2->show();
+    pnlOblicz->show();
+}
+
+void TEstymacjaWlasnosciFrm::wczytajStanowOSP(const TStanGazu& stan)
+{
+    ZadnaMetoda();
+    pnlChung2Gestosc->PrzygotujDlaMieszaniny(stan);
+    pnlChung2Gestosc->show();
 }
 
 // Enter presses "Oblicz", the window's default button, as in a dialog.
@@ -1047,7 +1059,7 @@ void TEstymacjaWlasnosciFrm::keyPressEvent(QKeyEvent* zdarzenie)
 // While the compressibility panel is on view, closing returns from it to the method.
 void TEstymacjaWlasnosciFrm::closeEvent(QCloseEvent* zdarzenie)
 {
-    if (pnlChung2Gestosc->isVisible() && !Kod("MixGestGaz") && !Kod("ChungMG")) {
+    if (pnlChung2Gestosc->isVisible() && !pnlChung2Gestosc->Mieszanina()) {
         ZamknijPanelGestosci();
         zdarzenie->ignore();
         return;
@@ -1055,8 +1067,26 @@ void TEstymacjaWlasnosciFrm::closeEvent(QCloseEvent* zdarzenie)
     QMainWindow::closeEvent(zdarzenie);
 }
 
+namespace {
+
+// The gas-mixture window's compressibility coefficients: this window in the mixture use, run
+// modally; the coefficients it read last go back.
+class TArkuszWspolczynnikowZ : public TZrodloWspolczynnikowZ {
+public:
+    std::optional<TWspolczynnikiZ> ObliczWspolczynnikiZ(const TStanGazu& stan) override
+    {
+        TEstymacjaWlasnosciFrm okno;
+        okno.wczytajStanowOSP(stan);
+        UruchomModalnie(&okno);
+        return okno.pnlChung2Gestosc->Wspolczynniki();
+    }
+};
+
+} // namespace
+
 void ZarejestrujOknoEstymacjiWlasnosci()
 {
+    ZarejestrujZrodloWspolczynnikowZ(std::make_unique<TArkuszWspolczynnikowZ>());
     using F = TEstymacjaWlasnosciFrm;
     ZarejestrujOknoMetody<F>(QStringLiteral("TEstymacjaWlasnosciFrm"), &EstymacjaWlasnosciFrm,
                              {{QStringLiteral("wczytajBrocka"), &F::wczytajBrocka},

@@ -11,9 +11,11 @@
 // it modally and frees it. In "032" mode it is, while on view, the registered receiver of the
 // saturated-liquid viscosity that the experimental-correlation window computes.
 #include "OdbiorcaLepkosciNasycenia.h"
+#include "PanelScisliwosci.h"
 #include "WierszeTabeli.h"
 
 #include <QMainWindow>
+#include <array>
 #include <optional>
 
 class QAction;
@@ -57,9 +59,8 @@ public:
     TPoleLiczbowe* edtCisnienie;
     TPoleLiczbowe* edtGestoscObl;
     QPushButton* sbtnGestosc;
-    // The compressibility panel, placed over the method area; its controls come with the
-    // worksheet exchange.
-    QWidget* pnlChung2Gestosc;
+    // The compressibility panel, placed over the method area.
+    TPanelScisliwosci* pnlChung2Gestosc;
     QGroupBox* pnlLucas;
     TPoleLiczbowe* edtPLucas;
     TPoleLiczbowe* edtPnas;
@@ -105,6 +106,9 @@ public:
     void wczytajChunga2();
     void wczytajLucasa();
     void wczytajTyna();
+    // The compressibility coefficients of a gas mixture in its state (P and T as typed in the
+    // gas-mixture window, its pseudo-critical Pc and Tc): the panel alone, and "mathcad.txt".
+    void wczytajStanowOSP(const TStanGazu& stan);
     // Hides every method area.
     void ZadnaMetoda();
 
@@ -119,10 +123,11 @@ public:
     void cbZwiazek1Change();
 
     // The compressibility panel hands the molar density it computed for the high-pressure Chung
-    // method here (GestoscMolowa and edtGestoscObl take it), and returns to that method with
-    // ZamknijPanelGestosci.
+    // method here (GestoscMolowa and edtGestoscObl take it, for the T and P of the panel), and
+    // returns to that method with ZamknijPanelGestosci.
     void PrzyjmijGestoscMolowa(long double gestosc);
     void ZamknijPanelGestosci();
+    void SprawdzStanGestosci();
 
     // The experimental-correlation window's saturated-liquid viscosity goes into edtLepNas.
     void PrzyjmijLepkoscNasycenia(long double lepkosc) override;
@@ -158,6 +163,7 @@ private:
     void PokazMetode(QWidget* obszar, const char* si);
     void Wczytaj(QWidget* obszar, long double Tmin, long double Tmax, const char* si);
     void UstawZakres(long double Tmin, long double Tmax);
+    std::array<QWidget*, 5> ObszaryMetod() const;
     void UstawWysokoscMetod(int wysokosc);
     void WypelnijStroneGestosci();
 
@@ -173,11 +179,15 @@ private:
 
     long double temperaturaOdniesienia_ = BrakDanych;
     std::optional<long double> gestoscChunga_;        // the last "031" computation
+    // T and P of the density that the compressibility panel put into edtGestoscObl; none when
+    // the box holds a typed density.
+    std::optional<std::pair<long double, long double>> stanGestosci_;
     std::optional<TDaneTynaCalusa> tynaCalusa_;         // the last Tyn-Calus computation
     std::optional<std::pair<long double, long double>> zakresUkladu_; // its pair's range
 };
 
 extern TEstymacjaWlasnosciFrm* EstymacjaWlasnosciFrm;
 
-// Registers the window and its loaders for the method codes.
+// Registers the window and its loaders for the method codes, and the window as the source of the
+// gas-mixture window's compressibility coefficients.
 void ZarejestrujOknoEstymacjiWlasnosci();

@@ -216,8 +216,7 @@ TEST_F(OknoEstymacji, RecordMethodsShowTheirFormulasValues)
 }
 
 // "031": the dense-gas viscosity at the typed pressure and molar density; the table gets the
-// density only from a computation that is still on view. The density button hands T and P to the
-// compressibility panel, which is not built yet.
+// density only from a computation that is still on view.
 TEST_F(OknoEstymacji, ChungAtHighPressureWithTheTypedDensity)
 {
     auto baza = BazaTestowa::Probna();
@@ -236,17 +235,11 @@ TEST_F(OknoEstymacji, ChungAtHighPressureWithTheTypedDensity)
         Wpisz(o.edtGestoscObl, QStringLiteral("0.0006"));
         EXPECT_FALSE(o.DaneDlaTabeli().gestoscMolowa);
         EXPECT_FALSE(o.edtWynik->isVisible());
-        QTest::mouseClick(o.sbtnGestosc, Qt::LeftButton);
-        EXPECT_EQ(TempObliczen, 400.0L);
-        EXPECT_EQ(CisnienieEstymacji, 10.0L);
-        o.PrzyjmijGestoscMolowa(0.00045L);
-        EXPECT_EQ(o.edtGestoscObl->text(), QStringLiteral("0.00045"));
     };
     Uruchom("031");
     RekordYaws = benzen;
     EXPECT_EQ(lepkosc, FloatToStr(LepkoscChungaGestyGaz(400.0L, 10.0L, 0.0005L)));
-    EXPECT_EQ(Komunikaty(), std::vector<QString>{MetodaNiedostepna});
-    EXPECT_EQ(GestoscMolowa, 0.00045L);
+    EXPECT_TRUE(Komunikaty().empty());
 }
 
 // A missing field is never computed with: the range shows "?", and a formula that needs it
