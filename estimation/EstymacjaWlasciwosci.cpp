@@ -104,6 +104,7 @@ QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
 {
     auto* pole = Utworz<QLineEdit>(nazwa, rodzic);
     pole->setReadOnly(true);
+    pole->setFocusPolicy(Qt::ClickFocus); // Tab passes over what only shows values
     pole->setFixedWidth(SzerokoscPola);
     // A number longer than the box shows from its first digit.
     QObject::connect(pole, &QLineEdit::textChanged, pole, [pole] { pole->setCursorPosition(0); });
@@ -355,6 +356,10 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
     siatka->addWidget(edtGestoscObl, 1, 1);
     siatka->addWidget(EtykietaHtml(QStringLiteral("qlblMolCm3"), RownanieHtml({"mol/cm^{3}"}, 10), pnlChung2), 1, 2, Qt::AlignLeft);
     siatka->addWidget(sbtnGestosc, 1, 3);
+    for (QLineEdit* pole : {static_cast<QLineEdit*>(edtCisnienie), static_cast<QLineEdit*>(edtGestoscObl)})
+        pole->setFixedWidth(180);
+    sbtnGestosc->setMinimumWidth(sbtnGestosc->sizeHint().width() + 16);
+    siatka->setColumnStretch(4, 1);
     return pnlChung2;
 }
 
@@ -597,7 +602,7 @@ void TEstymacjaWlasnosciFrm::FormShow()
     gbxZakres->setVisible(!mieszanina);
     pnlOblicz->setVisible(!mieszanina);
     lblZakres->clear();
-    UstawWysokoscMetod(WysokoscMetod);
+    UstawWysokoscMetod(mieszanina ? WysokoscMetodWyzsza : WysokoscMetod);
     if (mieszanina)
         setWindowTitle(QStringLiteral("Obliczanie współczynnika ściśliwości dla mieszaniny gazów"));
     else if (Kod("Tyna"))
@@ -607,7 +612,10 @@ void TEstymacjaWlasnosciFrm::FormShow()
                        + Cp1250ToUnicode(RekordYaws.NazwaANG) + QStringLiteral(" Wzór: ") + Cp1250ToUnicode(RekordYaws.Wzor));
     if (KodGestosci(KodMetody))
         WypelnijStroneGestosci();
-    edtT->setFocus();
+    if (mieszanina)
+        pnlChung2Gestosc->bbtnMathCad->setFocus();
+    else
+        edtT->setFocus();
     adjustSize();
     WysrodkujNaPulpicie(this);
 }
@@ -1009,7 +1017,9 @@ void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
     pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
     pnlChung2->hide();
     pnlOblicz->hide();
+    UstawWysokoscMetod(WysokoscMetodWyzsza);
     pnlChung2Gestosc->show();
+    pnlChung2Gestosc->bbtnMathCad->setFocus();
 }
 
 void TEstymacjaWlasnosciFrm::PrzyjmijGestoscMolowa(long double gestosc)
@@ -1035,8 +1045,10 @@ void TEstymacjaWlasnosciFrm::SprawdzStanGestosci()
 void TEstymacjaWlasnosciFrm::ZamknijPanelGestosci()
 {
     pnlChung2Gestosc->hide();
+    UstawWysokoscMetod(WysokoscMetod);
     pnlChung2->show();
     pnlOblicz->show();
+    edtT->setFocus();
 }
 
 void TEstymacjaWlasnosciFrm::wczytajStanowOSP(const TStanGazu& stan)

@@ -31,6 +31,22 @@ const QString RownaniaSubstancji = RownanieHtml({"Z = Z^{(0)} + @w · Z^{(1)}", 
                                                 12);
 const QString RownaniaMieszaniny = RownanieHtml({"Z = Z^{(0)} + @w · Z^{(1)}"}, 12);
 
+constexpr int SzerokoscPola = 170;
+constexpr int SzerokoscPrzycisku = 130;
+
+QString TekstWartosci(long double wartosc)
+{
+    return wartosc == BrakDanych ? QStringLiteral("?") : FloatToStr(wartosc);
+}
+
+// "T = 500 K,  P = 20 bar;  Tc = 562.05 K,  Pc = 48.95 bar", pseudo-critical for a mixture.
+QString OpisStanu(const TStanGazu& stan, bool mieszanina)
+{
+    const QString k = mieszanina ? QStringLiteral("pc") : QStringLiteral("c");
+    return QStringLiteral("T = %1 K,  P = %2 bar;  T%3 = %4 K,  P%3 = %5 bar")
+        .arg(TekstWartosci(stan.T), TekstWartosci(stan.P), k, TekstWartosci(stan.Tc), TekstWartosci(stan.Pc));
+}
+
 QString KomunikatProgramu(WynikProgramuZety wynik)
 {
     switch (wynik) {
@@ -78,6 +94,9 @@ TPanelScisliwosci::TPanelScisliwosci(QWidget* rodzic) : QGroupBox(rodzic)
     Lblwspsci->setAlignment(Qt::AlignCenter);
     Lblwspsci->setWordWrap(true);
     uklad->addWidget(Lblwspsci);
+    lblStan = Utworz<QLabel>(QStringLiteral("lblStan"), this);
+    lblStan->setAlignment(Qt::AlignCenter);
+    uklad->addWidget(lblStan);
     auto* srodek = new QHBoxLayout;
     srodek->addWidget(UtworzRownania(), 1);
     srodek->addWidget(UtworzWspolczynniki());
@@ -109,14 +128,19 @@ QWidget* TPanelScisliwosci::UtworzRownania()
     imgStanowOSP = EtykietaHtml(QStringLiteral("imgStanowOSP"), RownanieHtml({"P · V = Z · R · T"}, 12), rownania);
     Image6 = EtykietaHtml(QStringLiteral("Image6"), RownaniaSubstancji, rownania);
     ImgWzog = EtykietaHtml(QStringLiteral("ImgWzog"),
-                           RownanieHtml({"T_{pc} = @S y_{i} T_{ci}      @w = @S y_{i} @w_{i}",
-                                         "P_{pc} = 83.14 · @S y_{i} Z_{ci} · T_{pc} / @S y_{i} V_{ci}"},
-                                        12),
+                           RownanieHtml({"T_{pc} = @S y_{i} T_{ci}    Z_{pc} = @S y_{i} Z_{ci}",
+                                         "V_{pc} = @S y_{i} V_{ci}    @w = @S y_{i} @w_{i}",
+                                         "P_{pc} = 83.14 · Z_{pc} · T_{pc} / V_{pc}"},
+                                        11),
                            rownania);
-    ImgRom = EtykietaHtml(QStringLiteral("ImgRom"), RownanieHtml({"T_{r} = T / T_{pc}      P_{r} = P / P_{pc}"}, 12),
+    ImgRom = EtykietaHtml(QStringLiteral("ImgRom"), RownanieHtml({"T_{r} = T / T_{pc}    P_{r} = P / P_{pc}"}, 11),
                           rownania);
-    for (QWidget* w : std::initializer_list<QWidget*>{Lblrowstm, imgStanowOSP, Image6, ImgWzog, ImgRom})
-        uklad->addWidget(w);
+    uklad->setSpacing(0);
+    uklad->addWidget(Lblrowstm);
+    for (TQzHtmlLabel2* rownanie : {imgStanowOSP, Image6, ImgWzog, ImgRom}) {
+        rownanie->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+        uklad->addWidget(rownanie);
+    }
     uklad->addStretch();
     return rownania;
 }
@@ -130,7 +154,7 @@ QWidget* TPanelScisliwosci::UtworzWspolczynniki()
     edtZ1 = UtworzPoleLiczbowe(QStringLiteral("edtZ1"), wspolczynniki);
     int wiersz = 0;
     for (auto [pole, podpis] : {std::pair{edtZ0, "Z^{(0)} ="}, std::pair{edtZ1, "Z^{(1)} ="}}) {
-        pole->setFixedWidth(150);
+        pole->setFixedWidth(SzerokoscPola);
         auto* etykieta = EtykietaHtml(QStringLiteral("qlbl") + pole->objectName(), RownanieHtml({podpis}, 12), wspolczynniki);
         etykieta->setFixedSize(60, 30);
         siatka->addWidget(etykieta, wiersz, 0);
@@ -140,6 +164,7 @@ QWidget* TPanelScisliwosci::UtworzWspolczynniki()
     btnZety = Utworz<QPushButton>(QStringLiteral("btnZety"), QStringLiteral("Wczytaj wartości\nwspółczynników"),
                                   wspolczynniki);
     btnZety->hide();
+    bbtnMathCad->setMinimumWidth(SzerokoscPrzycisku);
     OleContainer1 = Utworz<TIkonaArkusza>(QStringLiteral("OleContainer1"), wspolczynniki);
     siatka->addWidget(bbtnMathCad, wiersz, 1);
     siatka->addWidget(OleContainer1, wiersz - 1, 3, 2, 1, Qt::AlignCenter);
@@ -152,7 +177,7 @@ QWidget* TPanelScisliwosci::UtworzWspolczynniki()
     lblRo->setFixedSize(60, 30);
     edtGestosc = Utworz<QLineEdit>(QStringLiteral("edtGestosc"), wierszGestosci);
     edtGestosc->setReadOnly(true);
-    edtGestosc->setFixedWidth(150);
+    edtGestosc->setFixedWidth(SzerokoscPola);
     auto* lblMol = EtykietaHtml(QStringLiteral("lblMol"), RownanieHtml({"mol/cm^{3}"}, 10), wierszGestosci);
     lblMol->setFixedSize(70, 30);
     gestosc->addWidget(lblRo);
@@ -162,6 +187,7 @@ QWidget* TPanelScisliwosci::UtworzWspolczynniki()
     siatka->addWidget(wierszGestosci, wiersz++, 0, 1, 4);
 
     sbtnObliczGestosc = Utworz<QPushButton>(QStringLiteral("sbtnObliczGestosc"), Oblicz, wspolczynniki);
+    sbtnObliczGestosc->setMinimumWidth(SzerokoscPrzycisku);
     siatka->addWidget(sbtnObliczGestosc, wiersz++, 1);
     siatka->setRowStretch(wiersz, 1);
     return wspolczynniki;
@@ -184,6 +210,7 @@ void TPanelScisliwosci::PrzygotujDlaSubstancji(long double T, long double P)
     }
     wspolczynniki_.reset();
     CzyscGestosc();
+    lblStan->setText(OpisStanu({P, T, RekordYaws.Pc, RekordYaws.Tc}, false));
 }
 
 void TPanelScisliwosci::PrzygotujDlaMieszaniny(const TStanGazu& stan)
@@ -202,6 +229,7 @@ void TPanelScisliwosci::PrzygotujDlaMieszaniny(const TStanGazu& stan)
     }
     wspolczynniki_.reset();
     UstawAkcje(Wroc);
+    lblStan->setText(OpisStanu(stan, true));
     if (!ZapiszPlikMathcad(KatalogDanych, stan))
         PokazKomunikat(NieOdnalezionoPliku);
 }

@@ -36,6 +36,7 @@ public:
 
     QLabel* Lblwspsci;
     QLabel* Lblrowstm;
+    QLabel* lblStan; // the state the coefficients are computed for
     TQzHtmlLabel2* imgStanowOSP;
     TQzHtmlLabel2* ImgWzog;
     TQzHtmlLabel2* ImgRom;
