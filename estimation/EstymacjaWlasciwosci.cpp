@@ -602,7 +602,7 @@ void TEstymacjaWlasnosciFrm::FormShow()
     gbxZakres->setVisible(!mieszanina);
     pnlOblicz->setVisible(!mieszanina);
     lblZakres->clear();
-    UstawWysokoscMetod(mieszanina ? WysokoscMetodWyzsza : WysokoscMetod);
+    UstawWysokoscMetod(mieszanina ? WysokoscMetodWyzsza : WysokoscMetod); // the mixture's equations need more
     if (mieszanina)
         setWindowTitle(QStringLiteral("Obliczanie współczynnika ściśliwości dla mieszaniny gazów"));
     else if (Kod("Tyna"))
@@ -1017,7 +1017,6 @@ void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
     pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
     pnlChung2->hide();
     pnlOblicz->hide();
-    UstawWysokoscMetod(WysokoscMetodWyzsza);
     pnlChung2Gestosc->show();
     pnlChung2Gestosc->bbtnMathCad->setFocus();
 }
@@ -1045,7 +1044,6 @@ void TEstymacjaWlasnosciFrm::SprawdzStanGestosci()
 void TEstymacjaWlasnosciFrm::ZamknijPanelGestosci()
 {
     pnlChung2Gestosc->hide();
-    UstawWysokoscMetod(WysokoscMetod);
     pnlChung2->show();
     pnlOblicz->show();
     edtT->setFocus();
