@@ -91,8 +91,9 @@ protected:
 };
 
 // One substance: the answer file read once and emptied, the density computed from it and handed
-// to the Chung page, a close request only leaving the panel, the runner's own Z(0) and Z(1), and
-// a density that no longer belongs to the typed T and P cleared.
+// to the Chung page, a close request only leaving the panel, the icon's run that reads nothing
+// back, the runner's own Z(0) and Z(1), and a density that no longer belongs to the typed T and P
+// cleared.
 TEST_F(PanelScisliwosci, OneSubstanceDensityFromTheAnswerFile)
 {
     ASSERT_TRUE(WczytajSubstancje("GAZ A"));
@@ -134,6 +135,9 @@ TEST_F(PanelScisliwosci, OneSubstanceDensityFromTheAnswerFile)
         // The runner itself, at Tr = 1.5 and Pr = 1.
         Wpisz(o.edtCisnienie, QStringLiteral("20"));
         QTest::mouseClick(o.sbtnGestosc, Qt::LeftButton);
+        EXPECT_TRUE(p.edtZ0->text().isEmpty());
+        QTest::mouseDClick(p.OleContainer1, Qt::LeftButton); // runs, reads nothing back
+        EXPECT_TRUE(CzytajTekstZety(Zawartosc(Plik(PlikZety))));
         EXPECT_TRUE(p.edtZ0->text().isEmpty());
         QTest::mouseClick(p.bbtnMathCad, Qt::LeftButton);
         Z0runnera = p.edtZ0->text();
