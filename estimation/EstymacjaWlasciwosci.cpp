@@ -217,23 +217,23 @@ void TEstymacjaWlasnosciFrm::UtworzStronyOpisu()
     const Opis opisy[] = {
         {&pnlBrocka, "pnlBrocka", "Napięcie powierzchniowe cieczy niepolarnych - metoda Brocka i Birda",
          RownanieHtml({"@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.133 · @a_{c} - 0.281) · (1 - T_{r})^{11/9}",
-                   "@a_{c} = 0.9076 · [1 + T_{br} · ln P_{c} / (1 - T_{br})]",
-                   "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
-                   "@s [dyn/cm = 10^{-3} N/m],  P_{c} [bar],  T [K]"})},
+                       "@a_{c} = 0.9076 · [1 + T_{br} · ln P_{c} / (1 - T_{br})]",
+                       "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
+                       "@s [dyn/cm = 10^{-3} N/m],  P_{c} [bar],  T [K]"})},
         {&pnlSatoRiedla, "pnlSatoRiedla", "Współczynnik przewodzenia ciepła cieczy - metoda Sato i Riedla",
          RownanieHtml({"@l_{L} = (1.11 / M^{1/2}) · [3 + 20 · (1 - T_{r})^{2/3}] / [3 + 20 · (1 - T_{br})^{2/3}]",
-                   "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
-                   "@l_{L} [W/(m K)],  M [kg/kmol],  T [K]"})},
+                       "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
+                       "@l_{L} [W/(m K)],  M [kg/kmol],  T [K]"})},
         {&pnlPitzer, "pnlPitzer", "Ciepło parowania - wzór Pitzera",
          RownanieHtml({"@D H_{v} = R · T_{c} · [7.08 · (1 - T_{r})^{0.354} + 10.95 · @w · (1 - T_{r})^{0.456}]",
-                   "T_{r} = T / T_{c}      R = 8.314 J/(mol K)",
-                   "@D H_{v} [J/mol],  T [K]"})},
+                       "T_{r} = T / T_{c}      R = 8.314 J/(mol K)",
+                       "@D H_{v} [J/mol],  T [K]"})},
         {&pnlChung1, "pnlChung1", "Lepkość gazu pod niskim ciśnieniem - metoda Chunga",
          RownanieHtml({"@h = 40.785 · F_{c} · (M · T)^{1/2} / (V_{c}^{2/3} · @W_{v})   [@mP = 10^{-7} Pa s]",
-                   "F_{c} = 1 - 0.2756 · @w + 0.059035 · @m_{r}^{4} + @k      @m_{r} = 131.3 · @m / (V_{c} · T_{c})^{1/2}",
-                   "@W_{v} = 1.16145 · T*^{-0.14874} + 0.52487 · e^{-0.7732 T*} + 2.16178 · e^{-2.43787 T*}",
-                   "T* = 1.2593 · T / T_{c}      @k = 0.0682 + 0.2767 · 17 · n_{OH} / M  (związki polarne)"},
-                  12)},
+                       "F_{c} = 1 - 0.2756 · @w + 0.059035 · @m_{r}^{4} + @k      @m_{r} = 131.3 · @m / (V_{c} · T_{c})^{1/2}",
+                       "@W_{v} = 1.16145 · T*^{-0.14874} + 0.52487 · e^{-0.7732 T*} + 2.16178 · e^{-2.43787 T*}",
+                       "T* = 1.2593 · T / T_{c}      @k = 0.0682 + 0.2767 · 17 · n_{OH} / M  (związki polarne)"},
+                      12)},
     };
     for (const Opis& opis : opisy) {
         QWidget* strona = *opis.strona = Utworz<QWidget>(QString::fromLatin1(opis.nazwa));
@@ -280,23 +280,23 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
          12},
         {&TabSheet1, "TabSheet1", "Gęstość cieczy - zmodyfikowana metoda Racketta (punkt odniesienia)",
          RownanieHtml({"@r = M / (V^{R} · Z_{RA}^{@f})      Z_{RA} = 0.29056 - 0.08775 · @w",
-                   "@f = (1 - T / T_{C})^{2/7} - (1 - T^{R} / T_{C})^{2/7}"}),
+                       "@f = (1 - T / T_{C})^{2/7} - (1 - T^{R} / T_{C})^{2/7}"}),
          {{&edtVr, "edtVr", "V^{R} [m^{3}/kmol]"}, {&edtTr, "edtTr", "T^{R} [K]"}, {&edtTc_, "edtTc_", "T_{C} [K]"},
           {&edtOmega_, "edtOmega_", "@w [-]"}, {&edtM_, "edtM_", "M [kg/kmol]"}},
          12},
         {&TabSheet2, "TabSheet2", "Gęstość cieczy - zmodyfikowana metoda HBT",
          RownanieHtml({"@r = M / [V* · V_{R}^{(0)} · (1 - @w · V_{R}^{(@d)})]",
-                   "V_{R}^{(0)} = 1 - 1.52816 x^{1/3} + 1.43907 x^{2/3} - 0.81446 x + 0.190454 x^{4/3}      x = 1 - T_{r}",
-                   "V_{R}^{(@d)} = (-0.296123 + 0.386914 T_{r} - 0.0427258 T_{r}^{2} - 0.0480645 T_{r}^{3}) / (T_{r} - 1.00001)"},
-                  11),
+                       "V_{R}^{(0)} = 1 - 1.52816 x^{1/3} + 1.43907 x^{2/3} - 0.81446 x + 0.190454 x^{4/3}      x = 1 - T_{r}",
+                       "V_{R}^{(@d)} = (-0.296123 + 0.386914 T_{r} - 0.0427258 T_{r}^{2} - 0.0480645 T_{r}^{3}) / (T_{r} - 1.00001)"},
+                      11),
          {{&edtTr__, "edtTr__", "T_{r}=T/T_{C} [-]"}, {&edtVc__, "edtVc__", "V_{C} [m^{3}/kmol]"},
           {&edtOmega__, "edtOmega__", "@w [-]"}, {&edtTc__, "edtTc__", "T_{C} [K]"}, {&edtM__, "edtM__", "M [kg/kmol]"}},
          12},
         {&TabSheet3, "TabSheet3", "Gęstość cieczy pod wysokim ciśnieniem - zmodyfikowana metoda Aalto",
          RownanieHtml({"@r = M / V      V = V_{S} · [A · P_{C} + C^{X} · (P - P_{vp})] / [A · P_{C} + C · (P - P_{vp})]",
-                   "A = -170.335 - 28.578 T_{r} + 124.809 T_{r}^{3} - 55.5393 T_{r}^{6} + 130.01 / T_{r}",
-                   "X = (D - T_{r})^{B}      B = 0.164813 - 0.0914427 @w      C = e      D = 1.00588"},
-                  11),
+                       "A = -170.335 - 28.578 T_{r} + 124.809 T_{r}^{3} - 55.5393 T_{r}^{6} + 130.01 / T_{r}",
+                       "X = (D - T_{r})^{B}      B = 0.164813 - 0.0914427 @w      C = e      D = 1.00588"},
+                      11),
          {{&edtTc___, "edtTc___", "T_{C} [K]"}, {&edtOmega___, "edtOmega___", "@w [-]"},
           {&edtVs___, "edtVs___", "V_{S} [m^{3}/kmol]"}, {&edtTr___, "edtTr___", "T_{r}=T/T_{C} [-]"},
           {&edtM___, "edtM___", "M [kg/kmol]"}, {&edtPvp___, "edtPvp___", "P_{vp} [bar]"},
@@ -341,9 +341,9 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
     QGridLayout* siatka = PanelMetody(
         pnlChung2, "pnlChung2", "Lepkość gazu pod wysokim ciśnieniem - Metoda Chunga",
         RownanieHtml({"@h = 36.344 · (M · T_{c})^{1/2} · @h* / V_{c}^{2/3}   [@mP = 10^{-7} Pa s]",
-                  "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{c} / 6",
-                  "@h** = E_{7} · y^{2} · G_{2} · exp(E_{8} + E_{9} / T* + E_{10} / T*^{2})"},
-                 12),
+                      "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{c} / 6",
+                      "@h** = E_{7} · y^{2} · G_{2} · exp(E_{8} + E_{9} / T* + E_{10} / T*^{2})"},
+                     12),
         pnlMetody);
     edtCisnienie = UtworzPoleLiczbowe(QStringLiteral("edtCisnienie"), pnlChung2);
     edtGestoscObl = UtworzPoleLiczbowe(QStringLiteral("edtGestoscObl"), pnlChung2);
@@ -351,10 +351,11 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelChunga2()
     siatka->addWidget(new QLabel(QStringLiteral("Ciśnienie  P ="), pnlChung2), 0, 0, Qt::AlignRight);
     siatka->addWidget(edtCisnienie, 0, 1);
     siatka->addWidget(new QLabel(QStringLiteral("bar"), pnlChung2), 0, 2);
-    siatka->addWidget(EtykietaHtml(QStringLiteral("qlblGestoscObl"), RownanieHtml({"Gęstość molowa  @r ="}, 10), pnlChung2), 1, 0,
-                      Qt::AlignRight);
+    auto* gestosc = EtykietaHtml(QStringLiteral("qlblGestoscObl"), RownanieHtml({"Gęstość molowa  @r ="}, 10), pnlChung2);
+    siatka->addWidget(gestosc, 1, 0, Qt::AlignRight);
     siatka->addWidget(edtGestoscObl, 1, 1);
-    siatka->addWidget(EtykietaHtml(QStringLiteral("qlblMolCm3"), RownanieHtml({"mol/cm^{3}"}, 10), pnlChung2), 1, 2, Qt::AlignLeft);
+    auto* jednostka = EtykietaHtml(QStringLiteral("qlblMolCm3"), RownanieHtml({"mol/cm^{3}"}, 10), pnlChung2);
+    siatka->addWidget(jednostka, 1, 2, Qt::AlignLeft);
     siatka->addWidget(sbtnGestosc, 1, 3);
     for (QLineEdit* pole : {static_cast<QLineEdit*>(edtCisnienie), static_cast<QLineEdit*>(edtGestoscObl)})
         pole->setFixedWidth(180);
@@ -368,9 +369,9 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelLucasa()
     QGridLayout* siatka = PanelMetody(
         pnlLucas, "pnlLucas", "Lepkość cieczy pod wysokim ciśnieniem - Metoda Lucasa",
         RownanieHtml({"@h(T_{nas}, P) / @h_{SL} = [1 + D · (@D P_{r} / 2.118)^{A}] / (1 + C · @w · @D P_{r})",
-                  "@D P_{r} = (P - P_{s}) / P_{c}      T_{r} = T_{nas} / T_{c}",
-                  "@h(T)^{-0.2661} = @h(T_{nas})^{-0.2661} + (T - T_{nas}) / 233"},
-                 12),
+                      "@D P_{r} = (P - P_{s}) / P_{c}      T_{r} = T_{nas} / T_{c}",
+                      "@h(T)^{-0.2661} = @h(T_{nas})^{-0.2661} + (T - T_{nas}) / 233"},
+                     12),
         pnlMetody);
     struct Wiersz {
         TPoleLiczbowe** pole;
@@ -405,9 +406,9 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPanelTyna()
     QGridLayout* siatka = PanelMetody(
         pnlTyna, "pnlTyna", "Współczynnik dyfuzji w cieczach - zmodyfikowana metoda Tyna i Calusa",
         RownanieHtml({"D_{AB} = 8.93 · 10^{-8} · V_{B}^{0.267} / V_{A}^{0.433} · T / @h_{B} · (@s_{B} / @s_{A})^{0.15}",
-                  "V [cm^{3}/mol] w T_{b},  @h_{B} [cP],  D_{AB} [cm^{2}/s]",
-                  "@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.132 · @a_{c} - 0.278) · (1 - T_{br})^{11/9}"},
-                 12),
+                      "V [cm^{3}/mol] w T_{b},  @h_{B} [cP],  D_{AB} [cm^{2}/s]",
+                      "@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.132 · @a_{c} - 0.278) · (1 - T_{br})^{11/9}"},
+                     12),
         pnlMetody);
     cbZwiazek1 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek1"), pnlTyna);
     cbZwiazek2 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek2"), pnlTyna);
