@@ -3,6 +3,7 @@
 #include "Baza.h"
 #include "ChungmixG.h"
 #include "Dialogs.h"
+#include "Fuller.h"
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
@@ -25,6 +26,7 @@ bool UruchomProgram()
     if (!otwarcie.moznaKontynuowac)
         return false;
     ZarejestrujOknoTabeli();
+    ZarejestrujOknoFullera();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
