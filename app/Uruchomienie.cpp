@@ -4,6 +4,7 @@
 #include "ChungmixG.h"
 #include "Dialogs.h"
 #include "Fuller.h"
+#include "Grunberg.h"
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
@@ -27,6 +28,7 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoTabeli();
     ZarejestrujOknoFullera();
+    ZarejestrujOknoGrunberga();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

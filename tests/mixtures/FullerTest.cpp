@@ -4,17 +4,11 @@
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
 #include "Fuller.h"
-#include "GrupaRadiowa.h"
 #include "OknoGlowneTestowe.h"
+#include "OknoMieszaninyTestowe.h"
 #include "RejestrOkienMetod.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -22,66 +16,12 @@
 
 namespace {
 
-const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
-
-template <class T>
-T* Kontrolka(QWidget* okno, const QString& nazwa)
-{
-    auto* k = okno->findChild<T*>(nazwa);
-    if (!k)
-        throw std::runtime_error("no control " + nazwa.toStdString());
-    return k;
-}
-
-void Wpisz(QWidget* okno, const QString& pole, const QString& tekst)
-{
-    auto* edycja = Kontrolka<QLineEdit>(okno, pole);
-    edycja->setFocus();
-    edycja->selectAll();
-    QTest::keyClick(edycja, Qt::Key_Delete);
-    QTest::keyClicks(edycja, tekst);
-}
-
-// Types the name into the compound's list as a user does and presses Enter.
-void WybierzZwiazek(QWidget* okno, int numer, const QString& nazwa)
-{
-    auto* lista = Kontrolka<QComboBox>(okno, QStringLiteral("cbZwiazek%1").arg(numer));
-    lista->setFocus();
-    lista->lineEdit()->selectAll();
-    QTest::keyClick(lista, Qt::Key_Delete);
-    QTest::keyClicks(lista, nazwa);
-    QTest::keyClick(lista, Qt::Key_Return);
-}
-
-void Zaznacz(QWidget* okno, const QString& atom, int zwiazek, const QString& liczba)
-{
-    auto* pole = Kontrolka<QCheckBox>(okno, QStringLiteral("chb%1%2").arg(atom).arg(zwiazek));
-    QTest::mouseClick(pole, Qt::LeftButton, {}, QPoint(6, pole->height() / 2));
-    if (!liczba.isEmpty())
-        Wpisz(okno, QStringLiteral("edt%1%2").arg(atom).arg(zwiazek), liczba);
-}
-
 // The compound's tab shows this panel (its atoms or its message).
 bool PanelWybrany(QWidget* okno, const char* panel)
 {
     auto* p = Kontrolka<QWidget>(okno, QString::fromLatin1(panel));
     return qobject_cast<QStackedWidget*>(p->parentWidget())->currentWidget() == p;
 }
-
-QString Wynik(QWidget* okno) { return Kontrolka<QLineEdit>(okno, QStringLiteral("Edit1"))->text(); }
-
-// QERN_ZRZUTY=<folder> saves a picture of the window there.
-void Zrzut(QWidget* okno, const char* plik)
-{
-    const QString katalog = qEnvironmentVariable("QERN_ZRZUTY");
-    if (katalog.isEmpty())
-        return;
-    QDir().mkpath(katalog);
-    QApplication::processEvents();
-    okno->grab().save(katalog + QLatin1Char('/') + QString::fromLatin1(plik));
-}
-
-void Oblicz(QWidget* okno) { QTest::mouseClick(Kontrolka<QPushButton>(okno, QStringLiteral("buttonOblicz")), Qt::LeftButton); }
 
 class OknoFullera : public ::testing::Test {
 protected:
@@ -127,7 +67,7 @@ TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
         EXPECT_TRUE(PanelWybrany(okno, "ScrollBox4"));
         EXPECT_TRUE(Kontrolka<QLabel>(okno, QStringLiteral("Label7"))->text().endsWith(QStringLiteral("wynosi 18.5")));
         // Ticked atoms do not change a simple molecule's volume.
-        Zaznacz(okno, QStringLiteral("C"), 1, QStringLiteral("7"));
+        Zaznacz(okno, QStringLiteral("chbC1"), QStringLiteral("edtC1"), QStringLiteral("7"));
         Wpisz(okno, QStringLiteral("edtT"), QStringLiteral("298,15"));
         Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("1.01325"));
         Oblicz(okno);
@@ -135,14 +75,7 @@ TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
         Zrzut(okno, "fuller_co2_n2.png");
         okno->close();
     };
-    Baza_Form->PageControl1->setCurrentWidget(Baza_Form->tsBazaPredykcyjna);
-    Baza_Form->PageControl2->setCurrentIndex(1);
-    for (auto [grupa, pozycja] : {std::pair{"rgEstWlas", 6}, std::pair{"rgDyf", 1}}) {
-        QRadioButton* przycisk = Kontrolka<TGrupaRadiowa>(Baza_Form, QString::fromLatin1(grupa))->Pozycja(pozycja);
-        QTest::mouseClick(przycisk, Qt::LeftButton, {}, QPoint(6, przycisk->height() / 2));
-    }
-    EXPECT_EQ(KodMetody, QStringLiteral("Fullera"));
-    QTest::mouseClick(Baza_Form->btnObliczEstWlasnosc, Qt::LeftButton);
+    OtworzMetode(1, {{"rgEstWlas", 6}, {"rgDyf", 1}}, Baza_Form->btnObliczEstWlasnosc);
 
     EXPECT_EQ(zapis->oknaModalne.size(), 1u);
     EXPECT_EQ(wynik, QStringLiteral("0.162151258129123"));
@@ -168,13 +101,13 @@ TEST_F(OknoFullera, BenzeneByItsAtomsAndTheRefusedCounts)
     Kontrolka<QTabWidget>(okno, QStringLiteral("PageControl1"))->setCurrentIndex(0);
     auto* liczbaC = Kontrolka<QLineEdit>(okno, QStringLiteral("edtC1"));
     EXPECT_FALSE(liczbaC->isVisible());
-    Zaznacz(okno, QStringLiteral("C"), 1, QStringLiteral("6"));
+    Zaznacz(okno, QStringLiteral("chbC1"), QStringLiteral("edtC1"), QStringLiteral("6"));
     EXPECT_TRUE(liczbaC->isVisible());
-    Zaznacz(okno, QStringLiteral("H"), 1, {});
+    Zaznacz(okno, QStringLiteral("chbH1"));
     // The up button steps the count from 1 to 6.
     for (int i = 0; i < 5; ++i)
         QTest::mouseClick(Kontrolka<QWidget>(okno, QStringLiteral("edtH1W")), Qt::LeftButton);
-    Zaznacz(okno, QStringLiteral("RingB"), 1, {});
+    Zaznacz(okno, QStringLiteral("chbRingB1"));
     Wpisz(okno, QStringLiteral("edtT"), QStringLiteral("298.15"));
     Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("1.01325"));
     Oblicz(okno);
