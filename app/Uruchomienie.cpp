@@ -8,7 +8,7 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
-#include "Tabela.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -26,7 +26,8 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
-    ZarejestrujOknoTabeli();
+    ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     ZarejestrujOknoFullera();
     ZarejestrujOknoGrunberga();
     Baza_Form = new TBaza_Form;

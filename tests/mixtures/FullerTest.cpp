@@ -4,7 +4,7 @@
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
 #include "Fuller.h"
-#include "OknoGlowneTestowe.h"
+#include "windows/OknoGlowneTestowe.h"
 #include "OknoMieszaninyTestowe.h"
 #include "RejestrOkienMetod.h"
 

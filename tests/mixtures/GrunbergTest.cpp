@@ -4,7 +4,7 @@
 #include "BazaTestowa.h"
 #include "Dialogs.h"
 #include "Grunberg.h"
-#include "OknoGlowneTestowe.h"
+#include "windows/OknoGlowneTestowe.h"
 #include "OknoMieszaninyTestowe.h"
 #include "RejestrOkienMetod.h"
 
