@@ -9,14 +9,12 @@
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
-#include "Wyszukiwanie.h"
+#include "WierszeGrup.h"
+#include "WspolneMieszanin.h"
 #include "Zmienne.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -28,8 +26,6 @@ TFuller_Form* Fuller_Form = nullptr;
 namespace {
 
 const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
-const QString BrakZwiazku[2] = {QStringLiteral("Nie ma takiego związku. Spróbuj pod inną nazwą"),
-                                QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą")};
 
 // The equation on two lines: D°AB = numerator / denominator, then the unit.
 const QString Rownanie = QStringLiteral(
@@ -69,19 +65,9 @@ TFuller_Form::TFuller_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     setObjectName(QStringLiteral("Fuller_Form"));
     setWindowTitle(QStringLiteral("Współczynnik dyfuzji w gazach - metoda Fullera"));
 
-    auto* pasek = new QMenuBar(this);
-    QMenu* plik = pasek->addMenu(QStringLiteral("Plik"));
-    Zakocz1 = plik->addAction(QStringLiteral("Zakończ"), this, WSieci([this] { Zakocz1Click(); }));
-    Zakocz1->setObjectName(QStringLiteral("Zakocz1"));
-    Wyjciezprogramu1 = plik->addAction(QStringLiteral("Wyjście z programu"), this, WSieci([this] { Wyjciezprogramu1Click(); }));
-    Wyjciezprogramu1->setObjectName(QStringLiteral("Wyjciezprogramu1"));
-
-    auto* uklad = new QHBoxLayout(this);
-    uklad->setMenuBar(pasek);
-    uklad->setSizeConstraint(QLayout::SetFixedSize);
-    uklad->addWidget(UtworzPanelLewy(), 0, Qt::AlignTop);
-    uklad->addWidget(UtworzPanelAtomow(), 0, Qt::AlignTop);
-    pnlAtomy->hide();
+    const MenuPlik menu = UlozDwieKolumny(this, UtworzPanelLewy(), UtworzPanelAtomow());
+    Zakocz1 = menu.Zakocz1;
+    Wyjciezprogramu1 = menu.Wyjciezprogramu1;
 }
 
 QWidget* TFuller_Form::UtworzPanelLewy()
@@ -160,30 +146,15 @@ QWidget* TFuller_Form::UtworzStroneZwiazku(int i)
     constexpr int PierwszyPierscien = 9;
     TZwiazekFullera& z = zwiazki[i];
 
-    auto* wiersze = new QWidget;
-    auto* siatka = new QGridLayout(wiersze);
-    int wiersz = 0;
-    for (int atom = 0; atom < LiczbaObjetosciAtomow; ++atom) {
-        if (atom == 0 || atom == PierwszyPierscien) {
-            auto* naglowek = new QLabel(atom == 0 ? QStringLiteral("Liczba atomów") : QStringLiteral("Liczba pierścieni"));
-            naglowek->setStyleSheet(QStringLiteral("font-weight: bold"));
-            siatka->addWidget(naglowek, wiersz++, 0, 1, 2);
-        }
-        z.chb[atom] = Utworz<QCheckBox>(NazwaAtomu("chb", i, atom), QString::fromUtf8(ObjetosciDyfuzyjneAtomow()[atom].podpis));
-        z.edt[atom] = new TEdycjaZLicznikiem(NazwaAtomu("edt", i, atom), 1, 999);
-        z.edt[atom]->setText(QStringLiteral("1"));
-        z.edt[atom]->setFixedWidth(64);
-        z.edt[atom]->hide();
-        siatka->addWidget(z.chb[atom], wiersz, 0);
-        siatka->addWidget(z.edt[atom], wiersz++, 1);
-        connect(z.chb[atom], &QCheckBox::clicked, this, WSieci([this, i, atom] { chbAtomClick(i, atom); }));
-    }
-    siatka->setRowStretch(wiersz, 1);
-    siatka->setColumnStretch(0, 1);
-
-    z.atomy = Utworz<QScrollArea>(QString::fromLatin1(NazwyAtomow[i]));
-    z.atomy->setWidget(wiersze);
-    z.atomy->setWidgetResizable(true);
+    std::vector<TOpisWierszaGrupy> wiersze;
+    for (int atom = 0; atom < LiczbaObjetosciAtomow; ++atom)
+        wiersze.push_back({atom == 0                    ? QStringLiteral("Liczba atomów")
+                           : atom == PierwszyPierscien ? QStringLiteral("Liczba pierścieni")
+                                                        : QString(),
+                           QString::fromUtf8(ObjetosciDyfuzyjneAtomow()[atom].podpis), NazwaAtomu("chb", i, atom),
+                           NazwaAtomu("edt", i, atom)});
+    z.atomy = new TWierszeGrup(QString::fromLatin1(NazwyAtomow[i]), wiersze, 999);
+    connect(z.atomy, &TWierszeGrup::kliknieto, this, [this, i](int atom) { chbAtomClick(i, atom); });
     z.lblKomunikat = Utworz<QLabel>(QString::fromLatin1(NazwyEtykiet[i]));
     z.lblKomunikat->setWordWrap(true);
     z.lblKomunikat->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -215,12 +186,7 @@ void TFuller_Form::FormShow()
 
 void TFuller_Form::Zerowanie(int i)
 {
-    TZwiazekFullera& z = zwiazki[i];
-    for (int atom = 0; atom < LiczbaObjetosciAtomow; ++atom) {
-        z.chb[atom]->setChecked(false);
-        z.edt[atom]->hide();
-        z.edt[atom]->setText(QStringLiteral("1"));
-    }
+    zwiazki[i].atomy->Wyzeruj();
 }
 
 void TFuller_Form::cbZwiazekChange(int i)
@@ -229,7 +195,7 @@ void TFuller_Form::cbZwiazekChange(int i)
     if (!FullerSzukaj(i))
         return;
     if (Znaleziono1 && Znaleziono2)
-        Poszerz();
+        PokazPrawaKolumne(this, pnlAtomy);
     PageControl1->setCurrentIndex(i);
 }
 
@@ -237,14 +203,13 @@ bool TFuller_Form::FullerSzukaj(int i)
 {
     TZwiazekFullera& z = zwiazki[i];
     bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(PoleSzukania::NazwaANG, z.cbZwiazek->currentText());
+    znaleziono = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
     if (!znaleziono) {
         z.M = BrakDanych;
         z.wzor.clear();
         z.lblM->clear();
         z.lblWzor->clear();
-        PokazKomunikat(BrakZwiazku[i]);
-        z.cbZwiazek->setEditText({});
+        ZglosBrakSkladnika(z.cbZwiazek, i == 1);
         return false;
     }
     z.M = RekordYaws.Mmol;
@@ -263,19 +228,9 @@ bool TFuller_Form::FullerSzukaj(int i)
     return true;
 }
 
-void TFuller_Form::Poszerz()
-{
-    if (!pnlAtomy->isHidden())
-        return;
-    pnlAtomy->show();
-    adjustSize();
-    WysrodkujNaPulpicie(this);
-}
-
 void TFuller_Form::chbAtomClick(int i, int atom)
 {
-    TEdycjaZLicznikiem* liczba = zwiazki[i].edt[atom];
-    liczba->setVisible(zwiazki[i].chb[atom]->isChecked());
+    TEdycjaZLicznikiem* liczba = zwiazki[i].atomy->Licznik(atom);
     if (liczba->isVisible())
         liczba->setFocus();
 }
@@ -293,20 +248,13 @@ std::optional<long double> TFuller_Form::ObjetoscZwiazku(int i)
     if (const auto objetosc = ObjetoscDyfuzyjnaCzasteczki(z.wzor))
         return objetosc;
     std::array<int, LiczbaObjetosciAtomow> liczby{};
-    for (int atom = 0; atom < LiczbaObjetosciAtomow; ++atom) {
-        if (!z.chb[atom]->isChecked())
-            continue;
-        bool calkowita = false;
-        liczby[atom] = z.edt[atom]->text().trimmed().toInt(&calkowita);
-        if (!calkowita || liczby[atom] < 1) {
-            PageControl1->setCurrentIndex(i);
-            z.strony->setCurrentWidget(z.atomy);
-            PokazKomunikat(QStringLiteral("Liczba atomów i pierścieni musi być dodatnią liczbą całkowitą"));
-            z.edt[atom]->setFocus();
-            z.edt[atom]->edycja()->selectAll();
-            return std::nullopt;
-        }
-    }
+    const auto pokazAtomy = [&] {
+        PageControl1->setCurrentIndex(i);
+        z.strony->setCurrentWidget(z.atomy);
+    };
+    if (!z.atomy->WczytajLiczby(liczby, QStringLiteral("Liczba atomów i pierścieni musi być dodatnią liczbą całkowitą"),
+                                pokazAtomy))
+        return std::nullopt;
     return SumaObjetosciDyfuzyjnych(liczby);
 }
 
@@ -346,17 +294,6 @@ void TFuller_Form::buttonObliczClick()
     }
     const long double D = WspolczynnikDyfuzjiFullera(*T, *P, zwiazki[0].M, zwiazki[1].M, Sv[0], Sv[1]);
     Edit1->setText(FloatToStr(D));
-}
-
-void TFuller_Form::Zakocz1Click()
-{
-    close();
-}
-
-void TFuller_Form::Wyjciezprogramu1Click()
-{
-    close();
-    QApplication::quit();
 }
 
 void ZarejestrujOknoFullera()

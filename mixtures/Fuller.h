@@ -9,16 +9,15 @@
 #include <array>
 
 class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
 class QTabWidget;
-class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
+class TWierszeGrup;
 class TQzHtmlLabel2;
 
 // The controls and values of one compound.
@@ -27,11 +26,9 @@ struct TZwiazekFullera {
     QLabel* lblM = nullptr;
     QLabel* lblWzor = nullptr;
     QStackedWidget* strony = nullptr; // the atom panel or the message panel
-    QScrollArea* atomy = nullptr;
+    TWierszeGrup* atomy = nullptr;
     QScrollArea* komunikat = nullptr;
     QLabel* lblKomunikat = nullptr;
-    std::array<QCheckBox*, LiczbaObjetosciAtomow> chb{};
-    std::array<TEdycjaZLicznikiem*, LiczbaObjetosciAtomow> edt{};
 
     long double M = 0;
     QString wzor;
@@ -66,8 +63,6 @@ public:
     void Zerowanie(int i);
     void chbAtomClick(int i, int atom);
     void buttonObliczClick();
-    void Zakocz1Click();
-    void Wyjciezprogramu1Click();
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
@@ -76,7 +71,6 @@ private:
     QWidget* UtworzPanelLewy();
     QWidget* UtworzPanelAtomow();
     QWidget* UtworzStroneZwiazku(int i);
-    void Poszerz();
     // The volume sum of the compound; none (after a message) when a count is not a whole
     // number of at least 1.
     std::optional<long double> ObjetoscZwiazku(int i);

@@ -1,7 +1,6 @@
 #include "Grunberg.h"
 
 #include "Dialogs.h"
-#include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
@@ -11,14 +10,12 @@
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
-#include "Wyszukiwanie.h"
+#include "WierszeGrup.h"
+#include "WspolneMieszanin.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -30,8 +27,6 @@ TGrunberg_Form* Grunberg_Form = nullptr;
 namespace {
 
 const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
-const QString BrakZwiazku[2] = {QStringLiteral("Nie ma takiego związku. Spróbuj pod inną nazwą"),
-                                QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą")};
 const QString Blanki(int n) { return QString(n, QLatin1Char(' ')); }
 
 // Who goes first: the hint shows "a-alkohol...", the message box "a.<TAB>alkohol...".
@@ -75,19 +70,9 @@ TGrunberg_Form::TGrunberg_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     for (TSkladnikGrunberga& s : skladniki)
         CzyscRekord(s.rekord);
 
-    auto* pasek = new QMenuBar(this);
-    QMenu* plik = pasek->addMenu(QStringLiteral("Plik"));
-    Zakocz1 = plik->addAction(QStringLiteral("Zakończ"), this, WSieci([this] { Zakocz1Click(); }));
-    Zakocz1->setObjectName(QStringLiteral("Zakocz1"));
-    Wyjciezprogramu1 = plik->addAction(QStringLiteral("Wyjście z programu"), this, WSieci([this] { Wyjciezprogramu1Click(); }));
-    Wyjciezprogramu1->setObjectName(QStringLiteral("Wyjciezprogramu1"));
-
-    auto* uklad = new QHBoxLayout(this);
-    uklad->setMenuBar(pasek);
-    uklad->setSizeConstraint(QLayout::SetFixedSize);
-    uklad->addWidget(UtworzPanelLewy(), 0, Qt::AlignTop);
-    uklad->addWidget(UtworzPanelGrup(), 0, Qt::AlignTop);
-    pnlGrupy->hide();
+    const MenuPlik menu = UlozDwieKolumny(this, UtworzPanelLewy(), UtworzPanelGrup());
+    Zakocz1 = menu.Zakocz1;
+    Wyjciezprogramu1 = menu.Wyjciezprogramu1;
 }
 
 QWidget* TGrunberg_Form::UtworzPanelLewy()
@@ -187,34 +172,14 @@ QWidget* TGrunberg_Form::UtworzPanelGrup()
 QScrollArea* TGrunberg_Form::UtworzGrupySkladnika(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
-    auto* wiersze = new QWidget;
-    auto* siatka = new QGridLayout(wiersze);
-    siatka->setVerticalSpacing(2);
-    int wiersz = 0;
-    for (int g = 0; g < LiczbaGrupGrunberga; ++g) {
-        const WkladGrupyGrunberga& grupa = WkladyGrupGrunberga()[g];
-        if (grupa.naglowek) {
-            auto* naglowek = new QLabel(QString::fromUtf8(grupa.naglowek));
-            naglowek->setStyleSheet(QStringLiteral("font-weight: bold"));
-            siatka->addWidget(naglowek, wiersz++, 0, 1, 2);
-        }
+    std::vector<TOpisWierszaGrupy> wiersze;
+    for (const WkladGrupyGrunberga& grupa : WkladyGrupGrunberga()) {
         const char* podpis = i == 1 && grupa.podpis2 ? grupa.podpis2 : grupa.podpis;
-        s.chb[g] = Utworz<QCheckBox>(NazwaPolaGrupy("chb", i, grupa), QString::fromUtf8(podpis));
-        s.e[g] = new TEdycjaZLicznikiem(NazwaPolaGrupy("e", i, grupa), 1, 99);
-        s.e[g]->setText(QStringLiteral("1"));
-        s.e[g]->setFixedWidth(64);
-        s.e[g]->hide();
-        siatka->addWidget(s.chb[g], wiersz, 0);
-        siatka->addWidget(s.e[g], wiersz++, 1);
-        connect(s.chb[g], &QCheckBox::clicked, this, WSieci([this, i, g] { chbGrupaClick(i, g); }));
+        wiersze.push_back({grupa.naglowek ? QString::fromUtf8(grupa.naglowek) : QString(), QString::fromUtf8(podpis),
+                           NazwaPolaGrupy("chb", i, grupa), NazwaPolaGrupy("e", i, grupa)});
     }
-    siatka->setRowStretch(wiersz, 1);
-    siatka->setColumnStretch(0, 1);
-    s.ScrollBox = Utworz<QScrollArea>(QStringLiteral("ScrollBox%1").arg(i + 1));
-    s.ScrollBox->setWidget(wiersze);
-    s.ScrollBox->setWidgetResizable(true);
+    s.ScrollBox = new TWierszeGrup(QStringLiteral("ScrollBox%1").arg(i + 1), wiersze, 99);
     s.ScrollBox->setFixedSize(340, 500);
-    s.ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     s.ScrollBox->hide();
     return s.ScrollBox;
 }
@@ -250,14 +215,12 @@ void TGrunberg_Form::editTChange()
     // The components' step opens once; later changes of T leave the shown component alone.
     if (!pnlGrupy->isHidden())
         return;
-    pnlGrupy->show();
     Label4->hide();
     Label9->setText(QStringLiteral("Podaj liczbę atomów węgla w związku"));
     Label9->show();
     Label11->setText(QStringLiteral("Wybierz grupy występujące w związku\n") + Blanki(50) + QStringLiteral("podaj liczbę grup"));
     PokazSkladnik(0);
-    adjustSize();
-    WysrodkujNaPulpicie(this);
+    PokazPrawaKolumne(this, pnlGrupy);
 }
 
 void TGrunberg_Form::sbZwiazekClick(int i)
@@ -284,16 +247,11 @@ void TGrunberg_Form::PokazSkladnik(int i)
     lblWzor->setText(skladniki[i].wzor);
 }
 
-void TGrunberg_Form::chbGrupaClick(int i, int grupa)
-{
-    skladniki[i].e[grupa]->setVisible(skladniki[i].chb[grupa]->isChecked());
-}
-
 bool TGrunberg_Form::Grunbergszukaj(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
     bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(PoleSzukania::NazwaPL, s.cbZwiazek->currentText());
+    znaleziono = WczytajSkladnik(s.cbZwiazek);
     if (znaleziono) {
         s.rekord = RekordYaws;
         s.wzor = QString::fromStdString(s.rekord.Wzor);
@@ -303,10 +261,8 @@ bool TGrunberg_Form::Grunbergszukaj(int i)
     }
     if (!s.cbZwiazek->isHidden())
         lblWzor->setText(s.wzor);
-    if (!znaleziono) {
-        PokazKomunikat(BrakZwiazku[i]);
-        s.cbZwiazek->setEditText({});
-    }
+    if (!znaleziono)
+        ZglosBrakSkladnika(s.cbZwiazek, i == 1);
     return znaleziono;
 }
 
@@ -361,19 +317,9 @@ std::optional<long double> TGrunberg_Form::SumaGrup(int i, int NC)
 {
     TSkladnikGrunberga& s = skladniki[i];
     std::array<int, LiczbaGrupGrunberga> liczby{};
-    for (int g = 0; g < LiczbaGrupGrunberga; ++g) {
-        if (!s.chb[g]->isChecked())
-            continue;
-        bool calkowita = false;
-        liczby[g] = s.e[g]->text().trimmed().toInt(&calkowita);
-        if (!calkowita || liczby[g] < 1) {
-            PokazSkladnik(i);
-            PokazKomunikat(QStringLiteral("Liczba grup musi być dodatnią liczbą całkowitą"));
-            s.e[g]->setFocus();
-            s.e[g]->edycja()->selectAll();
-            return std::nullopt;
-        }
-    }
+    if (!s.ScrollBox->WczytajLiczby(liczby, QStringLiteral("Liczba grup musi być dodatnią liczbą całkowitą"),
+                                    [this, i] { PokazSkladnik(i); }))
+        return std::nullopt;
     return SumaGrupGrunberga(liczby, NC);
 }
 
@@ -421,17 +367,6 @@ void TGrunberg_Form::buttonObliczClick()
     }
     const long double etaM = LepkoscMieszaninyGrunberga(*x1, *x2, eta[0], eta[1], G12WTemperaturze(G12, *T));
     Edit1->setText(FloatToStr(etaM));
-}
-
-void TGrunberg_Form::Zakocz1Click()
-{
-    close();
-}
-
-void TGrunberg_Form::Wyjciezprogramu1Click()
-{
-    close();
-    QApplication::quit();
 }
 
 void ZarejestrujOknoGrunberga()

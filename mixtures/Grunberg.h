@@ -11,15 +11,14 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QToolButton;
-class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
+class TWierszeGrup;
 
 // The controls and the looked-up record of one component.
 struct TSkladnikGrunberga {
@@ -27,9 +26,7 @@ struct TSkladnikGrunberga {
     TListaZwiazkow* cbZwiazek = nullptr;
     TPoleLiczbowe* eU = nullptr;
     QLineEdit* eN = nullptr;
-    QScrollArea* ScrollBox = nullptr;
-    std::array<QCheckBox*, LiczbaGrupGrunberga> chb{};
-    std::array<TEdycjaZLicznikiem*, LiczbaGrupGrunberga> e{};
+    TWierszeGrup* ScrollBox = nullptr;
 
     TRekordYaws rekord;
     QString wzor;
@@ -60,13 +57,10 @@ public:
     void editTChange();
     // The speed button of component 1 or 2 (0 or 1): its controls shown, the other's hidden.
     void sbZwiazekClick(int i);
-    void chbGrupaClick(int i, int grupa);
     // Looks the component up; false (after the message, the list emptied) when there is none.
     bool Grunbergszukaj(int i);
     void buttonObliczClick();
     void lblUwagaClick();
-    void Zakocz1Click();
-    void Wyjciezprogramu1Click();
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;

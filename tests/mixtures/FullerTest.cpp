@@ -72,7 +72,7 @@ TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
         Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("1.01325"));
         Oblicz(okno);
         wynik = Wynik(okno);
-        Zrzut(okno, "fuller_co2_n2.png");
+        ZapiszZrzut(okno, "fuller_co2_n2.png");
         okno->close();
     };
     OtworzMetode(1, {{"rgEstWlas", 6}, {"rgDyf", 1}}, Baza_Form->btnObliczEstWlasnosc);
@@ -112,7 +112,7 @@ TEST_F(OknoFullera, BenzeneByItsAtomsAndTheRefusedCounts)
     Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("1.01325"));
     Oblicz(okno);
     EXPECT_EQ(Wynik(okno), QStringLiteral("0.0921690944186434"));
-    Zrzut(okno, "fuller_benzen_atomy.png");
+    ZapiszZrzut(okno, "fuller_benzen_atomy.png");
     EXPECT_TRUE(zapis->komunikaty.empty());
 
     Wpisz(okno, QStringLiteral("edtH1"), QStringLiteral("1.5"));

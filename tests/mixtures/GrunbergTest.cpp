@@ -63,9 +63,9 @@ TEST(Grunberg, TolueneAndBenzeneFromTheMainWindow)
         Zaznacz(okno, QStringLiteral("chbRing_2"));
         Oblicz(okno);
         wynik = Wynik(okno);
-        Zrzut(okno, "grunberg_toluen_benzen_2.png");
+        ZapiszZrzut(okno, "grunberg_toluen_benzen_2.png");
         KliknijSkladnik(okno, 1);
-        Zrzut(okno, "grunberg_toluen_benzen_1.png");
+        ZapiszZrzut(okno, "grunberg_toluen_benzen_1.png");
         okno->close();
     };
     OtworzMetode(2, {{"rgMixCiecz", 0}, {"rgMixLepCiecz", 0}}, Baza_Form->btnObliczMieszanine);

@@ -1,17 +1,14 @@
 #pragma once
-// Driving a mixture window as a user does: typing into boxes and component lists, ticking rows,
-// pressing "Oblicz", and opening the window from the main window's method tab.
+// Driving a mixture window through its controls' names as a user does: typing into boxes and
+// component lists, ticking rows, pressing "Oblicz", and opening the window from the main window's
+// method tab.
 #include "Baza.h"
 #include "GrupaRadiowa.h"
+#include "TestyMieszanin.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <initializer_list>
 #include <stdexcept>
 #include <utility>
@@ -29,22 +26,13 @@ T* Kontrolka(QWidget* okno, const QString& nazwa)
 
 inline void Wpisz(QWidget* okno, const QString& pole, const QString& tekst)
 {
-    auto* edycja = Kontrolka<QLineEdit>(okno, pole);
-    edycja->setFocus();
-    edycja->selectAll();
-    QTest::keyClick(edycja, Qt::Key_Delete);
-    QTest::keyClicks(edycja, tekst);
+    Wpisz(Kontrolka<QLineEdit>(okno, pole), tekst);
 }
 
-// Types the name into the component's list and presses Enter.
+// Types the name into the list cbZwiazek<numer> and presses Enter.
 inline void WybierzZwiazek(QWidget* okno, int numer, const QString& nazwa)
 {
-    auto* lista = Kontrolka<QComboBox>(okno, QStringLiteral("cbZwiazek%1").arg(numer));
-    lista->setFocus();
-    lista->lineEdit()->selectAll();
-    QTest::keyClick(lista, Qt::Key_Delete);
-    QTest::keyClicks(lista, nazwa);
-    QTest::keyClick(lista, Qt::Key_Return);
+    WybierzZwiazek(Kontrolka<TListaZwiazkow>(okno, QStringLiteral("cbZwiazek%1").arg(numer)), nazwa);
 }
 
 // Clicks the row's check box, then types the count when one is given.
@@ -61,17 +49,6 @@ inline QString Wynik(QWidget* okno) { return Kontrolka<QLineEdit>(okno, QStringL
 inline void Oblicz(QWidget* okno)
 {
     QTest::mouseClick(Kontrolka<QPushButton>(okno, QStringLiteral("buttonOblicz")), Qt::LeftButton);
-}
-
-// QERN_ZRZUTY=<folder> saves a picture of the window there.
-inline void Zrzut(QWidget* okno, const char* plik)
-{
-    const QString katalog = qEnvironmentVariable("QERN_ZRZUTY");
-    if (katalog.isEmpty())
-        return;
-    QDir().mkpath(katalog);
-    QApplication::processEvents();
-    okno->grab().save(katalog + QLatin1Char('/') + QString::fromLatin1(plik));
 }
 
 // On the main window's prediction tab, clicks the radio items (group name, position) in turn and
