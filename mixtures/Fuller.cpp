@@ -34,10 +34,10 @@ const QString Rownanie = QStringLiteral(
     R"(<font size="13"> [(</font><font name="Symbol" size="13">S</font><font size="13">v)</font><sub><b>A</b></sub><sup><b>1/3</b></sup>)"
     R"(<font size="13"> + (</font><font name="Symbol" size="13">S</font><font size="13">v)</font><sub><b>B</b></sub><sup><b>1/3</b></sup>)"
     R"(<font size="13">]</font><sup><b>2</b></sup><font size="13">)</font></p>)"
-    R"(<p align="centre"><font size="13">[cm<sup>2</sup>/s]</font></p>)");
+    R"(<p align="centre"><font size="13">[cm</font><sup><b>2</b></sup><font size="13">/s]</font></p>)");
 const QString SymbolWyniku = QStringLiteral(
     R"(<font size="15">D</font><sup>o</sup><sub><b>AB</b></sub><font size="15"> =</font>)");
-const QString JednostkaWyniku = QStringLiteral(R"(<font size="13">[cm<sup>2</sup>/s]</font>)");
+const QString JednostkaWyniku = QStringLiteral(R"(<font size="13">[cm</font><sup><b>2</b></sup><font size="13">/s]</font>)");
 
 // Names of the atom controls: "chb" + "C" + "1".
 QString NazwaAtomu(const char* przedrostek, int i, int atom)
@@ -117,6 +117,7 @@ QWidget* TFuller_Form::UtworzPanelLewy()
     wynik->addWidget(EtykietaHtml(QStringLiteral("qlblDab"), SymbolWyniku));
     wynik->addWidget(Edit1, 1);
     wynik->addWidget(EtykietaHtml(QStringLiteral("qlblJednostka"), JednostkaWyniku));
+    siatka->setRowStretch(wiersz++, 1);
     siatka->addWidget(pnlOblicz, wiersz, 0, 1, 3);
     siatka->setColumnStretch(1, 1);
     connect(buttonOblicz, &QPushButton::clicked, this, WSieci([this] { buttonObliczClick(); }));
@@ -130,7 +131,7 @@ QWidget* TFuller_Form::UtworzPanelAtomow()
     PageControl1 = Utworz<QTabWidget>(QStringLiteral("PageControl1"));
     PageControl1->addTab(UtworzStroneZwiazku(0), QStringLiteral("Związek 1."));
     PageControl1->addTab(UtworzStroneZwiazku(1), QStringLiteral("Związek 2."));
-    PageControl1->setFixedSize(300, 430);
+    PageControl1->setFixedSize(300, 365);
     auto* uklad = new QVBoxLayout(pnlAtomy);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(lblPodaj);

@@ -61,7 +61,7 @@ MenuPlik UlozDwieKolumny(QWidget* okno, QWidget* lewa, QWidget* prawa)
     auto* uklad = new QHBoxLayout(okno);
     uklad->setMenuBar(pasek);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
-    uklad->addWidget(lewa, 0, Qt::AlignTop);
+    uklad->addWidget(lewa);
     uklad->addWidget(prawa, 0, Qt::AlignTop);
     prawa->hide();
     return UtworzMenuPlik(okno, pasek);

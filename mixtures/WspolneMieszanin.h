@@ -34,8 +34,8 @@ struct MenuPlik {
 MenuPlik UtworzMenuPlik(QMainWindow* okno);
 MenuPlik UtworzMenuPlik(QWidget* okno, QMenuBar* pasek);
 
-// Lays the window out in two columns under the "Plik" menu, its size following what they show;
-// the right column stays hidden until PokazPrawaKolumne.
+// Lays the window out in two columns under the "Plik" menu, its size following what they show
+// (the left column as tall as the window); the right column stays hidden until PokazPrawaKolumne.
 MenuPlik UlozDwieKolumny(QWidget* okno, QWidget* lewa, QWidget* prawa);
 
 // Shows the right column (once): the window widens and is centred on the desktop again.

@@ -30,6 +30,8 @@ TWierszeGrup::TWierszeGrup(const QString& nazwa, const std::vector<TOpisWierszaG
         licznik->setText(QStringLiteral("1"));
         licznik->setFixedWidth(64);
         licznik->hide();
+        // As tall as its count box, so a row does not grow when the box appears.
+        pole->setMinimumHeight(licznik->sizeHint().height());
         siatka->addWidget(pole, linia, 0);
         siatka->addWidget(licznik, linia++, 1);
         pola_.push_back(pole);
