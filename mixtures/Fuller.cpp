@@ -215,7 +215,7 @@ bool TFuller_Form::FullerSzukaj(int i)
     }
     z.M = RekordYaws.Mmol;
     z.wzor = QString::fromStdString(RekordYaws.Wzor);
-    z.lblM->setText((z.M == BrakDanych ? QStringLiteral("brak danych") : FloatToStr(z.M)) + QStringLiteral(" [kg/kmol]"));
+    z.lblM->setText(z.M == BrakDanych ? QStringLiteral("brak danych") : FloatToStr(z.M) + QStringLiteral(" [kg/kmol]"));
     z.lblWzor->setText(z.wzor);
     // A simple molecule brings its own volume: its tab says so in place of the atom counts. The
     // two line breaks leave one empty line (a carriage return would show as a blank here).

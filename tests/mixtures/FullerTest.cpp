@@ -193,7 +193,7 @@ TEST(Fuller, MissingMolarMassAndEmptyNames)
     TFuller_Form okno;
     okno.show();
     WybierzZwiazek(&okno, 1, QStringLiteral("GAS X"));
-    EXPECT_EQ(Kontrolka<QLabel>(&okno, QStringLiteral("lblM1"))->text(), QStringLiteral("brak danych [kg/kmol]"));
+    EXPECT_EQ(Kontrolka<QLabel>(&okno, QStringLiteral("lblM1"))->text(), QStringLiteral("brak danych"));
     WybierzZwiazek(&okno, 2, QString());
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą")});
     WybierzZwiazek(&okno, 2, QStringLiteral("NITROGEN"));
