@@ -226,7 +226,8 @@ void TGrunberg_Form::editTChange()
 void TGrunberg_Form::sbZwiazekClick(int i)
 {
     if (editT->text().isEmpty()) {
-        skladniki[i].sbZwiazek->setChecked(false);
+        // No temperature yet: the click changes nothing, not even the button's state.
+        skladniki[i].sbZwiazek->toggle();
         return;
     }
     PokazSkladnik(i);
