@@ -177,6 +177,7 @@ void TFuller_Form::showEvent(QShowEvent* zdarzenie)
 
 void TFuller_Form::FormShow()
 {
+    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ZbierzListySzukania().NazwyANG;
     for (TZwiazekFullera& z : zwiazki) {
         z.cbZwiazek->WypelnijPosortowane(nazwy);

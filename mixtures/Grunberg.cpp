@@ -200,6 +200,7 @@ bool TGrunberg_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 void TGrunberg_Form::FormShow()
 {
     lblUwaga->setToolTip(TekstWskazowki(QStringLiteral("-")));
+    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ZbierzListySzukania().NazwyPL;
     for (TSkladnikGrunberga& s : skladniki) {
         s.cbZwiazek->WypelnijPosortowane(nazwy);

@@ -27,6 +27,8 @@ class OknoFullera : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Flags left over from another mixture window do not count as compounds chosen here.
+        Znaleziono1 = Znaleziono2 = true;
         okno = new TFuller_Form;
         okno->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
