@@ -25,6 +25,7 @@ bool UruchomProgram()
     if (!otwarcie.moznaKontynuowac)
         return false;
     ZarejestrujOknoTabeli();
+    ZarejestrujOknoMixc();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
