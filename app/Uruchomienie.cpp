@@ -3,6 +3,7 @@
 #include "Baza.h"
 #include "ChungmixG.h"
 #include "Dialogs.h"
+#include "EstymacjaParametrow.h"
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
@@ -26,6 +27,7 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoTabeli();
     ZarejestrujOknoMixc();
+    ZarejestrujOknoEstymacjiParametrow();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
