@@ -12,6 +12,7 @@
 #include "WzoryParametrow.h"
 #include "Zmienne.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,36 +81,45 @@ TEstymacjaParametrowFrm::TEstymacjaParametrowFrm(QWidget* rodzic) : QWidget(rodz
 
 void TEstymacjaParametrowFrm::UtworzKontrolki()
 {
+    setMinimumWidth(560);
     auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(16, 12, 16, 12);
+    uklad->setSpacing(10);
     lblMetoda = Utworz<QLabel>(QStringLiteral("lblMetoda"));
     QFont pogrubiona = lblMetoda->font();
     pogrubiona.setBold(true);
     lblMetoda->setFont(pogrubiona);
     lblMetoda->setAlignment(Qt::AlignCenter);
     uklad->addWidget(lblMetoda);
-    pnlWzor = Utworz<QWidget>(QStringLiteral("pnlWzor"));
+    pnlWzor = Utworz<QFrame>(QStringLiteral("pnlWzor"));
+    pnlWzor->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     lblWzor = Utworz<QLabel>(QStringLiteral("lblWzor"), QString(), pnlWzor);
     lblWzor->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(pnlWzor))->addWidget(lblWzor);
+    auto* ukladWzoru = new QVBoxLayout(pnlWzor);
+    ukladWzoru->setContentsMargins(12, 10, 12, 10);
+    ukladWzoru->addWidget(lblWzor);
     uklad->addWidget(pnlWzor);
     auto* wiersze = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         lblPodaj[i] = Utworz<QLabel>(QStringLiteral("lblPodaj") + n);
         edtPodaj[i] = UtworzPoleLiczbowe(QStringLiteral("edtPodaj") + n);
+        edtPodaj[i]->setFixedWidth(160);
         lblJedn[i] = Utworz<QLabel>(QStringLiteral("lblJedn") + n);
         wiersze->addWidget(lblPodaj[i], i, 0);
         wiersze->addWidget(edtPodaj[i], i, 1);
         wiersze->addWidget(lblJedn[i], i, 2);
     }
+    wiersze->setColumnStretch(3, 1);
     uklad->addLayout(wiersze);
     Panel1 = Utworz<QWidget>(QStringLiteral("Panel1"));
     auto* wynik = new QHBoxLayout(Panel1);
+    wynik->setContentsMargins(0, 6, 0, 0);
     lblCoLiczymy = Utworz<QLabel>(QStringLiteral("lblCoLiczymy"));
     edtWynik = Utworz<QLineEdit>(QStringLiteral("edtWynik"));
     edtWynik->setReadOnly(true);
     edtWynik->setFont(pogrubiona);
-    edtWynik->setMinimumWidth(160);
+    edtWynik->setFixedWidth(200);
     lblJednostka = Utworz<QLabel>(QStringLiteral("lblJednostka"));
     btnOblicz = Utworz<QPushButton>(QStringLiteral("btnOblicz"), QStringLiteral("&Oblicz"));
     wynik->addWidget(lblCoLiczymy);

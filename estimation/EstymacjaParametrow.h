@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +23,7 @@ public:
     explicit TEstymacjaParametrowFrm(QWidget* rodzic = nullptr);
 
     QLabel* lblMetoda;
-    QWidget* pnlWzor;
+    QFrame* pnlWzor;
     QLabel* lblWzor;
     std::array<QLabel*, 3> lblPodaj;
     std::array<TPoleLiczbowe*, 3> edtPodaj;
