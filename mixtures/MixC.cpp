@@ -105,6 +105,8 @@ TQzHtmlLabel2* Etykieta(const QString& nazwa, const QString& html = {})
     auto* etykieta = Utworz<TQzHtmlLabel2>(nazwa);
     etykieta->setHtml(html);
     etykieta->setMinimumHeight(24);
+    // Never narrower than its text: a squeezed label would wrap and lose its second line.
+    etykieta->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     return etykieta;
 }
 
@@ -241,6 +243,7 @@ QWidget* TMixcFrm::UtworzWiersze()
     qlblWyn = Etykieta(QStringLiteral("qlblWyn"),
                        QStringLiteral(R"(<font name="Symbol" size="15">r</font><sub><b>m</b></sub><font size="15">=</font>)"));
     edtWynik = PoleWyniku(QStringLiteral("edtWynik"));
+    edtWynik->setMinimumWidth(150);
     qlblJedn = Etykieta(QStringLiteral("qlblJedn"), QStringLiteral(R"(<font size="13">[kg/m<sup><b>3</b></sup>]</font>)"));
     cbxRegresja = Utworz<QCheckBox>(QStringLiteral("cbxRegresja"), QStringLiteral("Regresja wielomianem stopnia"));
     cbxRegresja->setChecked(true);
@@ -301,7 +304,7 @@ void TMixcFrm::FormShow()
 void TMixcFrm::UlozNadmiarowy()
 {
     tryb_ = Tryb::Nadmiarowy;
-    resize(750, 760);
+    resize(1000, 760); // wide enough for the grid beside a readable chart
     lblTytul->setText(Tytul);
     Chart->OsDolna()->UstawTytul(QStringLiteral("x1"));
     Chart->OsLewa()->UstawTytul(QStringLiteral("VE"));
