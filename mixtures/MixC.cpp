@@ -604,7 +604,7 @@ void TMixcFrm::ObliczTabele()
 // The columns as wide as their texts, the grid as wide as its columns: no number is cut.
 void TMixcFrm::DopasujSiatke()
 {
-    sgMixC->DopasujSzerokosciKolumn(12, 4);
+    sgMixC->DopasujSzerokosciKolumn(sgMixC->LiczbaWierszy(), 4);
     int szerokosc = 10 + sgMixC->frameWidth() * 2 + sgMixC->verticalScrollBar()->sizeHint().width();
     for (int k = 0; k < sgMixC->LiczbaKolumn(); ++k)
         szerokosc += sgMixC->SzerokoscKolumny(k);

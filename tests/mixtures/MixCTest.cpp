@@ -251,38 +251,57 @@ TEST_F(OknoMixc, ExcessVolumesOfEthanolAndWaterGiveTheMeasuredDensity)
 
 namespace {
 
-TRekordYaws Skladnik(const char* nazwa, const char* cas, long double M, long double V, long double Tc)
+TRekordYaws Skladnik(const char* nazwa, const char* cas, long double M, long double V, long double Tc,
+                     bool zTemperaturaObjetosci = true)
 {
     TRekordYaws r = BazaTestowa::Substancja(nazwa, nazwa, "", cas);
-    Ustaw(r, {{"Mmol", M}, {"Vcmol", V}, {"TVcmol", 25.0L}, {"Omega", 0.3L}, {"Tc", Tc}});
+    Ustaw(r, {{"Mmol", M}, {"Vcmol", V}, {"Omega", 0.3L}, {"Tc", Tc}});
+    if (zTemperaturaObjetosci)
+        Ustaw(r, {{"TVcmol", 25.0L}});
     return r;
 }
 
 TRekordMixc Punkt(const char* n1, const char* cas1, const char* n2, const char* cas2, long double T,
-                  long double x1, long double VE)
+                  long double x1, long double VE, long double P = 0.1L)
 {
     TRekordMixc r;
     CzyscRekord(r);
     r.Nazwa1 = n1, r.CAS1 = cas1, r.Nazwa2 = n2, r.CAS2 = cas2;
-    r.T = T, r.P = 0.1L, r.x1 = x1, r.VE = VE;
+    r.T = T, r.P = P, r.x1 = x1, r.VE = VE;
     return r;
+}
+
+std::vector<TRekordMixc> PunktyPary()
+{
+    std::vector<TRekordMixc> punkty{Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 308.15L, 0.25L, -0.5L),
+                                    Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, 0.5L, -1.0L),
+                                    Punkt("alfa", "1-1-1", "Beta", "2-2-2", 308.15L, 0.75L, -0.6L),
+                                    Punkt("BETA", "2-2-2", "GAMMA", "3-3-3", 298.15L, 1.0L, 0.0L)};
+    // A long series at another pressure: more points than the old fixed buffers held.
+    for (int i = 1; i <= 60; ++i) {
+        const long double x = i / 61.0L;
+        punkty.push_back(Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, x, -4.0L * x * (1.0L - x), 0.2L));
+    }
+    return punkty;
 }
 
 } // namespace
 
 // Each pair is offered under its first component only; the points of one temperature and
-// pressure make the table and the fit; another temperature brings its own points and pure volumes
-// by Rackett's equation, marked "(r)".
-TEST_F(OknoMixc, ExcessVolumesAtTheChosenTemperatureOnly)
+// pressure make the table and the fit, however many they are; another temperature brings its own
+// points and pure volumes by Rackett's equation, marked "(r)". A component whose molar volume has
+// no reference temperature gets no volume, whatever the component before it had; a fit with more
+// terms than distinct mole fractions says the matrix is singular and draws nothing.
+TEST_F(OknoMixc, ExcessVolumesAtTheChosenConditionsOnly)
 {
-    BazaTestowa baza({Skladnik("ALFA", "1-1-1", 50, 50, 500), Skladnik("BETA", "2-2-2", 20, 20, 600)}, {}, {},
-                     {Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 308.15L, 0.25L, -0.5L),
-                      Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, 0.5L, -1.0L),
-                      Punkt("alfa", "1-1-1", "Beta", "2-2-2", 308.15L, 0.75L, -0.6L),
-                      Punkt("BETA", "2-2-2", "GAMMA", "3-3-3", 298.15L, 0.5L, -0.2L)});
+    BazaTestowa baza({Skladnik("ALFA", "1-1-1", 50, 50, 500), Skladnik("BETA", "2-2-2", 20, 20, 600),
+                      Skladnik("GAMMA", "3-3-3", 30, 40, 550, false)},
+                     {}, {}, PunktyPary());
     ZwolnijOknoGlowne();
     PokazOknoGlowne();
     UruchomNadmiarowy([&](QWidget* okno) {
+        auto* mixc = qobject_cast<TMixcFrm*>(okno);
+        ASSERT_NE(mixc, nullptr);
         auto* lista1 = Kontrolka<QComboBox>(okno, "cbZwiazek1");
         ASSERT_EQ(lista1->count(), 2);
         EXPECT_EQ(lista1->itemText(0), QStringLiteral("ALFA"));
@@ -295,13 +314,24 @@ TEST_F(OknoMixc, ExcessVolumesAtTheChosenTemperatureOnly)
         ASSERT_EQ(temperatury->count(), 2);
         EXPECT_EQ(temperatury->itemText(0), QStringLiteral("298.15"));
         EXPECT_EQ(temperatury->itemText(1), QStringLiteral("308.15"));
-        EXPECT_EQ(Kontrolka<QComboBox>(okno, "cbCisnienie")->count(), 1);
+        auto* cisnienia = Kontrolka<QComboBox>(okno, "cbCisnienie");
+        ASSERT_EQ(cisnienia->count(), 2);
+        EXPECT_EQ(cisnienia->itemText(0), QStringLiteral("0.1"));
 
         auto* siatka = Kontrolka<TSiatkaTekstowa>(okno, "sgMixC");
         ASSERT_EQ(siatka->LiczbaWierszy(), 4);
         EXPECT_EQ(siatka->Komorka(1, 2), QStringLiteral("0.5"));
         EXPECT_EQ(Tekst(okno, "edt11"), QStringLiteral("0.05"));
 
+        cisnienia->setCurrentIndex(1);
+        emit cisnienia->activated(1);
+        ASSERT_EQ(siatka->LiczbaWierszy(), 63); // header, (0, 0), 60 points, (1, 0)
+        EXPECT_EQ(mixc->Series1->LiczbaPunktow(), 62);
+        EXPECT_EQ(mixc->Series2->LiczbaPunktow(), (2 * 62 + 1) * 10);
+        EXPECT_NEAR(static_cast<double>(WspolczynnikiVE[2]), 0.004, 1e-12); // VE = -4x(1 - x) cm³/mol
+
+        cisnienia->setCurrentIndex(0);
+        emit cisnienia->activated(0);
         temperatury->setCurrentIndex(1);
         emit temperatury->activated(1);
         ASSERT_EQ(siatka->LiczbaWierszy(), 5);
@@ -311,6 +341,18 @@ TEST_F(OknoMixc, ExcessVolumesAtTheChosenTemperatureOnly)
         EXPECT_NEAR(Liczba(Tekst(okno, "edt11")), 0.05074563416865206, 1e-15);
         Wpisz(okno, "edtX1", QStringLiteral("0.5"));
         EXPECT_FALSE(Tekst(okno, "edtWynik").isEmpty());
+        EXPECT_TRUE(zapis->komunikaty.empty());
+
+        WybierzSkladnik(okno, "cbZwiazek1", "BETA");
+        WybierzSkladnik(okno, "cbZwiazek2", "GAMMA"); // measured at x1 = 1 only: two distinct x1, three terms
+        ASSERT_EQ(zapis->komunikaty.size(), 1u);
+        EXPECT_EQ(zapis->komunikaty[0].tekst, QString::fromLatin1(BladOsobliwaEliminacja));
+        EXPECT_EQ(mixc->Series2->LiczbaPunktow(), 0);
+        EXPECT_EQ(Tekst(okno, "edt11"), QStringLiteral("0.02"));
+        EXPECT_EQ(Tekst(okno, "edt21"), QString());
+        EXPECT_FALSE(Kontrolka<TQzHtmlLabel2>(okno, "qlblVc2")->html().contains(QStringLiteral("(")));
+        ASSERT_EQ(siatka->LiczbaWierszy(), 4);
+        for (int w = 1; w <= 3; ++w)
+            EXPECT_EQ(siatka->Komorka(3, w) + siatka->Komorka(4, w), QStringLiteral("??")) << w;
     });
-    EXPECT_TRUE(zapis->komunikaty.empty());
 }
