@@ -183,10 +183,15 @@ std::optional<long double> TEstymacjaParametrowFrm::Wartosc(long double zRekordu
         return zRekordu * mnoznik;
     if (wiersz < 0)
         return std::nullopt;
+    return Wpisana(wiersz);
+}
+
+long double TEstymacjaParametrowFrm::Wpisana(int wiersz) const
+{
     const std::optional<long double> wpisana = edtPodaj[wiersz]->WartoscBezKomunikatu();
     if (!wpisana)
         throw BrakWpisu{};
-    return wpisana;
+    return *wpisana;
 }
 
 // The result's text; none when a value the formula needs is missing.
@@ -201,10 +206,10 @@ std::optional<QString> TEstymacjaParametrowFrm::Oblicz() const
         return M && Tb ? tekst(TcKlincewicza(*M, *Tb)) : std::nullopt;
     }
     if (kod == QLatin1String("13") || kod == QLatin1String("23")) {
-        const auto Na = Wartosc(BrakDanych, 1.0L, 1);
+        const long double Na = Wpisana(1);
         if (!M)
             return std::nullopt;
-        return tekst(kod == QLatin1String("13") ? PcKlincewicza(*M, *Na) : VcKlincewicza(*M, *Na));
+        return tekst(kod == QLatin1String("13") ? PcKlincewicza(*M, Na) : VcKlincewicza(*M, Na));
     }
     if (kod == QLatin1String("30")) {
         const auto Vc = Wartosc(r.Vc, Cm3NaM3, 0);

@@ -46,6 +46,8 @@ private:
     // The record's value times the factor; when the record lacks it, the typed value of the row
     // (-1: no row, the value is missing). Throws when the row is empty or holds no number.
     std::optional<long double> Wartosc(long double zRekordu, long double mnoznik, int wiersz) const;
+    // The typed value of the row; throws when the row is empty or holds no number.
+    long double Wpisana(int wiersz) const;
     std::optional<QString> Oblicz() const;
 };
 
