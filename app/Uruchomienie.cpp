@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "Rownowaga.h"
 #include "Start.h"
 #include "Tabela.h"
 
@@ -25,6 +26,7 @@ bool UruchomProgram()
     if (!otwarcie.moznaKontynuowac)
         return false;
     ZarejestrujOknoTabeli();
+    ZarejestrujOknoRownowagi();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

@@ -246,10 +246,12 @@ void TTabela_Form::btnObliczClick()
     {
         const KursorOczekiwania klepsydra;
         try {
-            if (rodzaj_ == RodzajTabeli::Zakres)
+            if (rodzaj_ == RodzajTabeli::Zakres) {
                 ObliczZakres();
-            else
-                ObliczRownowage();
+            } else {
+                komunikat = ObliczRownowage();
+                rodzaj = RodzajKomunikatu::Ostrzezenie;
+            }
         } catch (const EOdmowaTabeli& odmowa) {
             komunikat = QString::fromUtf8(odmowa.what());
         } catch (const std::exception& blad) {
@@ -304,20 +306,22 @@ void TTabela_Form::ObliczZakres()
                                 .toStdString());
 }
 
-void TTabela_Form::ObliczRownowage()
+QString TTabela_Form::ObliczRownowage()
 {
+    WypelnijWiersze({}); // a failed computation leaves no earlier rows on view
     KrokX = StrToFloat(edtKrok->text());
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.
     if (!Rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
-    Rownowaga->ObliczRownowage();
+    const QString ostrzezenie = Rownowaga->ObliczRownowage();
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)
         sgTabela->UstawKomorke(kolumna, 0, naglowki[kolumna]);
     WypelnijWiersze(wiersze);
+    return ostrzezenie;
 }
 
 void TTabela_Form::WypelnijWiersze(const std::vector<QStringList>& wiersze)

@@ -70,7 +70,7 @@ private:
     // Each throws EOdmowaTabeli for a refusal and the error of a failed computation, after
     // putting the rows computed before it into the grid.
     void ObliczZakres();
-    void ObliczRownowage();
+    QString ObliczRownowage(); // the warning of the computation, if any
     void WypelnijWiersze(const std::vector<QStringList>& wiersze);
     void ZakonczObliczenia();
     void DopasujNaglowek();

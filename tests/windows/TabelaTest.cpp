@@ -435,7 +435,7 @@ public:
     QString TekstTmin() const override { return QStringLiteral("340"); }
     QString TekstTmax() const override { return QStringLiteral("390"); }
     long double TemperaturaUkladu() const override { return 25; }
-    void ObliczRownowage() override
+    QString ObliczRownowage() override
     {
         ++obliczenia;
         LiczbaPunktow = 3;
@@ -448,6 +448,7 @@ public:
             WynikT[i] = 380 - 10 * i;
             WynikP[i] = 20 + 10 * i;
         }
+        return {};
     }
 };
 
