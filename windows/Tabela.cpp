@@ -308,13 +308,13 @@ void TTabela_Form::ObliczZakres()
 
 QString TTabela_Form::ObliczRownowage()
 {
-    WypelnijWiersze({}); // a failed computation leaves no earlier rows on view
     KrokX = StrToFloat(edtKrok->text());
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.
     if (!Rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
+    WypelnijWiersze({}); // a failed computation leaves no earlier rows on view
     const QString ostrzezenie = Rownowaga->ObliczRownowage();
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
