@@ -7,7 +7,7 @@
 #include "Powitalny.h"
 #include "Rownowaga.h"
 #include "Start.h"
-#include "Tabela.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -25,7 +25,8 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
-    ZarejestrujOknoTabeli();
+    ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     ZarejestrujOknoRownowagi();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;

@@ -64,7 +64,6 @@ class OknoRownowagi : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ZarejestrujOknoTabeli();
         ZarejestrujOknoRownowagi();
         // Every modal window goes to the step the test has set for its kind.
         zapis->skryptModalny = [this](QWidget* okno) {
