@@ -184,6 +184,9 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     edtWzor = PoleTylkoDoOdczytu(QStringLiteral("edtWzor"), pnlRownowaga);
     edtWzor->setFrame(false);
     edtWzor->setAlignment(Qt::AlignCenter);
+    QPalette tlo = edtWzor->palette();
+    tlo.setColor(QPalette::Base, tlo.color(QPalette::Window));
+    edtWzor->setPalette(tlo);
     QFont wzor = edtWzor->font();
     wzor.setBold(true);
     edtWzor->setFont(wzor);

@@ -154,7 +154,9 @@ QWidget* TTabela_Form::UtworzPanelObliczen()
     btnWykres = Utworz<QPushButton>(QStringLiteral("btnWykres"), QStringLiteral("Wykres"), pnlOblicz);
     btnWykres2 = Utworz<QPushButton>(QStringLiteral("btnWykres2"), QStringLiteral("Wykres y=f(x)"), pnlOblicz);
     btnOblicz->setDefault(true);
-    btnWykres->setEnabled(false);
+    // Both charts wait for rows to draw.
+    for (QPushButton* wykres : {btnWykres, btnWykres2})
+        wykres->setEnabled(false);
     btnWykres2->hide();
     uklad->addWidget(lblPodaj, 0, 0, 1, 2);
     uklad->addWidget(qlblTminOd, 1, 0);
@@ -334,7 +336,8 @@ void TTabela_Form::WypelnijWiersze(const std::vector<QStringList>& wiersze)
 
 void TTabela_Form::ZakonczObliczenia()
 {
-    btnWykres->setEnabled(sgTabela->LiczbaWierszy() > 1);
+    for (QPushButton* wykres : {btnWykres, btnWykres2})
+        wykres->setEnabled(sgTabela->LiczbaWierszy() > 1);
     btnOblicz->setDefault(false);
     btnWykres->setDefault(true);
     AutoSizeCol(sgTabela, 0);
@@ -354,10 +357,18 @@ void TTabela_Form::DopasujSzerokoscOkna()
         potrzebna += sgTabela->SzerokoscKolumny(kolumna);
     int szerokoscOkna = sgTabela->isHidden() ? SzerokoscPanelu + 3 * Odstep + potrzebna
                                              : width() + std::max(0, potrzebna - sgTabela->width());
-    if (const QScreen* ekran = screen())
+    const QScreen* ekran = screen();
+    if (ekran)
         szerokoscOkna = std::min(szerokoscOkna, ekran->availableGeometry().width());
     sgTabela->show();
     resize(szerokoscOkna, height());
+    // A window that grew past the right edge of the screen moves left until it is whole on view.
+    if (ekran) {
+        const QRect dostepny = ekran->availableGeometry();
+        const int wystaje = frameGeometry().right() - dostepny.right();
+        if (wystaje > 0)
+            move(std::max(dostepny.left(), x() - wystaje), y());
+    }
 }
 
 // The header row is 36 pixels high, or as high as the longest wrapped header needs.

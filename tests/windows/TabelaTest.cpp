@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -471,7 +472,13 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.01"));
     EXPECT_TRUE(okno->gbZakres->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isHidden());
+    // Opened near the right edge of the screen, the window that widens for its seven columns
+    // moves left to stay whole on view.
+    const QRect ekran = okno->screen()->availableGeometry();
+    okno->move(ekran.right() - okno->frameGeometry().width(), ekran.top());
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
+    EXPECT_GT(okno->width(), okno->pnlOblicz->width() + Siatka()->SzerokoscKolumny(1));
+    EXPECT_LE(okno->frameGeometry().right(), ekran.right());
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(rownowaga.obliczenia, 1);
     EXPECT_EQ(Siatka()->LiczbaKolumn(), 7);
@@ -498,7 +505,9 @@ TEST_F(TabelaRownowagi, IsothermSavesThreeColumnsAndDrawsBothCharts)
     EXPECT_TRUE(okno->edtTminOd->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isVisible());
     EXPECT_EQ(okno->btnWykres->text(), QStringLiteral("Wykres P=f(x,y)"));
+    EXPECT_FALSE(okno->btnWykres2->isEnabled()); // nothing to draw before the rows
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
+    EXPECT_TRUE(okno->btnWykres2->isEnabled());
     EXPECT_EQ(Siatka()->LiczbaKolumn(), 6);
     EXPECT_EQ(Komorka(1, 0), QStringLiteral("P [mmHg]"));
     QTemporaryDir katalog;
