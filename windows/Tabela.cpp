@@ -79,22 +79,38 @@ long double LiczbaZKomorki(const TSiatkaTekstowa* siatka, int kolumna, int wiers
 }
 
 // The lines as columns of text: each field starts where the widest field before it ends, lines
-// fill the page from the top and go on to the next page.
+// fill the page from the top and go on to the next page. Columns wider than the page together
+// are printed in a smaller font, so no column is cut off.
 void RysujWiersze(QPainter& malarz, const QRect& strona, const QStringList& wiersze)
 {
-    QFont czcionka(QStringLiteral("Arial"));
-    czcionka.setPointSize(10);
-    malarz.setFont(czcionka);
-    const QFontMetrics miara = malarz.fontMetrics();
     std::vector<QStringList> pola;
-    std::vector<int> szerokosci;
-    for (const QString& wiersz : wiersze) {
+    for (const QString& wiersz : wiersze)
         pola.push_back(wiersz.split(QLatin1Char('\t')));
-        szerokosci.resize(std::max(szerokosci.size(), static_cast<size_t>(pola.back().size())));
-        for (int i = 0; i < pola.back().size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], miara.horizontalAdvance(pola.back()[i]));
+    QFont czcionka(QStringLiteral("Arial"));
+    czcionka.setPointSizeF(10.0);
+    std::vector<int> szerokosci;
+    int odstepPol = 0;
+    const auto zmierz = [&] {
+        malarz.setFont(czcionka);
+        const QFontMetrics miara = malarz.fontMetrics();
+        odstepPol = miara.horizontalAdvance(QStringLiteral("MMM"));
+        szerokosci.clear();
+        for (const QStringList& wiersz : pola) {
+            szerokosci.resize(std::max(szerokosci.size(), static_cast<size_t>(wiersz.size())));
+            for (int i = 0; i < wiersz.size(); ++i)
+                szerokosci[i] = std::max(szerokosci[i], miara.horizontalAdvance(wiersz[i]));
+        }
+        int razem = 0;
+        for (int szerokosc : szerokosci)
+            razem += szerokosc + (szerokosc > 0 ? odstepPol : 0);
+        return razem;
+    };
+    const int razem = zmierz();
+    if (razem > strona.width()) {
+        czcionka.setPointSizeF(czcionka.pointSizeF() * strona.width() / razem * 0.95);
+        zmierz();
     }
-    const int odstepPol = miara.horizontalAdvance(QStringLiteral("MMM"));
+    const QFontMetrics miara = malarz.fontMetrics();
     const int wierszeNaStronie = std::max(1, strona.height() / miara.lineSpacing());
     for (size_t n = 0; n < pola.size(); ++n) {
         if (n > 0 && n % wierszeNaStronie == 0)
@@ -437,20 +453,20 @@ void TTabela_Form::btnWykres2Click()
     PokazWykres(FWykres, sgTabela->Komorka(2, 0), sgTabela->Komorka(3, 0));
 }
 
-QStringList TTabela_Form::WierszeTekstu(int kolumny) const
+QStringList TTabela_Form::WierszeTekstu() const
 {
     QStringList wiersze;
     for (int w = 0; w < sgTabela->LiczbaWierszy(); ++w) {
         QString wiersz;
-        for (int k = 0; k < kolumny; ++k)
+        for (int k = 0; k < sgTabela->LiczbaKolumn(); ++k)
             wiersz += QLatin1Char('\t') + sgTabela->Komorka(k, w);
         wiersze << wiersz;
     }
     return wiersze;
 }
 
-// Tab-separated lines in code page 1250 with CR LF; the isobar keeps its seven columns, every
-// other table its first three. The old file stays whole when writing fails.
+// Tab-separated lines in code page 1250 with CR LF, every column of the table. The old file stays
+// whole when writing fails.
 void TTabela_Form::Zapisztabel1Click()
 {
     QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
@@ -459,7 +475,7 @@ void TTabela_Form::Zapisztabel1Click()
     if (QFileInfo(plik).suffix().isEmpty())
         plik += QStringLiteral(".txt");
     QByteArray dane;
-    for (const QString& wiersz : WierszeTekstu(rodzaj_ == RodzajTabeli::Izobara ? 7 : 3))
+    for (const QString& wiersz : WierszeTekstu())
         dane += QByteArray::fromStdString(UnicodeToCp1250(wiersz)) + "\r\n";
     QSaveFile zapis(plik);
     if (!(zapis.open(QIODevice::WriteOnly) && zapis.write(dane) == dane.size() && zapis.commit()))
@@ -469,7 +485,7 @@ void TTabela_Form::Zapisztabel1Click()
 
 void TTabela_Form::Drukujtabel1Click()
 {
-    const QStringList wiersze = WierszeTekstu(3);
+    const QStringList wiersze = WierszeTekstu();
     DrukujNaDomyslnejDrukarce(QStringLiteral("Tabela"), [&wiersze](QPainter& malarz, const QRect& strona) {
         RysujWiersze(malarz, strona, wiersze);
     });

@@ -75,8 +75,8 @@ private:
     void ZakonczObliczenia();
     void DopasujNaglowek();
     void DopasujSzerokoscOkna();
-    // The table as text lines: each cell of the first `kolumny` columns led by a TAB.
-    QStringList WierszeTekstu(int kolumny) const;
+    // The table as text lines: each cell led by a TAB.
+    QStringList WierszeTekstu() const;
     TFWykres* NowyWykres();
     void PokazWykres(TFWykres* wykres, const QString& tytulX, const QString& tytulY);
 

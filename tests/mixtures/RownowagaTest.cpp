@@ -15,6 +15,7 @@
 #include "TestyMieszanin.h"
 #include "Wykres.h"
 #include "windows/OknoGlowneTestowe.h"
+#include "windows/WydrukTestowy.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -132,6 +133,21 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_EQ(t.sgTabela->Komorka(2, 101), QStringLiteral("1"));
         EXPECT_NEAR(static_cast<double>(StrToFloat(t.sgTabela->Komorka(1, 101))), 351.418, 0.001);
         QTest::mouseClick(t.btnWykres, Qt::LeftButton);
+        // Printed, each row keeps its seven columns whole on the page.
+        const QString wydruk = WydrukJakoTekst(t.Drukujtabel1);
+        if (wydruk.isEmpty())
+            return;
+        QStringList linie;
+        for (const QString& linia : wydruk.split(QLatin1Char('\n')))
+            if (!linia.trimmed().isEmpty())
+                linie << linia.simplified().remove(QLatin1Char('\f'));
+        ASSERT_EQ(linie.size(), 102);
+        for (int w = 1; w <= 101; w += 50) {
+            QStringList komorki;
+            for (int k = 0; k < 7; ++k)
+                komorki << t.sgTabela->Komorka(k, w);
+            EXPECT_EQ(linie[w].toStdString(), komorki.join(QLatin1Char(' ')).toStdString());
+        }
     };
     bool sprawdzono = false;
     krokOkna = [&](TFrmRownowaga& r) {
