@@ -6,6 +6,7 @@
 #include "EstymacjaParametrow.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "Rownowaga.h"
 #include "Start.h"
 #include "Wilke.h"
 
@@ -29,6 +30,7 @@ bool UruchomProgram()
     ZarejestrujOknoChunga();
     ZarejestrujOknoMixc();
     ZarejestrujOknoEstymacjiParametrow();
+    ZarejestrujOknoRownowagi();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
