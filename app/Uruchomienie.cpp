@@ -3,10 +3,12 @@
 #include "Baza.h"
 #include "ChungmixG.h"
 #include "Dialogs.h"
+#include "EstymacjaParametrow.h"
 #include "Fuller.h"
 #include "Grunberg.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "Rownowaga.h"
 #include "Start.h"
 #include "Wilke.h"
 
@@ -28,6 +30,9 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoWilkego();
     ZarejestrujOknoChunga();
+    ZarejestrujOknoMixc();
+    ZarejestrujOknoEstymacjiParametrow();
+    ZarejestrujOknoRownowagi();
     ZarejestrujOknoFullera();
     ZarejestrujOknoGrunberga();
     Baza_Form = new TBaza_Form;
