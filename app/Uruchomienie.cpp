@@ -2,7 +2,9 @@
 
 #include "Baza.h"
 #include "ChungmixG.h"
+#include "DelHcWynik.h"
 #include "Dialogs.h"
+#include "Joback.h"
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
@@ -25,6 +27,8 @@ bool UruchomProgram()
     if (!otwarcie.moznaKontynuowac)
         return false;
     ZarejestrujOknoTabeli();
+    ZarejestrujJobacka();
+    ZarejestrujDelHcWynik();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

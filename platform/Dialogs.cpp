@@ -94,7 +94,10 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikat
         aktywnyRejestrator->odpowiedzi.pop_front();
         return odpowiedz;
     }
-    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), tekst, przyciski, rodzic);
+    // Texts break their lines with carriage returns too.
+    QString wyswietlany = tekst;
+    wyswietlany.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), wyswietlany, przyciski, rodzic);
     return static_cast<QMessageBox::StandardButton>(okno.exec());
 }
 

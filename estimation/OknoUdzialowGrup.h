@@ -1,0 +1,67 @@
+#pragma once
+// The frame shared by the group-contribution windows: a white top panel with the heading, the
+// equation and the column heads; the group rows in their scroll area; a right panel with one
+// extra input (a label over a caption and an edit, hidden unless the method needs it); a white
+// bottom panel with the result caption, the read-only result, its unit and the compute button.
+// The result controls are hidden until a result exists and keep it until the next successful
+// press. The window has no key handling of its own: Esc does not close it, Enter presses nothing.
+#include "WierszeGrup.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QHBoxLayout;
+class QVBoxLayout;
+
+struct NazwyOknaUdzialow {
+    QString przewijanie = QStringLiteral("scbUdzialy");
+    QString dolnyPanel = QStringLiteral("Panel2");
+    QString przycisk = QStringLiteral("Oblicz_Button");
+};
+
+class TOknoUdzialowGrup : public QMainWindow {
+    Q_OBJECT
+public:
+    QWidget* pnlCo;
+    QLabel* lblCo;
+    QLabel* lblRownanie;
+    TWierszeGrup* grupy;
+    QLabel* lblDelta; // the property's symbol after the Greek delta over the increments
+    QWidget* pnlPrawy;
+    QLabel* lblNaOpis;
+    QLabel* lblNa;
+    QLineEdit* edtNa;
+    QWidget* pnlWynik;
+    QLabel* lblCoObl;
+    QLineEdit* wynik;
+    QLabel* lblWym;
+    QPushButton* przyciskOblicz;
+
+protected:
+    TOknoUdzialowGrup(const QString& nazwa, const std::vector<WierszGrupy>& wiersze,
+                      const std::vector<NaglowekSekcji>& naglowki, const NazwyOknaUdzialow& nazwy,
+                      bool glowkaPrzyrostow, QWidget* rodzic = nullptr);
+
+    // Where a window puts further controls of the top and bottom panels.
+    QVBoxLayout* UkladGorny() const { return ukladGorny_; }
+    QHBoxLayout* UkladDolny() const { return ukladDolny_; }
+
+    QMenu* DodajMenu(const QString& tytul);
+    QAction* DodajPozycje(QMenu* menu, const QString& nazwa, const QString& tekst);
+
+    void PokazWynik(long double wartosc);
+    // The extra input of the right panel, shown or hidden with its captions.
+    void PokazWejscie(bool widoczne);
+
+private:
+    QVBoxLayout* ukladGorny_;
+    QHBoxLayout* ukladDolny_;
+    QHBoxLayout* ukladSrodka_ = nullptr;
+    QWidget* glowkiKolumn_ = nullptr;
+};
+
+// The menu item "&Wyjście z programu" of the calculator windows: ends the whole program.
+void ZakonczProgram();
