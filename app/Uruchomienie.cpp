@@ -4,6 +4,7 @@
 #include "ChungmixG.h"
 #include "DelHcWynik.h"
 #include "Dialogs.h"
+#include "Fedors.h"
 #include "Joback.h"
 #include "MixC.h"
 #include "Powitalny.h"
@@ -29,6 +30,7 @@ bool UruchomProgram()
     ZarejestrujOknoTabeli();
     ZarejestrujJobacka();
     ZarejestrujDelHcWynik();
+    ZarejestrujFedorsa();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

@@ -101,7 +101,7 @@ QLabel* Wzor(const QString& nazwa, const QString& html)
 } // namespace
 
 TJoback1_Form::TJoback1_Form(QWidget* rodzic)
-    : TOknoUdzialowGrup(QStringLiteral("Joback1_Form"), WierszeJobacka(), SekcjeJobacka(), {}, true, rodzic)
+    : TOknoUdzialowGrup(QStringLiteral("Joback1_Form"), WierszeJobacka(), SekcjeJobacka(), {}, {}, true, rodzic)
 {
     setWindowTitle(QStringLiteral("Metoda Jobacka dla estymacji Hf"));
     Oblicz_Button = przyciskOblicz;
@@ -119,14 +119,7 @@ TJoback1_Form::TJoback1_Form(QWidget* rodzic)
     imgHfWyn->hide();
     UkladDolny()->insertWidget(1, imgHfWyn);
 
-    QMenu* plik = DodajMenu(QStringLiteral("&Plik"));
-    Wyjcie1 = DodajPozycje(plik, QStringLiteral("Wyjcie1"), QStringLiteral("Za&kończ"));
-    Wyjciezprogramu1 = DodajPozycje(plik, QStringLiteral("Wyjciezprogramu1"), QStringLiteral("&Wyjście z programu"));
-    QMenu* pomoc = DodajMenu(QStringLiteral("Pomo&c"));
-    Ometodzie1 = DodajPozycje(pomoc, QStringLiteral("Ometodzie1"), QStringLiteral("O &metodzie"));
-
-    connect(Wyjcie1, &QAction::triggered, this, WSieci([this](bool) { close(); }));
-    connect(Wyjciezprogramu1, &QAction::triggered, this, WSieci([](bool) { ZakonczProgram(); }));
+    Ometodzie1 = UtworzMenu(QStringLiteral("Za&kończ"), true, QStringLiteral("Pomo&c"));
     connect(Ometodzie1, &QAction::triggered, this, WSieci([this](bool) { Ometodzie1Click(); }));
     connect(Oblicz_Button, &QPushButton::clicked, this, WSieci([this](bool) { Oblicz_ButtonClick(); }));
     connect(grupy, &TWierszeGrup::przelaczono, this, WSieci([this](int) { Wzor_xCreate(); }));

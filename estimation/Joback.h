@@ -14,8 +14,6 @@ public:
     QWidget* ImgdelHf_;
     QWidget* imgHfWyn;
     QPushButton* Oblicz_Button;
-    QAction* Wyjcie1;
-    QAction* Wyjciezprogramu1;
     QAction* Ometodzie1;
 
     void FormCreate();

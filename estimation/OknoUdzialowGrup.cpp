@@ -2,6 +2,7 @@
 
 #include "FloatText.h"
 #include "Kontrolka.h"
+#include "ObslugaZdarzen.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -47,7 +48,7 @@ void ZakonczProgram()
 
 TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<WierszGrupy>& wiersze,
                                      const std::vector<NaglowekSekcji>& naglowki, const NazwyOknaUdzialow& nazwy,
-                                     bool glowkaPrzyrostow, QWidget* rodzic)
+                                     const NazwyWierszy& nazwyWierszy, bool glowkaPrzyrostow, QWidget* rodzic)
     : QMainWindow(rodzic)
 {
     setObjectName(nazwa);
@@ -68,7 +69,7 @@ TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<Wie
                                                Etykieta(QStringLiteral("Wartość poprawki")));
     ukladGorny_->addWidget(glowkiKolumn_);
 
-    grupy = new TWierszeGrup(nazwy.przewijanie, wiersze, naglowki);
+    grupy = new TWierszeGrup(nazwy.przewijanie, wiersze, naglowki, nazwyWierszy);
     lblDelta = Etykieta({}, QStringLiteral("lblDelta"));
     if (glowkaPrzyrostow) {
         auto* delta = new QWidget;
@@ -134,16 +135,19 @@ TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<Wie
     resize(720, 560);
 }
 
-QMenu* TOknoUdzialowGrup::DodajMenu(const QString& tytul)
+QAction* TOknoUdzialowGrup::UtworzMenu(const QString& zamknij, bool wyjscieZProgramu, const QString& pomoc)
 {
-    return menuBar()->addMenu(tytul);
-}
-
-QAction* TOknoUdzialowGrup::DodajPozycje(QMenu* menu, const QString& nazwa, const QString& tekst)
-{
-    QAction* pozycja = menu->addAction(tekst);
-    pozycja->setObjectName(nazwa);
-    return pozycja;
+    auto dodaj = [](QMenu* menu, const QString& nazwa, const QString& tekst) {
+        QAction* pozycja = menu->addAction(tekst);
+        pozycja->setObjectName(nazwa);
+        return pozycja;
+    };
+    QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
+    connect(dodaj(plik, QStringLiteral("Wyjcie1"), zamknij), &QAction::triggered, this, WSieci([this](bool) { close(); }));
+    if (wyjscieZProgramu)
+        connect(dodaj(plik, QStringLiteral("Wyjciezprogramu1"), QStringLiteral("&Wyjście z programu")), &QAction::triggered,
+                this, WSieci([](bool) { ZakonczProgram(); }));
+    return dodaj(menuBar()->addMenu(pomoc), QStringLiteral("Ometodzie1"), QStringLiteral("O &metodzie"));
 }
 
 void TOknoUdzialowGrup::PokazWynik(long double wartosc)

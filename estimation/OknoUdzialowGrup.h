@@ -43,14 +43,15 @@ public:
 protected:
     TOknoUdzialowGrup(const QString& nazwa, const std::vector<WierszGrupy>& wiersze,
                       const std::vector<NaglowekSekcji>& naglowki, const NazwyOknaUdzialow& nazwy,
-                      bool glowkaPrzyrostow, QWidget* rodzic = nullptr);
+                      const NazwyWierszy& nazwyWierszy, bool glowkaPrzyrostow, QWidget* rodzic = nullptr);
 
     // Where a window puts further controls of the top and bottom panels.
     QVBoxLayout* UkladGorny() const { return ukladGorny_; }
     QHBoxLayout* UkladDolny() const { return ukladDolny_; }
 
-    QMenu* DodajMenu(const QString& tytul);
-    QAction* DodajPozycje(QMenu* menu, const QString& nazwa, const QString& tekst);
+    // "&Plik" with the closing item `Wyjcie1` (and "&Wyjście z programu" `Wyjciezprogramu1` when
+    // asked for), then the help menu with "O &metodzie" `Ometodzie1`, which is returned.
+    QAction* UtworzMenu(const QString& zamknij, bool wyjscieZProgramu, const QString& pomoc);
 
     void PokazWynik(long double wartosc);
     // The extra input of the right panel, shown or hidden with its captions.
