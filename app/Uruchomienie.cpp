@@ -9,7 +9,7 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
-#include "Tabela.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -27,7 +27,8 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
-    ZarejestrujOknoTabeli();
+    ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     ZarejestrujJobacka();
     ZarejestrujDelHcWynik();
     ZarejestrujFedorsa();

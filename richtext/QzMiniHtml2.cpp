@@ -577,3 +577,27 @@ void TQzMiniHtml2::MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint p
         handler->MouseDown(sender, przycisk, punkt);
     PrzekazKomorce([sender, przycisk](TQzMiniHtml2& komorka, QPoint p) { komorka.MouseDown(sender, przycisk, p); }, punkt);
 }
+
+void TQzMiniHtml2::PokazZaznaczenieOd(int y)
+{
+    SourceY = y;
+    const int poprzedniaWysokosc = WysokoscObrazu();
+    if (poprzedniaWysokosc > AreaHeight)
+        SourceY = poprzedniaWysokosc > AreaHeight + y ? y : poprzedniaWysokosc - AreaHeight;
+}
+
+void TQzMiniHtml2::AktualizujElementUzytkownika(aUserDefined& element)
+{
+    if (OnUserDefinedUpdate)
+        OnUserDefinedUpdate(&element, element.atrybuty.Wartosc(QStringLiteral("id")),
+                            element.atrybuty.Wartosc(QStringLiteral("type")), element.width, element.height,
+                            element.variable1, element.variable2, element.variable3);
+}
+
+void TQzMiniHtml2::RysujElementUzytkownika(aUserDefined& element, QPainter& malarz, const QRect& prostokat)
+{
+    if (OnUserDefinedDraw)
+        OnUserDefinedDraw(&element, element.atrybuty.Wartosc(QStringLiteral("id")),
+                          element.atrybuty.Wartosc(QStringLiteral("type")), malarz, prostokat, element.variable1,
+                          element.variable2, element.variable3);
+}

@@ -8,11 +8,11 @@
 #include <vector>
 
 class atag;
-class TQzMiniHtml2;
+class TKontekstUkladu;
 
 class TCurrentState {
 public:
-    explicit TCurrentState(TQzMiniHtml2* owner) : owner(owner) { Rebuild(); }
+    explicit TCurrentState(TKontekstUkladu* owner) : owner(owner) { Rebuild(); }
 
     // Every field below back to its default, then each stacked tag applied, oldest first.
     void Rebuild();
@@ -39,6 +39,6 @@ public:
     QString formMethod;
     QString formAction;
 
-    TQzMiniHtml2* owner;
+    TKontekstUkladu* owner;
     std::vector<atag*> stack; // not owned
 };

@@ -2,6 +2,7 @@
 // The items of a parsed mark-up text: one per tag, per word and per blank between words. Each
 // class knows what it does to the style state, how it is laid out and (later) drawn.
 #include "AtrybutyHtml.h"
+#include "KontekstUkladu.h"
 #include "MiaraTekstu.h"
 #include "StanHtml.h"
 
@@ -12,7 +13,6 @@
 #include <memory>
 
 class QPainter;
-class TQzMiniHtml2;
 
 class atag {
 public:
@@ -29,7 +29,7 @@ public:
     virtual bool Widoczny() const { return true; }
 
     QString tekst; // "<" + lower-cased name + ">" for a tag, the word, or a single blank
-    TQzMiniHtml2* owner = nullptr;
+    TKontekstUkladu* owner = nullptr;
     TListaAtrybutow atrybuty;
     int indeks = -1; // position in the owner's item list
 
