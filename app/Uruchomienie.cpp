@@ -1,5 +1,6 @@
 #include "Uruchomienie.h"
 
+#include "Ambrose.h"
 #include "Baza.h"
 #include "ChungmixG.h"
 #include "DelHcWynik.h"
@@ -32,6 +33,7 @@ bool UruchomProgram()
     ZarejestrujJobacka();
     ZarejestrujDelHcWynik();
     ZarejestrujFedorsa();
+    ZarejestrujAmbrosea();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

@@ -159,12 +159,7 @@ void TJoback1_Form::UstawTryb()
     grupy->UstawPrzyrosty(przyrosty);
 
     if (kod_ == QLatin1String("01")) {
-        PokazWejscie(true);
-        lblNa->setText(QStringLiteral("Tb ="));
-        const bool znana = Podano(RekordYaws.Tb);
-        if (znana)
-            edtNa->setText(FloatToStr(RekordYaws.Tb));
-        lblNaOpis->setText(znana ? QStringLiteral("Temperatura wrzenia") : QStringLiteral("Podaj temperaturę\nwrzenia"));
+        PokazTemperatureWrzenia();
     } else if (kod_ == QLatin1String("11")) {
         PokazWejscie(true);
         lblNaOpis->setText(QStringLiteral("Podaj liczbę atomów"));

@@ -1,8 +1,10 @@
 #include "OknoUdzialowGrup.h"
 
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "Kontrolka.h"
 #include "ObslugaZdarzen.h"
+#include "Zmienne.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -152,7 +154,17 @@ QAction* TOknoUdzialowGrup::UtworzMenu(const QString& zamknij, bool wyjscieZProg
 
 void TOknoUdzialowGrup::PokazWynik(long double wartosc)
 {
-    wynik->setText(FloatToStr(wartosc));
+    PokazTekstWyniku(FloatToStr(wartosc));
+}
+
+void TOknoUdzialowGrup::PokazBrakWyniku()
+{
+    PokazTekstWyniku(QStringLiteral("?"));
+}
+
+void TOknoUdzialowGrup::PokazTekstWyniku(const QString& tekst)
+{
+    wynik->setText(tekst);
     lblCoObl->show();
     wynik->show();
     lblWym->show();
@@ -168,4 +180,14 @@ void TOknoUdzialowGrup::PokazWejscie(bool widoczne)
                       + (widoczne ? pnlPrawy->width() + ukladSrodka_->spacing() : 0)
                       - ukladGorny_->contentsMargins().right();
     glowkiKolumn_->setContentsMargins(lewy, 0, prawy, 0);
+}
+
+void TOknoUdzialowGrup::PokazTemperatureWrzenia()
+{
+    PokazWejscie(true);
+    lblNa->setText(QStringLiteral("Tb ="));
+    const bool znana = Podano(RekordYaws.Tb);
+    if (znana)
+        edtNa->setText(FloatToStr(RekordYaws.Tb));
+    lblNaOpis->setText(znana ? QStringLiteral("Temperatura wrzenia") : QStringLiteral("Podaj temperaturę\nwrzenia"));
 }

@@ -54,10 +54,16 @@ protected:
     QAction* UtworzMenu(const QString& zamknij, bool wyjscieZProgramu, const QString& pomoc);
 
     void PokazWynik(long double wartosc);
+    // "?" in place of the result: an input of the record is missing.
+    void PokazBrakWyniku();
     // The extra input of the right panel, shown or hidden with its captions.
     void PokazWejscie(bool widoczne);
+    // The extra input as the boiling point "Tb =", filled from the record when it holds one.
+    void PokazTemperatureWrzenia();
 
 private:
+    void PokazTekstWyniku(const QString& tekst);
+
     QVBoxLayout* ukladGorny_;
     QHBoxLayout* ukladDolny_;
     QHBoxLayout* ukladSrodka_ = nullptr;

@@ -15,22 +15,27 @@ namespace {
 
 constexpr int NajwiekszaLiczba = 9999;
 
-QLabel* Naglowek(const QString& tekst)
-{
-    auto* etykieta = new QLabel(tekst);
-    QFont pogrubiona = etykieta->font();
-    pogrubiona.setBold(true);
-    etykieta->setFont(pogrubiona);
-    etykieta->setContentsMargins(0, 6, 0, 2);
-    return etykieta;
-}
-
 QHBoxLayout* UkladKolumn(QWidget* wlasciciel)
 {
     auto* uklad = new QHBoxLayout(wlasciciel);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->setSpacing(8);
     return uklad;
+}
+
+// A bold heading; what is put beside it later goes after the stretch.
+QWidget* Naglowek(const QString& tekst, QHBoxLayout*& uklad)
+{
+    auto* naglowek = new QWidget;
+    uklad = UkladKolumn(naglowek);
+    auto* etykieta = new QLabel(tekst);
+    QFont pogrubiona = etykieta->font();
+    pogrubiona.setBold(true);
+    etykieta->setFont(pogrubiona);
+    etykieta->setContentsMargins(0, 6, 0, 2);
+    uklad->addWidget(etykieta);
+    uklad->addStretch(1);
+    return naglowek;
 }
 
 // A column of fixed width; an empty one when there is nothing to show in it.
@@ -75,7 +80,7 @@ TWierszeGrup::TWierszeGrup(const QString& nazwa, const std::vector<WierszGrupy>&
     for (int numer = 1; numer <= static_cast<int>(wiersze.size()); ++numer) {
         for (const NaglowekSekcji& naglowek : naglowki)
             if (naglowek.przedWierszem == numer)
-                uklad_->addWidget(Naglowek(naglowek.tekst));
+                uklad_->addWidget(Naglowek(naglowek.tekst, naglowki_[numer]));
         uklad_->addWidget(UtworzWiersz(numer, wiersze[numer - 1], nazwy));
     }
     uklad_->addStretch(1);
@@ -127,6 +132,11 @@ void TWierszeGrup::WstawPod(int wiersz, QWidget* kontrolka)
         ++indeks;
     kontrolka->setProperty("podWierszem", wiersz + 1);
     uklad_->insertWidget(indeks, kontrolka);
+}
+
+void TWierszeGrup::WstawObokNaglowka(int przedWierszem, QWidget* kontrolka)
+{
+    DodajKolumne(naglowki_.at(przedWierszem), kontrolka, SzerokoscPrzyrostu);
 }
 
 void TWierszeGrup::UstawPrzyrosty(const std::vector<QString>& przyrosty)

@@ -19,9 +19,11 @@
 #include <QScrollArea>
 #include <QString>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QVBoxLayout;
 class TEdycjaZLicznikiem;
@@ -85,6 +87,8 @@ public:
     QLabel* Przyrost(int wiersz) const { return wiersze_.at(wiersz - 1).przyrost; }
     // Puts a widget under the row (0: above everything), after those put there before.
     void WstawPod(int wiersz, QWidget* kontrolka);
+    // Puts a widget at the right of the section heading above the row, in the increment column.
+    void WstawObokNaglowka(int przedWierszem, QWidget* kontrolka);
 
     void UstawPrzyrosty(const std::vector<QString>& przyrosty);
     void PrzewinNaGore();
@@ -120,5 +124,6 @@ private:
     QWidget* UtworzWiersz(int numer, const WierszGrupy& opis, const NazwyWierszy& nazwy);
 
     std::vector<Wiersz> wiersze_;
+    std::map<int, QHBoxLayout*> naglowki_; // by the row below the heading
     QVBoxLayout* uklad_;
 };
