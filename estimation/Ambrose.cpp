@@ -111,7 +111,6 @@ TAmbrose_Form::TAmbrose_Form(QWidget* rodzic)
             }));
     FormCreate();
     setFixedSize(size());
-    WysrodkujNaPulpicie(this);
 }
 
 // A red label that shows a help text when clicked.

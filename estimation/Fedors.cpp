@@ -63,7 +63,6 @@ TFedors_Form::TFedors_Form(QWidget* rodzic)
     connect(Ometodzie1, &QAction::triggered, this, WSieci([](bool) { PokazKomunikat(OMetodzie); }));
     connect(ObliczBtn, &QPushButton::clicked, this, WSieci([this](bool) { ObliczBtnClick(); }));
     grupy->PrzewinNaGore();
-    WysrodkujNaPulpicie(this);
 }
 
 void TFedors_Form::ObliczBtnClick()

@@ -135,6 +135,7 @@ TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<Wie
     ukladSrodka_ = ukladSrodka;
     PokazWejscie(false);
     resize(720, 560);
+    WysrodkujNaPulpicie(this);
 }
 
 QAction* TOknoUdzialowGrup::UtworzMenu(const QString& zamknij, bool wyjscieZProgramu, const QString& pomoc)

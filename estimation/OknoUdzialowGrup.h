@@ -4,7 +4,8 @@
 // extra input (a label over a caption and an edit, hidden unless the method needs it); a white
 // bottom panel with the result caption, the read-only result, its unit and the compute button.
 // The result controls are hidden until a result exists and keep it until the next successful
-// press. The window has no key handling of its own: Esc does not close it, Enter presses nothing.
+// press. The window opens centred on the desktop and has no key handling of its own: Esc does
+// not close it, Enter presses nothing.
 #include "WierszeGrup.h"
 
 #include <QMainWindow>
