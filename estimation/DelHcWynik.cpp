@@ -132,6 +132,7 @@ TDelHcWynForm::TDelHcWynForm(QWidget* rodzic) : QMainWindow(rodzic)
     ukladWzoru->addWidget(stxWzor, 0, Qt::AlignHCenter);
 
     pgcDelHc = Utworz<QStackedWidget>(QStringLiteral("pgcDelHc"));
+    pgcDelHc->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     tsAtomy = UtworzStroneAtomow();
     tsGoToJoback1 = UtworzStroneJobacka();
     pgcDelHc->addWidget(tsAtomy);
@@ -181,41 +182,51 @@ TDelHcWynForm::TDelHcWynForm(QWidget* rodzic) : QMainWindow(rodzic)
         connect(licznik, &TEdycjaZLicznikiem::krok, this, WSieci([this](int) { NxOblClick(); }));
 
     TrwaWypelnianie = true;
+    adjustSize();
+    WysrodkujNaPulpicie(this);
 }
 
 QWidget* TDelHcWynForm::UtworzStroneAtomow()
 {
     auto* strona = Utworz<QWidget>(QStringLiteral("tsAtomy"));
-    auto* uklad = new QGridLayout(strona);
-    uklad->addWidget(Napis(QStringLiteral("SPRAWDŹ POPRAWNOŚĆ ZLICZONYCH ATOMÓW "), QStringLiteral("Label22"), true), 0, 0,
-                     1, 5, Qt::AlignHCenter);
-    int wiersz = 1;
+    auto* uklad = new QVBoxLayout(strona);
+    uklad->addWidget(Napis(QStringLiteral("SPRAWDŹ POPRAWNOŚĆ ZLICZONYCH ATOMÓW "), QStringLiteral("Label22"), true), 0,
+                     Qt::AlignHCenter);
+    auto* siatka = new QGridLayout;
+    int wiersz = 0;
     for (const WierszAtomow& opis : WierszeAtomow) {
         auto* licznik = new TEdycjaZLicznikiem(QString::fromLatin1(opis.edycja), 0, 999);
         licznik->setObjectName(QString::fromLatin1(opis.licznik));
         licznik->setText(QStringLiteral("0"));
         licznik->setFixedWidth(80);
-        liczniki_[wiersz - 1] = licznik;
-        uklad->addWidget(Napis(QString::fromUtf8(opis.podpis)), wiersz, 0);
-        uklad->addWidget(Wzor({}, QStringLiteral("<sub>") + QString::fromLatin1(opis.symbol) + QStringLiteral("</sub>")),
-                         wiersz, 1);
-        uklad->addWidget(Napis(QStringLiteral("=")), wiersz, 2);
-        uklad->addWidget(licznik, wiersz, 3);
+        liczniki_[wiersz] = licznik;
+        // The caption keeps its blanks, so the symbols stand about one under another.
+        siatka->addWidget(Wzor({}, QStringLiteral("<span style=\"white-space: pre\">") + QString::fromUtf8(opis.podpis)
+                                       + QStringLiteral("</span><sub>") + QString::fromLatin1(opis.symbol)
+                                       + QStringLiteral("</sub>")),
+                          wiersz, 0);
+        siatka->addWidget(Napis(QStringLiteral("=")), wiersz, 1);
+        siatka->addWidget(licznik, wiersz, 2);
         ++wiersz;
     }
     edtNc = liczniki_[0]->edycja(), edtNh = liczniki_[1]->edycja(), edtNf = liczniki_[2]->edycja();
     edtNcl = liczniki_[3]->edycja(), edtNbr = liczniki_[4]->edycja(), edtNi = liczniki_[5]->edycja();
     edtNs = liczniki_[6]->edycja();
-    uklad->addWidget(Napis(QStringLiteral("Liczba atomów halogenków (F,Cl,Br,I) Nx"), QStringLiteral("Label2"), true),
-                     wiersz, 0, 1, 2);
-    uklad->addWidget(Napis(QStringLiteral("=")), wiersz, 2);
-    stxNx = Napis(QStringLiteral("0"), QStringLiteral("stxNx"));
-    uklad->addWidget(stxNx, wiersz, 3);
     btnDefault = Utworz<QPushButton>(QStringLiteral("btnDefault"), QStringLiteral("Wartości domyślne "));
     btnDefault->setEnabled(false);
-    uklad->addWidget(btnDefault, 1, 4, 3, 1, Qt::AlignCenter);
-    uklad->setColumnStretch(4, 1);
-    uklad->setHorizontalSpacing(2);
+    siatka->addWidget(btnDefault, 0, 3, wiersz, 1, Qt::AlignCenter);
+    siatka->setColumnStretch(3, 1);
+    siatka->setHorizontalSpacing(6);
+    siatka->setVerticalSpacing(2);
+    uklad->addLayout(siatka);
+    auto* halogeny = new QHBoxLayout;
+    halogeny->addWidget(Napis(QStringLiteral("Liczba atomów halogenków (F,Cl,Br,I) Nx"), QStringLiteral("Label2"), true));
+    halogeny->addWidget(Napis(QStringLiteral("=")));
+    stxNx = Napis(QStringLiteral("0"), QStringLiteral("stxNx"));
+    halogeny->addWidget(stxNx);
+    halogeny->addStretch(1);
+    uklad->addLayout(halogeny);
+    uklad->addStretch(1);
     return strona;
 }
 
@@ -223,6 +234,7 @@ QWidget* TDelHcWynForm::UtworzStroneJobacka()
 {
     auto* strona = Utworz<QWidget>(QStringLiteral("tsGoToJoback1"));
     auto* uklad = new QVBoxLayout(strona);
+    uklad->addStretch(1);
     auto* naglowek = new QHBoxLayout;
     naglowek->addStretch(1);
     naglowek->addWidget(Napis(QStringLiteral("METODA WYMAGA OBLICZENIA CIEPŁA TWORZENIA ("), QStringLiteral("Label25"), true));
