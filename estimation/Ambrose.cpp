@@ -47,22 +47,6 @@ const TrybAmbrosea Tryby[] = {
      "[m^3/kmol]"},
 };
 
-std::vector<WierszGrupy> WierszeAmbrosea()
-{
-    std::vector<WierszGrupy> wiersze;
-    for (const GrupaAmbrosea& grupa : TabelaGrupAmbrosea())
-        wiersze.push_back({QString::fromUtf8(grupa.podpis), QString::fromUtf8(grupa.podpowiedz)});
-    return wiersze;
-}
-
-std::vector<NaglowekSekcji> SekcjeAmbrosea()
-{
-    std::vector<NaglowekSekcji> sekcje;
-    for (const SekcjaAmbrosea& sekcja : SekcjeGrupAmbrosea())
-        sekcje.push_back({sekcja.pierwszyWiersz, QString::fromUtf8(sekcja.naglowek)});
-    return sekcje;
-}
-
 NazwyWierszy NazwyAmbrosea()
 {
     NazwyWierszy nazwy;
@@ -78,7 +62,7 @@ void Koloruj(QLabel* etykieta, bool czerwona)
 } // namespace
 
 TAmbrose_Form::TAmbrose_Form(QWidget* rodzic)
-    : TOknoUdzialowGrup(QStringLiteral("Ambrose_Form"), WierszeAmbrosea(), SekcjeAmbrosea(),
+    : TOknoUdzialowGrup(QStringLiteral("Ambrose_Form"), WierszeZTabeli(TabelaGrupAmbrosea()), NaglowkiZTabeli(SekcjeGrupAmbrosea()),
                         {QStringLiteral("scbUdzialy"), QStringLiteral("Panel5"), QStringLiteral("Oblicz_Button")},
                         NazwyAmbrosea(), true, rodzic)
 {

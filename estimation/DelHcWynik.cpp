@@ -6,7 +6,6 @@
 #include "FloatText.h"
 #include "Joback.h"
 #include "Kontrolka.h"
-#include "NaKoncu.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
@@ -349,15 +348,7 @@ void TDelHcWynForm::btnObliczClick()
 void TDelHcWynForm::btnGoToJoback1Click()
 {
     hide();
-    {
-        auto* joback = new TJoback1_Form;
-        Joback1_Form = joback;
-        const NaKoncu zwolnij([joback] {
-            delete joback;
-            Joback1_Form = nullptr;
-        });
-        UruchomModalnie(joback);
-    }
+    UruchomNoweModalnie(Joback1_Form);
     show();
 }
 

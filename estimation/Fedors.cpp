@@ -23,14 +23,6 @@ const QString OMetodzie = QStringLiteral(
 const QString SumaNiedodatnia =
     QStringLiteral("Suma udziałów grup nie jest dodatnia: logarytm nie istnieje, Tc nie można obliczyć.");
 
-std::vector<WierszGrupy> WierszeFedorsa()
-{
-    std::vector<WierszGrupy> wiersze;
-    for (const GrupaFedorsa& grupa : TabelaGrupFedorsa())
-        wiersze.push_back({QString::fromUtf8(grupa.podpis), {}});
-    return wiersze;
-}
-
 NazwyWierszy NazwyFedorsa()
 {
     NazwyWierszy nazwy;
@@ -41,7 +33,7 @@ NazwyWierszy NazwyFedorsa()
 } // namespace
 
 TFedors_Form::TFedors_Form(QWidget* rodzic)
-    : TOknoUdzialowGrup(QStringLiteral("Fedors_Form"), WierszeFedorsa(), {},
+    : TOknoUdzialowGrup(QStringLiteral("Fedors_Form"), WierszeZTabeli(TabelaGrupFedorsa()), {},
                         {QStringLiteral("sbUdzialy"), QStringLiteral("Panel2"), QStringLiteral("ObliczBtn")},
                         NazwyFedorsa(), false,
                         rodzic)

@@ -6,7 +6,6 @@
 #include "Help.h"
 #include "KartaZwiazku.h"
 #include "MathError.h"
-#include "NaKoncu.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
@@ -74,22 +73,6 @@ const Porownanie Porownania[] = {
     {"71", &TRekordYaws::Tf, 1.0L, "  Tf_exp=", " [K]"},
 };
 
-std::vector<WierszGrupy> WierszeJobacka()
-{
-    std::vector<WierszGrupy> wiersze;
-    for (const GrupaJobacka& grupa : TabelaGrupJobacka())
-        wiersze.push_back({QString::fromUtf8(grupa.podpis), {}});
-    return wiersze;
-}
-
-std::vector<NaglowekSekcji> SekcjeJobacka()
-{
-    std::vector<NaglowekSekcji> sekcje;
-    for (const SekcjaJobacka& sekcja : SekcjeGrupJobacka())
-        sekcje.push_back({sekcja.pierwszyWiersz, QString::fromUtf8(sekcja.naglowek)});
-    return sekcje;
-}
-
 QLabel* Wzor(const QString& nazwa, const QString& html)
 {
     auto* etykieta = new QLabel(html);
@@ -101,7 +84,7 @@ QLabel* Wzor(const QString& nazwa, const QString& html)
 } // namespace
 
 TJoback1_Form::TJoback1_Form(QWidget* rodzic)
-    : TOknoUdzialowGrup(QStringLiteral("Joback1_Form"), WierszeJobacka(), SekcjeJobacka(), {}, {}, true, rodzic)
+    : TOknoUdzialowGrup(QStringLiteral("Joback1_Form"), WierszeZTabeli(TabelaGrupJobacka()), NaglowkiZTabeli(SekcjeGrupJobacka()), {}, {}, true, rodzic)
 {
     setWindowTitle(QStringLiteral("Metoda Jobacka dla estymacji Hf"));
     Oblicz_Button = przyciskOblicz;
@@ -261,17 +244,10 @@ void TJoback1_Form::OddajCieploTworzenia()
 
 void TJoback1_Form::Ometodzie1Click()
 {
-    if (HelpForm) {
+    if (HelpForm)
         UruchomModalnie(HelpForm);
-        return;
-    }
-    auto* pomoc = new THelpForm;
-    HelpForm = pomoc;
-    const NaKoncu zwolnij([pomoc] {
-        delete pomoc;
-        HelpForm = nullptr;
-    });
-    UruchomModalnie(pomoc);
+    else
+        UruchomNoweModalnie(HelpForm);
 }
 
 void ZarejestrujJobacka()

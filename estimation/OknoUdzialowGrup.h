@@ -73,3 +73,27 @@ private:
 
 // The menu item "&Wyjście z programu" of the calculator windows: ends the whole program.
 void ZakonczProgram();
+
+// The rows of a method's group table (its captions, with their hints where it has them).
+template <class Grupy>
+std::vector<WierszGrupy> WierszeZTabeli(const Grupy& grupy)
+{
+    std::vector<WierszGrupy> wiersze;
+    for (const auto& grupa : grupy) {
+        WierszGrupy wiersz{QString::fromUtf8(grupa.podpis), {}};
+        if constexpr (requires { grupa.podpowiedz; })
+            wiersz.podpowiedz = QString::fromUtf8(grupa.podpowiedz);
+        wiersze.push_back(wiersz);
+    }
+    return wiersze;
+}
+
+// The section headings of a method's group table.
+template <class Sekcje>
+std::vector<NaglowekSekcji> NaglowkiZTabeli(const Sekcje& sekcje)
+{
+    std::vector<NaglowekSekcji> naglowki;
+    for (const auto& sekcja : sekcje)
+        naglowki.push_back({sekcja.pierwszyWiersz, QString::fromUtf8(sekcja.naglowek)});
+    return naglowki;
+}
