@@ -5,10 +5,12 @@
 #include "ChungmixG.h"
 #include "DelHcWynik.h"
 #include "Dialogs.h"
+#include "EstymacjaParametrow.h"
 #include "Fedors.h"
 #include "Joback.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "Rownowaga.h"
 #include "Start.h"
 #include "Wilke.h"
 
@@ -34,6 +36,9 @@ bool UruchomProgram()
     ZarejestrujDelHcWynik();
     ZarejestrujFedorsa();
     ZarejestrujAmbrosea();
+    ZarejestrujOknoMixc();
+    ZarejestrujOknoEstymacjiParametrow();
+    ZarejestrujOknoRownowagi();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

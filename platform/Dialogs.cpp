@@ -46,21 +46,30 @@ void NazwijPoPolsku(QMessageBox& okno)
 // Ends the loop when the watched window is closed or destroyed; hiding does not end it.
 class ObserwatorZamkniecia : public QObject {
 public:
-    ObserwatorZamkniecia(QWidget* okno, QEventLoop* petla) : petla_(petla)
+    ObserwatorZamkniecia(QWidget* okno, QEventLoop* petla) : okno_(okno), petla_(petla)
     {
         okno->installEventFilter(this);
         connect(okno, &QObject::destroyed, petla, &QEventLoop::quit);
     }
 
 protected:
+    // The filter sees the close request before the window answers it: the run ends only when the
+    // window has accepted it (it is no longer shown), not when it refused to close.
     bool eventFilter(QObject*, QEvent* zdarzenie) override
     {
         if (zdarzenie->type() == QEvent::Close)
-            QMetaObject::invokeMethod(petla_, [this] { petla_->quit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                petla_,
+                [this] {
+                    if (!okno_ || !okno_->isVisible())
+                        petla_->quit();
+                },
+                Qt::QueuedConnection);
         return false;
     }
 
 private:
+    QPointer<QWidget> okno_;
     QEventLoop* petla_;
 };
 

@@ -7,8 +7,15 @@
 #include <QString>
 #include <vector>
 
-class atag;
+class TCurrentState;
 class TKontekstUkladu;
+
+// A tag as the state sees it on its stack: what it does to the style while it is stacked.
+class TZnacznikStanu {
+public:
+    virtual ~TZnacznikStanu() = default;
+    virtual void ApplyToState(TCurrentState&) const {}
+};
 
 class TCurrentState {
 public:
@@ -16,9 +23,9 @@ public:
 
     // Every field below back to its default, then each stacked tag applied, oldest first.
     void Rebuild();
-    void PushTag(atag* tag);
+    void PushTag(const TZnacznikStanu* tag);
     // Removes the newest stacked tag of the class the test accepts (JestKlasy<...>).
-    void PopTag(bool (*jestKlasy)(const atag*));
+    void PopTag(bool (*jestKlasy)(const TZnacznikStanu*));
     void Reset();
 
     TCzcionkaHtml font;
@@ -40,5 +47,5 @@ public:
     QString formAction;
 
     TKontekstUkladu* owner;
-    std::vector<atag*> stack; // not owned
+    std::vector<const TZnacznikStanu*> stack; // not owned
 };

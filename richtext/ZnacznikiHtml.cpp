@@ -128,7 +128,7 @@ void atag::PushSelf()
     Stan().PushTag(this);
 }
 
-void atag::PopTag(bool (*jestKlasy)(const atag*)) const
+void atag::PopTag(bool (*jestKlasy)(const TZnacznikStanu*)) const
 {
     Stan().PopTag(jestKlasy);
 }

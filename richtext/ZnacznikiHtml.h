@@ -14,15 +14,11 @@
 
 class QPainter;
 
-class atag {
+class atag : public TZnacznikStanu {
 public:
-    virtual ~atag() = default;
-
     // Takes what the item keeps of its attributes (most items read them when used).
     virtual void ReadAttributes() {}
     virtual void LayoutStep() {}
-    // What the tag does to the style state while it is stacked.
-    virtual void ApplyToState(TCurrentState&) const {}
     // Draws the item on its renderer's picture at the place the layout gave it.
     virtual void Draw(QPainter&) {}
     // False only for a visible item inside "head" or "script".
@@ -44,11 +40,11 @@ public:
 protected:
     TCurrentState& Stan() const;
     void PushSelf();
-    void PopTag(bool (*jestKlasy)(const atag*)) const;
+    void PopTag(bool (*jestKlasy)(const TZnacznikStanu*)) const;
 };
 
 template <class Klasa>
-bool JestKlasy(const atag* tag)
+bool JestKlasy(const TZnacznikStanu* tag)
 {
     return dynamic_cast<const Klasa*>(tag) != nullptr;
 }
