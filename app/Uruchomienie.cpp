@@ -1,11 +1,15 @@
 #include "Uruchomienie.h"
 
+#include "Ambrose.h"
 #include "Baza.h"
 #include "ChungmixG.h"
+#include "DelHcWynik.h"
 #include "Dialogs.h"
 #include "EstymacjaParametrow.h"
+#include "Fedors.h"
 #include "Fuller.h"
 #include "Grunberg.h"
+#include "Joback.h"
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Rownowaga.h"
@@ -30,6 +34,10 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoWilkego();
     ZarejestrujOknoChunga();
+    ZarejestrujJobacka();
+    ZarejestrujDelHcWynik();
+    ZarejestrujFedorsa();
+    ZarejestrujAmbrosea();
     ZarejestrujOknoMixc();
     ZarejestrujOknoEstymacjiParametrow();
     ZarejestrujOknoRownowagi();

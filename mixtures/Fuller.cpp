@@ -147,15 +147,13 @@ QWidget* TFuller_Form::UtworzStroneZwiazku(int i)
     constexpr int PierwszyPierscien = 9;
     TZwiazekFullera& z = zwiazki[i];
 
-    std::vector<TOpisWierszaGrupy> wiersze;
+    std::vector<WierszGrupy> wiersze;
     for (int atom = 0; atom < LiczbaObjetosciAtomow; ++atom)
-        wiersze.push_back({atom == 0                    ? QStringLiteral("Liczba atomów")
-                           : atom == PierwszyPierscien ? QStringLiteral("Liczba pierścieni")
-                                                        : QString(),
-                           QString::fromUtf8(ObjetosciDyfuzyjneAtomow()[atom].podpis), NazwaAtomu("chb", i, atom),
-                           NazwaAtomu("edt", i, atom)});
-    z.atomy = new TWierszeGrup(QString::fromLatin1(NazwyAtomow[i]), wiersze, 999);
-    connect(z.atomy, &TWierszeGrup::kliknieto, this, [this, i](int atom) { chbAtomClick(i, atom); });
+        wiersze.push_back({QString::fromUtf8(ObjetosciDyfuzyjneAtomow()[atom].podpis), QString(),
+                           NazwaAtomu("chb", i, atom), NazwaAtomu("edt", i, atom)});
+    const std::vector<NaglowekSekcji> naglowki{{1, QStringLiteral("Liczba atomów")},
+                                               {PierwszyPierscien + 1, QStringLiteral("Liczba pierścieni")}};
+    z.atomy = new TWierszeGrup(QString::fromLatin1(NazwyAtomow[i]), wiersze, naglowki, BezPrzyrostow);
     z.lblKomunikat = Utworz<QLabel>(QString::fromLatin1(NazwyEtykiet[i]));
     z.lblKomunikat->setWordWrap(true);
     z.lblKomunikat->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -230,13 +228,6 @@ bool TFuller_Form::FullerSzukaj(int i)
     return true;
 }
 
-void TFuller_Form::chbAtomClick(int i, int atom)
-{
-    TEdycjaZLicznikiem* liczba = zwiazki[i].atomy->Licznik(atom);
-    if (liczba->isVisible())
-        liczba->setFocus();
-}
-
 bool TFuller_Form::Sprawdz(bool warunek, const QString& komunikat)
 {
     if (!warunek)
@@ -254,7 +245,7 @@ std::optional<long double> TFuller_Form::ObjetoscZwiazku(int i)
         PageControl1->setCurrentIndex(i);
         z.strony->setCurrentWidget(z.atomy);
     };
-    if (!z.atomy->WczytajLiczby(liczby, QStringLiteral("Liczba atomów i pierścieni musi być dodatnią liczbą całkowitą"),
+    if (!z.atomy->WczytajLiczbyCalkowite(liczby, QStringLiteral("Liczba atomów i pierścieni musi być dodatnią liczbą całkowitą"),
                                 pokazAtomy))
         return std::nullopt;
     return SumaObjetosciDyfuzyjnych(liczby);

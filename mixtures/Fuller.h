@@ -61,7 +61,6 @@ public:
     // Looks the compound up; false (after the message, the list emptied) when there is none.
     bool FullerSzukaj(int i);
     void Zerowanie(int i);
-    void chbAtomClick(int i, int atom);
     void buttonObliczClick();
 
 protected:

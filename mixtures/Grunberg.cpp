@@ -172,13 +172,16 @@ QWidget* TGrunberg_Form::UtworzPanelGrup()
 QScrollArea* TGrunberg_Form::UtworzGrupySkladnika(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
-    std::vector<TOpisWierszaGrupy> wiersze;
+    std::vector<WierszGrupy> wiersze;
+    std::vector<NaglowekSekcji> naglowki;
     for (const WkladGrupyGrunberga& grupa : WkladyGrupGrunberga()) {
         const char* podpis = i == 1 && grupa.podpis2 ? grupa.podpis2 : grupa.podpis;
-        wiersze.push_back({grupa.naglowek ? QString::fromUtf8(grupa.naglowek) : QString(), QString::fromUtf8(podpis),
-                           NazwaPolaGrupy("chb", i, grupa), NazwaPolaGrupy("e", i, grupa)});
+        if (grupa.naglowek)
+            naglowki.push_back({static_cast<int>(wiersze.size()) + 1, QString::fromUtf8(grupa.naglowek)});
+        wiersze.push_back({QString::fromUtf8(podpis), QString(), NazwaPolaGrupy("chb", i, grupa),
+                           NazwaPolaGrupy("e", i, grupa)});
     }
-    s.ScrollBox = new TWierszeGrup(QStringLiteral("ScrollBox%1").arg(i + 1), wiersze, 99);
+    s.ScrollBox = new TWierszeGrup(QStringLiteral("ScrollBox%1").arg(i + 1), wiersze, naglowki, BezPrzyrostow);
     s.ScrollBox->setFixedSize(340, 500);
     s.ScrollBox->hide();
     return s.ScrollBox;
@@ -319,8 +322,8 @@ std::optional<long double> TGrunberg_Form::SumaGrup(int i, int NC)
 {
     TSkladnikGrunberga& s = skladniki[i];
     std::array<int, LiczbaGrupGrunberga> liczby{};
-    if (!s.ScrollBox->WczytajLiczby(liczby, QStringLiteral("Liczba grup musi być dodatnią liczbą całkowitą"),
-                                    [this, i] { PokazSkladnik(i); }))
+    if (!s.ScrollBox->WczytajLiczbyCalkowite(liczby, QStringLiteral("Liczba grup musi być dodatnią liczbą całkowitą"),
+                                             [this, i] { PokazSkladnik(i); }))
         return std::nullopt;
     return SumaGrupGrunberga(liczby, NC);
 }

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -30,6 +31,16 @@ QMessageBox::Icon Ikona(RodzajKomunikatu rodzaj)
     case RodzajKomunikatu::Zwykly: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The buttons speak Polish, as the rest of the program does.
+void NazwijPoPolsku(QMessageBox& okno)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> nazwy[] = {
+        {QMessageBox::Yes, "&Tak"}, {QMessageBox::No, "&Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (auto [przycisk, nazwa] : nazwy)
+        if (QAbstractButton* b = okno.button(przycisk))
+            b->setText(QString::fromUtf8(nazwa));
 }
 
 // Ends the loop when the watched window is closed or destroyed; hiding does not end it.
@@ -103,7 +114,11 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikat
         aktywnyRejestrator->odpowiedzi.pop_front();
         return odpowiedz;
     }
-    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), tekst, przyciski, rodzic);
+    // Texts break their lines with carriage returns too.
+    QString wyswietlany = tekst;
+    wyswietlany.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), wyswietlany, przyciski, rodzic);
+    NazwijPoPolsku(okno);
     return static_cast<QMessageBox::StandardButton>(okno.exec());
 }
 

@@ -1,7 +1,3 @@
-// The group rows as a user meets them: a ticked row shows its count box, an unticked one hides it
-// and leaves it out; counts that are not whole numbers of at least 1 are refused with the window's
-// message, the rows brought into view and the bad count selected; clearing unticks every row.
-#include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
 #include "WierszeGrup.h"
 
@@ -11,51 +7,111 @@
 #include <array>
 #include <gtest/gtest.h>
 
-TEST(WierszeGrup, TickedRowsGiveTheirCounts)
-{
-    ZapisujOkna zapis;
-    QWidget okno;
-    auto* wiersze = new TWierszeGrup(QStringLiteral("ScrollBox1"),
-                                     {{QStringLiteral("Grupa"), QStringLiteral("- CH3"), QStringLiteral("chbCH3"), QStringLiteral("eCH3")},
-                                      {{}, QStringLiteral(">CH2"), QStringLiteral("chbCH2"), QStringLiteral("eCH2")},
-                                      {QStringLiteral("Podstawniki:"), QStringLiteral("orto"), QStringLiteral("chbOrto"), QStringLiteral("eOrto")}},
-                                     99, &okno);
-    okno.show();
-    QApplication::setActiveWindow(&okno);
-    std::vector<QString> naglowki;
-    for (QLabel* l : wiersze->findChildren<QLabel*>())
-        naglowki.push_back(l->text());
-    EXPECT_EQ(naglowki, (std::vector<QString>{QStringLiteral("Grupa"), QStringLiteral("Podstawniki:")}));
+namespace {
 
-    std::vector<int> klikniete;
-    QObject::connect(wiersze, &TWierszeGrup::kliknieto, [&](int w) { klikniete.push_back(w); });
-    const auto kliknij = [&](int w) { QTest::mouseClick(wiersze->Pole(w), Qt::LeftButton, {}, QPoint(6, 8)); };
-    kliknij(0);
-    kliknij(2);
-    kliknij(2);
-    EXPECT_EQ(klikniete, (std::vector<int>{0, 2, 2}));
-    EXPECT_TRUE(wiersze->Licznik(0)->isVisible());
-    EXPECT_FALSE(wiersze->Licznik(2)->isVisible());
-    wiersze->Licznik(0)->setText(QStringLiteral("3"));
+class Wiersze : public ::testing::Test {
+protected:
+    Wiersze()
+    {
+        grupy.UstawPrzyrosty({QStringLiteral("0.5"), QStringLiteral("-2"), QStringLiteral("10")});
+        grupy.resize(400, 300);
+        grupy.show();
+    }
+    QLineEdit* Edycja(int i) { return grupy.findChild<QLineEdit*>(QStringLiteral("edt%1").arg(i)); }
+    void Zaznacz(int i) { QTest::mouseClick(grupy.findChild<QCheckBox*>(QStringLiteral("cb%1").arg(i)), Qt::LeftButton, {}, QPoint(4, 4)); }
+    bool Sprawdz()
+    {
+        TSprawdzanie sprawdzanie;
+        grupy.Sprawdz(sprawdzanie, {QStringLiteral("Źle"), RodzajKomunikatu::Zwykly});
+        return sprawdzanie.Poprawne();
+    }
+
+    TWierszeGrup grupy{QStringLiteral("scb"),
+                       {{QStringLiteral("- CH3"), {}}, {QStringLiteral("> CH2"), QStringLiteral("podpowiedź")}, {QStringLiteral("- OH"), {}}},
+                       {{1, QStringLiteral("Sekcja A")}, {3, QStringLiteral("Sekcja B")}}};
+    ZapisujOkna zapis;
+};
+
+TEST_F(Wiersze, TickingShowsTheCountWithItsButtonsAndUntickingKeepsItsText)
+{
+    ASSERT_NE(Edycja(2), nullptr);
+    EXPECT_FALSE(Edycja(2)->isVisible());
+    EXPECT_EQ(Edycja(2)->text(), QStringLiteral("1"));
+    EXPECT_EQ(grupy.Pole(2)->toolTip(), QStringLiteral("podpowiedź"));
+    Zaznacz(2);
+    EXPECT_TRUE(Edycja(2)->isVisible());
+    EXPECT_TRUE(grupy.findChild<QWidget*>(QStringLiteral("ud2"))->isVisible());
+    EXPECT_EQ(grupy.focusWidget(), Edycja(2));
+    QTest::mouseClick(grupy.findChild<QWidget*>(QStringLiteral("edt2W")), Qt::LeftButton);
+    EXPECT_EQ(Edycja(2)->text(), QStringLiteral("2"));
+    Zaznacz(2);
+    EXPECT_FALSE(Edycja(2)->isVisible());
+    EXPECT_EQ(Edycja(2)->text(), QStringLiteral("2"));
+    EXPECT_EQ(grupy.findChild<QLabel*>(QStringLiteral("d3"))->text(), QStringLiteral("10"));
+}
+
+TEST_F(Wiersze, ChecksTicksThenSumsCountsTimesIncrementsOfTickedRowsOnly)
+{
+    EXPECT_FALSE(Sprawdz());
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{NieZaznaczonoGrupy});
+
+    // A bad count in an unticked row does not matter; in a ticked row it is reported once.
+    Edycja(3)->setText(QStringLiteral("abc"));
+    Zaznacz(1);
+    Zaznacz(2);
+    Edycja(1)->setText(QStringLiteral("x"));
+    Edycja(2)->setText(QStringLiteral("y"));
+    zapis->komunikaty.clear();
+    EXPECT_FALSE(Sprawdz());
+    ASSERT_EQ(zapis->komunikaty.size(), 1u);
+    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Źle"));
+    EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Zwykly);
+
+    // Fractional and negative counts are used as typed: 1.5·0.5 + (-2)·(-2) = 4.75.
+    Edycja(1)->setText(QStringLiteral("1.5"));
+    Edycja(2)->setText(QStringLiteral(" -2 "));
+    EXPECT_TRUE(Sprawdz());
+    EXPECT_EQ(SumaUdzialow(grupy.Udzialy()), 4.75L);
+}
+
+TEST_F(Wiersze, WidgetsPutUnderARowStayInTheOrderTheyCame)
+{
+    auto* pierwszy = new QLabel(QStringLiteral("pierwszy"));
+    auto* drugi = new QLabel(QStringLiteral("drugi"));
+    grupy.WstawPod(1, pierwszy);
+    grupy.WstawPod(1, drugi);
+    grupy.show();
+    QApplication::processEvents();
+    EXPECT_LT(grupy.Pole(1)->mapTo(&grupy, QPoint()).y(), pierwszy->mapTo(&grupy, QPoint()).y());
+    EXPECT_LT(pierwszy->mapTo(&grupy, QPoint()).y(), drugi->mapTo(&grupy, QPoint()).y());
+    EXPECT_LT(drugi->mapTo(&grupy, QPoint()).y(), grupy.Pole(2)->mapTo(&grupy, QPoint()).y());
+}
+
+} // namespace
+
+TEST_F(Wiersze, WholeCountsAreReadInRowOrderAndClearingUnticksEveryRow)
+{
+    Zaznacz(1);
+    Zaznacz(3);
+    Edycja(1)->setText(QStringLiteral("3"));
     std::array<int, 3> liczby{7, 7, 7};
     int pokazano = 0;
-    EXPECT_TRUE(wiersze->WczytajLiczby(liczby, QStringLiteral("Zła liczba"), [&] { ++pokazano; }));
-    EXPECT_EQ(liczby, (std::array<int, 3>{3, 0, 0}));
+    EXPECT_TRUE(grupy.WczytajLiczbyCalkowite(liczby, QStringLiteral("Zła liczba"), [&] { ++pokazano; }));
+    EXPECT_EQ(liczby, (std::array<int, 3>{3, 0, 1}));
 
-    kliknij(1);
     for (const char* zla : {"0", "1.5", "abc"}) {
-        wiersze->Licznik(1)->setText(QString::fromLatin1(zla));
-        EXPECT_FALSE(wiersze->WczytajLiczby(liczby, QStringLiteral("Zła liczba"), [&] { ++pokazano; })) << zla;
-        EXPECT_TRUE(wiersze->Licznik(1)->edycja()->hasFocus()) << zla;
-        EXPECT_EQ(wiersze->Licznik(1)->edycja()->selectedText(), QString::fromLatin1(zla)) << zla;
+        Edycja(3)->setText(QString::fromLatin1(zla));
+        EXPECT_FALSE(grupy.WczytajLiczbyCalkowite(liczby, QStringLiteral("Zła liczba"), [&] { ++pokazano; })) << zla;
+        EXPECT_EQ(grupy.focusWidget(), Edycja(3)) << zla;
+        EXPECT_EQ(Edycja(3)->selectedText(), QString::fromLatin1(zla)) << zla;
     }
     EXPECT_EQ(pokazano, 3);
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>(3, QStringLiteral("Zła liczba")));
 
-    wiersze->Wyzeruj();
-    for (int w = 0; w < 3; ++w) {
-        EXPECT_FALSE(wiersze->Pole(w)->isChecked());
-        EXPECT_FALSE(wiersze->Licznik(w)->isVisible());
-        EXPECT_EQ(wiersze->Licznik(w)->text(), QStringLiteral("1"));
+    grupy.Wyzeruj();
+    for (int w = 1; w <= 3; ++w) {
+        EXPECT_FALSE(grupy.Zaznaczony(w));
+        EXPECT_FALSE(Edycja(w)->isVisible());
+        EXPECT_EQ(Edycja(w)->text(), QStringLiteral("1"));
     }
 }
