@@ -578,6 +578,22 @@ void TQzMiniHtml2::MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint p
     PrzekazKomorce([sender, przycisk](TQzMiniHtml2& komorka, QPoint p) { komorka.MouseDown(sender, przycisk, p); }, punkt);
 }
 
+bool TQzMiniHtml2::ObsluzKlikniecieLacza(QObject* sender, const QString& href)
+{
+    bool obsluzone = false;
+    if (OnLinkClicked)
+        OnLinkClicked(sender, href, obsluzone);
+    return obsluzone;
+}
+
+void TQzMiniHtml2::ZglosKlikniecieFormularza(QObject* sender, const QString& fmName, const QString& fmMethod,
+                                             const QString& fmAction, const QString& inputName,
+                                             const QString& inputType, const QString& inputValue)
+{
+    if (OnFormElementClicked)
+        OnFormElementClicked(sender, fmName, fmMethod, fmAction, inputName, inputType, inputValue);
+}
+
 void TQzMiniHtml2::PokazZaznaczenieOd(int y)
 {
     SourceY = y;

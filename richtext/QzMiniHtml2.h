@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-class TQzMiniHtml2 : public TKontekstUkladu {
+class TQzMiniHtml2 : public TKontekstUkladu, public TPowierzchniaWskaznika {
 public:
     TQzMiniHtml2();
     ~TQzMiniHtml2() override;
@@ -71,9 +71,9 @@ public:
 
     void DrawAll();
     void ClearBuffer();
-    void DrawItem(atag& item);
+    void DrawItem(atag& item) override;
     void DrawSubRenderer(aTDSTag& komorka, QPainter& malarz) override;
-    void PaintTo();
+    void PaintTo() override;
     // Copies the picture (from the source offset, no taller than the area) to `cel` of a painter.
     void KopiujNa(QPainter& malarz, QPoint cel) const;
     const QImage& Obraz() const { return obraz_; }
@@ -81,8 +81,12 @@ public:
     void DodajHandler(std::unique_ptr<THandler> handler);
     void MouseMove(QObject* sender, QPoint punkt);
     void MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint punkt);
-    atag* HitItem() const;
-    void UstawTrafiony(int indeks) { trafiony_ = indeks; }
+    atag* HitItem() const override;
+    void UstawTrafiony(int indeks) override { trafiony_ = indeks; }
+    bool ObsluzKlikniecieLacza(QObject* sender, const QString& href) override;
+    void ZglosKlikniecieFormularza(QObject* sender, const QString& fmName, const QString& fmMethod,
+                                   const QString& fmAction, const QString& inputName, const QString& inputType,
+                                   const QString& inputValue) override;
 
     TCurrentState& Stan() override { return stan_; }
     const std::vector<std::unique_ptr<atag>>& Items() const override { return items_; }

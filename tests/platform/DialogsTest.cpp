@@ -37,8 +37,8 @@ TEST(Dialogs, ModalRunSurvivesHidingAndEndsOnClose)
 }
 
 namespace {
-// Refuses the first close request, as a window does that only leaves an inner panel.
-class OknoOdmawiajace : public QWidget {
+// Refuses the first close request, as a window with two panels goes back to the first.
+class OknoZPowrotem : public QWidget {
 public:
     int prosby = 0;
 
@@ -53,18 +53,18 @@ protected:
 
 TEST(Dialogs, ModalRunGoesOnAfterARefusedClose)
 {
-    OknoOdmawiajace okno;
+    OknoZPowrotem okno;
     bool widoczneMiedzyProsbami = false;
     QTimer::singleShot(10, &okno, [&] {
         okno.close();
-        QTimer::singleShot(20, &okno, [&] {
+        QTimer::singleShot(10, &okno, [&] {
             widoczneMiedzyProsbami = okno.isVisible();
             okno.close();
         });
     });
     UruchomModalnie(&okno);
-    EXPECT_EQ(okno.prosby, 2);
     EXPECT_TRUE(widoczneMiedzyProsbami);
+    EXPECT_EQ(okno.prosby, 2);
     EXPECT_FALSE(okno.isVisible());
 }
 
