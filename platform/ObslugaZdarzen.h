@@ -5,6 +5,7 @@
 //
 //     connect(btnOblicz, &QPushButton::clicked, this, WSieci([this] { btnObliczClick(); }));
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 // Shows the text of the error in the general error box.
@@ -25,11 +26,17 @@ void UruchomWSieci(Obsluga&& obsluga) noexcept
     }
 }
 
-// The handler wrapped for connect(): the arguments of the signal are passed on.
+// The handler wrapped for connect(): the arguments of the signal are passed on when the handler
+// takes them; a handler without parameters serves a signal with some (clicked(bool)).
 template <class Obsluga>
 auto WSieci(Obsluga obsluga)
 {
     return [obsluga = std::move(obsluga)](auto&&... argumenty) mutable noexcept {
-        UruchomWSieci([&] { obsluga(std::forward<decltype(argumenty)>(argumenty)...); });
+        UruchomWSieci([&] {
+            if constexpr (std::is_invocable_v<Obsluga&, decltype(argumenty)...>)
+                obsluga(std::forward<decltype(argumenty)>(argumenty)...);
+            else
+                obsluga();
+        });
     };
 }

@@ -3,18 +3,15 @@
 #include "Baza.h"
 
 #include "BazaDoswiadczalna.h"
+#include "CieploSpalania.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
-#include "FloatText.h"
 #include "GrupaRadiowa.h"
-#include "KartaZwiazku.h"
-#include "KorelacjeTemperaturowe.h"
-#include "LiczenieAtomow.h"
 #include "NaKoncu.h"
+#include "OdbiorcaLepkosciNasycenia.h"
 #include "RejestrOkienMetod.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -22,15 +19,6 @@ namespace {
 
 const QString NieokreslonyBlad = QStringLiteral("Nieokreślony błąd");
 const QString MetodaDlaPierwiastka = QStringLiteral("Metoda nie stosuje się do pierwiastków ");
-
-// The property-estimation window while it runs and waits for the saturated-liquid viscosity.
-QWidget* OtwarteOknoEstymacjiWlasnosci()
-{
-    for (QWidget* okno : QApplication::topLevelWidgets())
-        if (okno->objectName() == QLatin1String("EstymacjaWlasnosciFrm") && okno->isVisible())
-            return okno;
-    return nullptr;
-}
 
 } // namespace
 
@@ -125,7 +113,7 @@ void TBaza_Form::btnExpDalejClick()
 // window stays hidden.
 void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
 {
-    QWidget* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OtwarteOknoEstymacjiWlasnosci() : nullptr;
+    TOdbiorcaLepkosciNasycenia* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OdbiorcaLepkosciNasycenia() : nullptr;
     // The codes follow the chosen item (they are blanked after every run).
     KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
     KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
@@ -149,8 +137,7 @@ void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
         oddano = okno.OddanoLepkoscNasycenia();
     }
     if (oknoEstymacji && oddano)
-        if (auto* lepkosc = oknoEstymacji->findChild<QLineEdit*>(QStringLiteral("edtLepNas")))
-            lepkosc->setText(FloatToStr(LepkoscNasycenia));
+        oknoEstymacji->PrzyjmijLepkoscNasycenia(LepkoscNasycenia);
 }
 
 // "Gaz:" or "Ciecz:", the name (English when the English list has the focus) and the formula.
@@ -165,35 +152,15 @@ QString TBaza_Form::TytulKorelacji(bool gaz)
 
 void TBaza_Form::PrzygotujDelHc()
 {
-    DelHf = 0.0L;
-    DelHc = 0.0L;
-    DelHfZnane = false;
-    NazwaZwiazku = Cp1250ToUnicode(RekordYaws.NazwaPL.substr(0, 40));
-    WzorZwiazku = Cp1250ToUnicode(RekordYaws.Wzor);
-    if (Podano(RekordYaws.DelHfA) && Podano(RekordYaws.DelHfB) && Podano(RekordYaws.DelHfC)) {
-        DelHf = ObliczDelHf(298.15L);
-        DelHfZnane = true;
-    }
-    const WynikLiczeniaAtomow wynik = PoliczAtomy(RekordYaws.Wzor);
-    const LiczbyAtomow& n = wynik.liczby;
-    Nc = n.C;
-    Nh = n.H;
-    Nf = n.F;
-    Ncl = n.Cl;
-    Nbr = n.Br;
-    Ni = n.I;
-    Ns = n.S;
-    Nx = 0;
-    if (wynik.blad == BladWzoru::Nieokreslony) {
+    const BladWzoru blad = PrzygotujCieploSpalania();
+    if (blad == BladWzoru::Nieokreslony) {
         PokazKomunikat(NieokreslonyBlad, RodzajKomunikatu::Ostrzezenie);
         QApplication::beep();
         return;
     }
-    if (wynik.blad == BladWzoru::Pierwiastek) {
+    if (blad == BladWzoru::Pierwiastek) {
         PokazKomunikat(MetodaDlaPierwiastka, RodzajKomunikatu::Ostrzezenie);
         return;
     }
-    TrybAtomow = !n.WszystkieZerowe();
-    DelHcMinusDelHf = !TrybAtomow;
     UruchomOknoMetody(KodCieplaSpalania);
 }

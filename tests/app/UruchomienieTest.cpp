@@ -5,6 +5,8 @@
 #include "Dialogs.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "RejestrOkienMetod.h"
+#include "Rownowaga.h"
 #include "Uruchomienie.h"
 
 #include <QApplication>
@@ -126,6 +128,9 @@ TEST_F(Uruchomienie, WithAllFilesTheSplashFadesInAndTheMainWindowComesWithoutMes
     ASSERT_NE(MixcFrm, nullptr);
     EXPECT_FALSE(ChungMG_Form->isVisible());
     EXPECT_FALSE(MixcFrm->isVisible());
+    for (const char* kod : {"000", "010", "020", "030", "031", "032", "Tyna", "GestcRackett", "GestcRackett2", "HBT",
+                            "Aalto", "Spencer-Danner"})
+        EXPECT_TRUE(OknoMetodyDostepne(QString::fromLatin1(kod))) << kod;
     // The timer closes the splash about a second after the sequence.
     EXPECT_TRUE(QTest::qWaitFor([] { return !Powitalny_Form->isVisible(); }, 3000));
     EXPECT_TRUE(Baza_Form->isVisible());
@@ -167,4 +172,17 @@ TEST_F(Uruchomienie, TheSplashIsShownOnlyOnce)
     PokazPowitanie();
     EXPECT_EQ(Powitalny_Form, pierwsze);
     EXPECT_FALSE(Powitalny_Form->isVisible());
+}
+
+TEST_F(Uruchomienie, TheEquilibriumMethodsHaveTheirWindow)
+{
+    BazaTestowa baza = BazaZWoda();
+    QDir::setCurrent(baza.katalog());
+    ZapisujOkna zapis;
+    ASSERT_TRUE(UruchomProgram());
+    for (const char* kod : {"RcgBis", "RcgpBis"}) {
+        KodMetody = QString::fromLatin1(kod);
+        std::unique_ptr<QWidget> okno(UtworzOknoMetody(KodMetody));
+        EXPECT_NE(qobject_cast<TFrmRownowaga*>(okno.get()), nullptr) << kod;
+    }
 }
