@@ -113,8 +113,8 @@ int KoniecPolTekstowych()
     return koniec;
 }
 
-// Records lie far apart in memory, so the walk asks for the text fields of the record this many
-// ahead: it no longer waits for memory record by record.
+// Records lie far apart in memory, so the copy below asks for the text fields of the record this
+// many ahead: it does not wait for memory record by record.
 constexpr long long RekordyNaprzod = 8;
 constexpr int LiniaPamieci = 64;
 
@@ -124,25 +124,55 @@ void PobierzZawczasu(const unsigned char* rekord)
         __builtin_prefetch(rekord + bajt);
 }
 
-// Walks PlikYaws from record 1, handing each record's bytes and number to the visitor, until the
-// end of the file or until the visitor returns false.
+// The text fields of records 1 .. last (each record's first bytes, up to the end of its last text
+// field), copied side by side under one opening of PlikYaws: a search walks these few megabytes
+// instead of touching a page of the file for every record. Copied anew when the file is opened
+// anew.
+class PolaTekstoweRekordow {
+public:
+    static const PolaTekstoweRekordow& Biezace()
+    {
+        static PolaTekstoweRekordow pola;
+        if (PlikYaws.Sciezka().isEmpty() || !PlikYaws.Otworz(RozmiarRekorduYaws))
+            pola = {};
+        else if (pola.otwarcie_ != PlikYaws.Otwarcie())
+            pola.Skopiuj();
+        return pola;
+    }
+
+    long long Liczba() const { return static_cast<long long>(bajty_.size()) / KoniecPolTekstowych(); }
+    // Record n from 1.
+    const unsigned char* Rekord(long long numer) const { return bajty_.data() + (numer - 1) * KoniecPolTekstowych(); }
+
+private:
+    void Skopiuj()
+    {
+        otwarcie_ = PlikYaws.Otwarcie();
+        const long long liczba = std::max(0LL, PlikYaws.Rozmiar() - 1);
+        const int szerokosc = KoniecPolTekstowych();
+        bajty_.resize(static_cast<size_t>(liczba * szerokosc));
+        PlikYaws.Szukaj(1);
+        for (long long i = 0; i < liczba; ++i) {
+            const unsigned char* rekord = PlikYaws.CzytajBajty();
+            if (i + RekordyNaprzod < liczba)
+                PobierzZawczasu(rekord + RekordyNaprzod * RozmiarRekorduYaws);
+            std::copy_n(rekord, szerokosc, bajty_.data() + i * szerokosc);
+        }
+    }
+
+    unsigned long long otwarcie_ = 0;
+    std::vector<unsigned char> bajty_;
+};
+
+// Walks records 1 .. last of PlikYaws, handing each record's text fields (at their offsets in the
+// record) and its number to the visitor, until the end or until the visitor returns false.
 template <class Odwiedzajacy>
 void PrzejdzPlik(Odwiedzajacy&& odwiedz)
 {
-    if (PlikYaws.Sciezka().isEmpty() || !PlikYaws.Otworz(RozmiarRekorduYaws))
-        return;
-    const long long liczbaRekordow = PlikYaws.Rozmiar();
-    PlikYaws.Szukaj(1);
-    for (;;) {
-        const long long pozycja = PlikYaws.Pozycja();
-        const unsigned char* rekord = PlikYaws.CzytajBajty();
-        if (!rekord)
+    const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    for (long long numer = 1; numer <= pola.Liczba(); ++numer)
+        if (!odwiedz(pola.Rekord(numer), numer))
             return;
-        if (pozycja + RekordyNaprzod < liczbaRekordow)
-            PobierzZawczasu(rekord + RekordyNaprzod * RozmiarRekorduYaws);
-        if (!odwiedz(rekord, pozycja))
-            return;
-    }
 }
 
 QString NazwaKandydata(std::string_view nazwa)

@@ -1,7 +1,8 @@
 #pragma once
 // Finding a substance in YAWS.dat by Polish or English name, formula or CAS number, and the
-// contents of the four search lists. Every search walks the file from record 1, reading only the
-// text fields it compares; the record found is read into RekordYaws by WczytajRekordYaws.
+// contents of the four search lists. Every search walks records 1 .. last in a copy of their text
+// fields, made once for each opening of the file; the record found is read into RekordYaws by
+// WczytajRekordYaws.
 #include <QString>
 #include <QStringList>
 #include <vector>

@@ -368,6 +368,8 @@ bool TPlikTypowany::Otworz(int rozmiarRekordu)
         return true;
     if (!plik_.open(QIODevice::ReadOnly))
         return false;
+    static unsigned long long otwarcia = 0;
+    otwarcie_ = ++otwarcia;
     bajty_ = plik_.size();
     dane_ = bajty_ > 0 ? plik_.map(0, bajty_) : nullptr;
     if (!dane_) {

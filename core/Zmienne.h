@@ -112,6 +112,9 @@ public:
     const unsigned char* CzytajBajty() { return BiezacyRekord(rozmiarRekordu_); }
     const QString& Sciezka() const { return sciezka_; }
     QString BladOtwarcia() const { return plik_.errorString(); }
+    // A number of this opening of the file, new whenever the file is opened anew (never 0 once
+    // opened): what was copied from the bytes under one number is stale under another.
+    unsigned long long Otwarcie() const { return otwarcie_; }
 
 private:
     const unsigned char* BiezacyRekord(int oczekiwanyRozmiar);
@@ -122,6 +125,7 @@ private:
     long long bajty_ = 0;
     int rozmiarRekordu_ = 0;
     long long pozycja_ = 0;
+    unsigned long long otwarcie_ = 0;
 };
 
 // Current records.

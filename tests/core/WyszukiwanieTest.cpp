@@ -137,6 +137,21 @@ TEST(Wyszukiwanie, AShortFormulaHitsInTheOrderOfItsOrdersThenOfTheFile)
               (QStringList{QStringLiteral("TETRA"), QStringLiteral("TETRA")}));
 }
 
+TEST(Wyszukiwanie, AFileOpenedAnewIsSearchedAsItNowStands)
+{
+    BazaTestowa baza({Zwiazek(QStringLiteral("WODA"), QStringLiteral("WATER"), "H2O")});
+    EXPECT_TRUE(SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("WODA")).Znaleziono);
+    ZapiszPlik(baza.katalogDanych() + "YAWS.dat",
+               std::vector<TRekordYaws>{Zwiazek(QStringLiteral("ETANOL"), QStringLiteral("ETHANOL"), "C2H6O"),
+                                        Zwiazek(QStringLiteral("WODA"), QStringLiteral("WATER"), "H2O")});
+    UstawSciezki(baza.katalog());
+    ASSERT_TRUE(OtworzPlikiDanych().moznaKontynuowac);
+    const WynikSzukania wynik = SzukajZwiazku(PoleSzukania::NazwaPL, QStringLiteral("WODA"));
+    EXPECT_TRUE(wynik.Znaleziono);
+    EXPECT_EQ(wynik.Pozycja, 2);
+    EXPECT_EQ(SzukajZwiazku(PoleSzukania::Wzor, QStringLiteral("C2H6O")).Pozycja, 1);
+}
+
 TEST(Wyszukiwanie, AFileWithOnlyRecordZeroOrAnOverlongLengthByteIsReadSafely)
 {
     {
