@@ -4,6 +4,7 @@
 // starts, so no exception ever crosses the event loop of the toolkit.
 //
 //     connect(btnOblicz, &QPushButton::clicked, this, WSieci([this] { btnObliczClick(); }));
+#include <concepts>
 #include <exception>
 #include <utility>
 
@@ -25,11 +26,14 @@ void UruchomWSieci(Obsluga&& obsluga) noexcept
     }
 }
 
-// The handler wrapped for connect(): the arguments of the signal are passed on.
+// The handler wrapped for connect(): the arguments of the signal it takes are passed on. The
+// constraint lets connect() drop the trailing arguments the handler does not take (clicked's bool).
 template <class Obsluga>
 auto WSieci(Obsluga obsluga)
 {
-    return [obsluga = std::move(obsluga)](auto&&... argumenty) mutable noexcept {
-        UruchomWSieci([&] { obsluga(std::forward<decltype(argumenty)>(argumenty)...); });
+    return [obsluga = std::move(obsluga)]<class... Argumenty>(Argumenty&&... argumenty) mutable noexcept
+        requires std::invocable<Obsluga&, Argumenty...>
+    {
+        UruchomWSieci([&] { obsluga(std::forward<Argumenty>(argumenty)...); });
     };
 }

@@ -14,6 +14,7 @@
 #include "KorelacjeTemperaturowe.h"
 #include "LiczenieAtomow.h"
 #include "O_Programie.h"
+#include "ObslugaZdarzen.h"
 #include "PolishText.h"
 #include "PrzegladarkaPomocy.h"
 #include "RejestrOkienMetod.h"
@@ -189,8 +190,8 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
         lista->installEventFilter(this);
         // Only the user's changes: the lists changed by code run no handler.
-        connect(lista->lineEdit(), &QLineEdit::textEdited, this, &TBaza_Form::PraWybory);
-        connect(lista, &QComboBox::activated, this, &TBaza_Form::PraWybory);
+        connect(lista->lineEdit(), &QLineEdit::textEdited, this, WSieci([this] { PraWybory(); }));
+        connect(lista, &QComboBox::activated, this, WSieci([this] { PraWybory(); }));
     }
 
     sbSzukaj = new QToolButton(gbZnajdzZwiazek);
@@ -198,7 +199,7 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     sbSzukaj->setText(QStringLiteral("Wczytaj\ndane"));
     sbSzukaj->setFocusPolicy(Qt::NoFocus);
     sbSzukaj->setMinimumSize(72, 56);
-    connect(sbSzukaj, &QToolButton::clicked, this, &TBaza_Form::sbSzukajClick);
+    connect(sbSzukaj, &QToolButton::clicked, this, WSieci([this] { sbSzukajClick(); }));
 
     pnlImgKarta = new QWidget(gbZnajdzZwiazek);
     pnlImgKarta->setObjectName(QStringLiteral("pnlImgKarta"));
@@ -253,9 +254,9 @@ QWidget* TBaza_Form::UtworzZakladkeDoswiadczalna()
     rgExpGaz = new TGrupaRadiowa(QStringLiteral("rgExpGaz"), QStringLiteral("GAZ"), PozycjeGaz(), strona);
     rgExpCiecz = new TGrupaRadiowa(QStringLiteral("rgExpCiecz"), QStringLiteral("CIECZ"), PozycjeCiecz(), strona);
     btnExpDalej = UtworzPrzyciskOK(QStringLiteral("btnExpDalej"));
-    connect(rgExpGaz, &TGrupaRadiowa::Click, this, &TBaza_Form::rgExpGazClick);
-    connect(rgExpCiecz, &TGrupaRadiowa::Click, this, &TBaza_Form::rgExpCieczClick);
-    connect(btnExpDalej, &QPushButton::clicked, this, &TBaza_Form::btnExpDalejClick);
+    connect(rgExpGaz, &TGrupaRadiowa::Click, this, WSieci([this] { rgExpGazClick(); }));
+    connect(rgExpCiecz, &TGrupaRadiowa::Click, this, WSieci([this] { rgExpCieczClick(); }));
+    connect(btnExpDalej, &QPushButton::clicked, this, WSieci([this] { btnExpDalejClick(); }));
 
     auto* grupy = new QHBoxLayout;
     for (TGrupaRadiowa* grupa : {rgExpGaz, rgExpCiecz}) {
@@ -277,10 +278,10 @@ QWidget* TBaza_Form::UtworzZakladkePredykcyjna()
     btnObliczEstWlasnosc = UtworzPrzyciskOK(QStringLiteral("btnObliczEstWlasnosc"));
     btnObliczMieszanine = UtworzPrzyciskOK(QStringLiteral("btnObliczMieszanine"));
     btnRownowaga = UtworzPrzyciskOK(QStringLiteral("btnRownowaga"));
-    connect(btnObliczEstParam, &QPushButton::clicked, this, &TBaza_Form::btnObliczEstParamClick);
-    connect(btnObliczEstWlasnosc, &QPushButton::clicked, this, &TBaza_Form::btnObliczEstWlasnoscClick);
-    connect(btnObliczMieszanine, &QPushButton::clicked, this, &TBaza_Form::btnObliczMieszanineClick);
-    connect(btnRownowaga, &QPushButton::clicked, this, &TBaza_Form::btnRownowagaClick);
+    connect(btnObliczEstParam, &QPushButton::clicked, this, WSieci([this] { btnObliczEstParamClick(); }));
+    connect(btnObliczEstWlasnosc, &QPushButton::clicked, this, WSieci([this] { btnObliczEstWlasnoscClick(); }));
+    connect(btnObliczMieszanine, &QPushButton::clicked, this, WSieci([this] { btnObliczMieszanineClick(); }));
+    connect(btnRownowaga, &QPushButton::clicked, this, WSieci([this] { btnRownowagaClick(); }));
 
     PageControl2 = new QTabWidget(strona);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -310,7 +311,7 @@ QWidget* TBaza_Form::UtworzZakladkeMetod(ZakladkaMetod zakladka, QPushButton* ok
             continue;
         auto* grupa = new TGrupaRadiowa(QString::fromLatin1(opis.nazwa), QString::fromUtf8(opis.podpis), Podpisy(opis.pozycje), strona);
         grupa->setFixedWidth(SzerokoscGrupyNadrzednej);
-        connect(grupa, &TGrupaRadiowa::Click, this, [this, grupa] { GrupaNadrzednaClick(grupa); });
+        connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this, grupa] { GrupaNadrzednaClick(grupa); }));
         grupyMetod_[grupa->objectName()] = grupa;
         lewa->addWidget(grupa);
     }
@@ -325,11 +326,11 @@ QWidget* TBaza_Form::UtworzZakladkeMetod(ZakladkaMetod zakladka, QPushButton* ok
         grupyMetod_[grupa->objectName()] = grupa;
         prawa->addWidget(grupa);
         if (grupa->objectName() == QLatin1String("rgTc"))
-            connect(grupa, &TGrupaRadiowa::Click, this, &TBaza_Form::rgTcClick);
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this] { rgTcClick(); }));
         else if (grupa->objectName() == QLatin1String("rgGestC"))
-            connect(grupa, &TGrupaRadiowa::Click, this, &TBaza_Form::rgGestCClick);
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this] { rgGestCClick(); }));
         else
-            connect(grupa, &TGrupaRadiowa::Click, this, [this, grupa] { MetodaClick(grupa); });
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this, grupa] { MetodaClick(grupa); }));
     }
     if (zakladka == ZakladkaMetod::Parametry) {
         reOpisMetody = new QTextEdit(strona);
@@ -355,10 +356,10 @@ TGrupaRadiowa* TBaza_Form::Grupa(const QString& nazwa) const
 
 void TBaza_Form::PolaczKarte()
 {
-    connect(karta, &TKartaZwiazku::wlaczeniePozycjiDoswiadczalnej, this, [this](int grupa, int pozycja, bool wlaczona) {
+    connect(karta, &TKartaZwiazku::wlaczeniePozycjiDoswiadczalnej, this, WSieci([this](int grupa, int pozycja, bool wlaczona) {
         UstawPozycjeGrupy(grupa == GrupaGaz ? rgExpGaz : rgExpCiecz, pozycja, wlaczona);
-    });
-    connect(karta, &TKartaZwiazku::wybranoPozycjeDoswiadczalna, this, &TBaza_Form::WybranoZKarty);
+    }));
+    connect(karta, &TKartaZwiazku::wybranoPozycjeDoswiadczalna, this, WSieci([this](int grupa, int pozycja) { WybranoZKarty(grupa, pozycja); }));
 }
 
 // A property label of the card: its correlation on the experimental tab.
@@ -410,7 +411,7 @@ bool TBaza_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (zdarzenie->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(obiekt)) {
         const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
-        cbSzukajKeyDown(klawisz);
+        UruchomWSieci([&] { cbSzukajKeyDown(klawisz); });
         return klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);

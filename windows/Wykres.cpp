@@ -1,6 +1,7 @@
 #include "Wykres.h"
 
 #include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -44,16 +45,16 @@ void TFWykres::ZbudujMenu()
     menu->setObjectName(QStringLiteral("MenuWykres"));
     QMenu* plik = menu->addMenu(QStringLiteral("&Plik"));
     plik->setObjectName(QStringLiteral("MPlik"));
-    connect(Polecenie(plik, "MSave", QStringLiteral("&Zapisz wykres")), &QAction::triggered, this, &TFWykres::MSaveClick);
-    connect(Polecenie(plik, "MPrint", QStringLiteral("&Drukuj wykres")), &QAction::triggered, this, &TFWykres::MPrintClick);
+    connect(Polecenie(plik, "MSave", QStringLiteral("&Zapisz wykres")), &QAction::triggered, this, WSieci([this] { MSaveClick(); }));
+    connect(Polecenie(plik, "MPrint", QStringLiteral("&Drukuj wykres")), &QAction::triggered, this, WSieci([this] { MPrintClick(); }));
     plik->addSeparator();
-    connect(Polecenie(plik, "MExit", QStringLiteral("Za&kończ")), &QAction::triggered, this, &TFWykres::MExitClick);
+    connect(Polecenie(plik, "MExit", QStringLiteral("Za&kończ")), &QAction::triggered, this, WSieci([this] { MExitClick(); }));
     QMenu* pomoc = menu->addMenu(QStringLiteral("Pomo&c"));
     pomoc->setObjectName(QStringLiteral("MHelp"));
     QAction* informacje = Polecenie(pomoc, "MInfo", QStringLiteral("&Informacje"));
     informacje->setShortcut(Qt::Key_F1);
     informacje->setShortcutContext(Qt::WindowShortcut);
-    connect(informacje, &QAction::triggered, this, &TFWykres::MInfoClick);
+    connect(informacje, &QAction::triggered, this, WSieci([this] { MInfoClick(); }));
 }
 
 // The format follows the chosen filter, whatever the name's extension; a name without one gets
