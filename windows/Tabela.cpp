@@ -13,7 +13,6 @@
 #include "Zmienne.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -439,11 +438,9 @@ QStringList TTabela_Form::WierszeTekstu(int kolumny) const
 // other table its first three. The old file stays whole when writing fails.
 void TTabela_Form::Zapisztabel1Click()
 {
-    QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
+    const QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
     if (plik.isEmpty())
         return;
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QStringLiteral(".txt");
     QByteArray dane;
     for (const QString& wiersz : WierszeTekstu(rodzaj_ == RodzajTabeli::Izobara ? 7 : 3))
         dane += QByteArray::fromStdString(UnicodeToCp1250(wiersz)) + "\r\n";

@@ -4,7 +4,6 @@
 #include "ObslugaZdarzen.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -12,8 +11,6 @@ namespace {
 
 const QString FiltrZapisu = QStringLiteral(
     "Mapa bitowa (BMP) (*.bmp);;Windows Metafile (WMF) (*.wmf);;Enhanced Windows Metafile (EMF) (*.emf)");
-// By the index of the chosen filter, from 1.
-const QString RozszerzeniaZapisu[] = {QStringLiteral("bmp"), QStringLiteral("wmf"), QStringLiteral("emf")};
 
 QAction* Polecenie(QMenu* menu, const char* nazwa, const QString& tekst)
 {
@@ -62,11 +59,9 @@ void TFWykres::ZbudujMenu()
 void TFWykres::MSaveClick()
 {
     int indeks = 0;
-    QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz wykres jako:"), FiltrZapisu, &indeks);
+    const QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz wykres jako:"), FiltrZapisu, &indeks);
     if (plik.isEmpty() || indeks < 1 || indeks > 3)
         return;
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QLatin1Char('.') + RozszerzeniaZapisu[indeks - 1];
     if (indeks == 1)
         Chart->ZapiszBitmape(plik);
     else

@@ -212,6 +212,41 @@ TEST_F(OknoTabeli, SavedLiquidViscosityTableIsTabSeparatedCp1250WithCrLf)
                                         "\t3\t302\t0.00100283966660547\r\n");
 }
 
+// "wynik" typed in the dialog becomes wynik.txt: an existing wynik.txt is replaced only after the
+// question, and "Nie" leaves it as it was.
+TEST_F(OknoTabeli, AnExistingFileOfTheFinalNameIsReplacedOnlyAfterTheQuestion)
+{
+    auto baza = BazaTestowa::Probna();
+    Wczytaj("ETANOL");
+    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
+    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    const QString plik = baza.katalog() + QStringLiteral("/wynik.txt");
+    {
+        QFile stary(plik);
+        ASSERT_TRUE(stary.open(QIODevice::WriteOnly));
+        stary.write("stare dane\r\n");
+    }
+    auto zawartosc = [&plik] {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QString pytanie = QStringLiteral("Plik %1 już istnieje.\nCzy chcesz go zastąpić?").arg(plik);
+
+    zapis->plikiDoZapisu.push_back({baza.katalog() + QStringLiteral("/wynik"), 1});
+    zapis->odpowiedzi.push_back(QMessageBox::No);
+    okno->Zapisztabel1->trigger();
+    ASSERT_EQ(zapis->komunikaty.size(), 1u);
+    EXPECT_EQ(zapis->komunikaty[0].tekst, pytanie);
+    EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Pytanie);
+    EXPECT_EQ(zawartosc(), QByteArray("stare dane\r\n"));
+
+    zapis->plikiDoZapisu.push_back({baza.katalog() + QStringLiteral("/wynik"), 1});
+    zapis->odpowiedzi.push_back(QMessageBox::Yes);
+    okno->Zapisztabel1->trigger();
+    EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{pytanie, pytanie}));
+    EXPECT_TRUE(zawartosc().endsWith("\t3\t302\t0.00100283966660547\r\n"));
+}
+
 TEST_F(OknoTabeli, FailedSaveSaysSoAndCancelSavesNothing)
 {
     auto baza = BazaTestowa::Probna();
