@@ -6,7 +6,7 @@
 #include "MixC.h"
 #include "Powitalny.h"
 #include "Start.h"
-#include "Tabela.h"
+#include "Wilke.h"
 
 #include <QDir>
 #include <QLocale>
@@ -24,7 +24,8 @@ bool UruchomProgram()
         PokazKomunikat(komunikat);
     if (!otwarcie.moznaKontynuowac)
         return false;
-    ZarejestrujOknoTabeli();
+    ZarejestrujOknoWilkego();
+    ZarejestrujOknoChunga();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

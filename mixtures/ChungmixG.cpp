@@ -1,9 +1,319 @@
 #include "ChungmixG.h"
 
+#include "CzcionkaSymbol.h"
+#include "Dialogs.h"
+#include "EdycjaZLicznikiem.h"
+#include "FloatText.h"
+#include "Kontrolka.h"
+#include "ListaZwiazkow.h"
+#include "NaKoncu.h"
+#include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
+#include "RejestrOkienMetod.h"
+#include "WspolneMieszanin.h"
+#include "Wilke.h"
+#include "Wyszukiwanie.h"
+#include "Zmienne.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
 TChungMG_Form* ChungMG_Form = nullptr;
 
-TChungMG_Form::TChungMG_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
+namespace {
+
+const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe");
+
+QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
+{
+    return Utworz<QLabel>(nazwa, tekst);
+}
+
+// A part of the window: a widget with its grid, without margins.
+std::pair<QWidget*, QGridLayout*> Panel()
+{
+    auto* panel = new QWidget;
+    auto* uklad = new QGridLayout(panel);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    return {panel, uklad};
+}
+
+} // namespace
+
+TChungMG_Form::TChungMG_Form(QWidget* rodzic) : QMainWindow(rodzic)
 {
     setObjectName(QStringLiteral("ChungMG_Form"));
     setWindowTitle(QStringLiteral("Lepkość mieszanin gazowych  - metoda Chunga"));
+    auto* srodek = new QWidget;
+    auto* uklad = new QVBoxLayout(srodek);
+    lblWybierz1 = Etykieta(QStringLiteral("Wybierz związki i podaj ich udziały"), QStringLiteral("lblWybierz1"));
+    uklad->addWidget(lblWybierz1);
+    uklad->addWidget(UtworzSkladniki());
+    uklad->addWidget(UtworzWarunki());
+    uklad->addWidget(UtworzAsocjacje());
+    uklad->addWidget(UtworzWynik());
+    uklad->addStretch(1);
+    setCentralWidget(srodek);
+    const MenuPlik menu = UtworzMenuPlik(this);
+    Zakocz1 = menu.Zakocz1;
+    Wyjciezprogramu1 = menu.Wyjciezprogramu1;
+    chbCzyPolarneClick();
+}
+
+QWidget* TChungMG_Form::UtworzSkladniki()
+{
+    auto [panel, uklad] = Panel();
+    cbZwiazek1 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek1"));
+    cbZwiazek2 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek2"));
+    eU1 = UtworzPoleLiczbowe(QStringLiteral("eU1"));
+    eU2 = UtworzPoleLiczbowe(QStringLiteral("eU2"));
+    uklad->addWidget(Etykieta(QStringLiteral("Związek")), 0, 1);
+    uklad->addWidget(Etykieta(QStringLiteral("Udział molowy")), 0, 2);
+    int wiersz = 1;
+    for (auto [lista, udzial] : {std::pair{cbZwiazek1, eU1}, std::pair{cbZwiazek2, eU2}}) {
+        lista->WlaczDopelnianie();
+        lista->setMinimumWidth(240);
+        udzial->setFixedWidth(100);
+        uklad->addWidget(Etykieta(QString::number(wiersz)), wiersz, 0);
+        uklad->addWidget(lista, wiersz, 1);
+        uklad->addWidget(udzial, wiersz, 2);
+        const int k = wiersz++;
+        connect(lista, &TListaZwiazkow::zatwierdzono, this, WSieci([this, k](auto&&...) { FullerSzukaj(k); }));
+        connect(lista, &QComboBox::activated, this, WSieci([this, k](auto&&...) { FullerSzukaj(k); }));
+        connect(lista, &QComboBox::editTextChanged, this, WSieci([this](auto&&...) { WyczyscGestosc(); }));
+        connect(udzial, &QLineEdit::textChanged, this, WSieci([this, k](auto&&...) { eUChange(k); }));
+    }
+    uklad->setColumnStretch(1, 1);
+    return panel;
+}
+
+QWidget* TChungMG_Form::UtworzWarunki()
+{
+    auto [panel, uklad] = Panel();
+    edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"));
+    edtP = UtworzPoleLiczbowe(QStringLiteral("edtP"));
+    uklad->addWidget(Etykieta(QStringLiteral("Temeratura")), 0, 0);
+    uklad->addWidget(edtT, 0, 1);
+    uklad->addWidget(Etykieta(QStringLiteral("[K]")), 0, 2);
+    uklad->addWidget(Etykieta(QStringLiteral("Ciśnienie")), 1, 0);
+    uklad->addWidget(edtP, 1, 1);
+    uklad->addWidget(Etykieta(QStringLiteral("[Bar]")), 1, 2);
+    for (TPoleLiczbowe* pole : {edtT, edtP}) {
+        pole->setFixedWidth(100);
+        connect(pole, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { WyczyscGestosc(); }));
+    }
+    uklad->setColumnStretch(3, 1);
+    return panel;
+}
+
+QWidget* TChungMG_Form::UtworzAsocjacje()
+{
+    auto [panel, uklad] = Panel();
+    chbCzyPolarne = Utworz<QCheckBox>(QStringLiteral("chbCzyPolarne"), QStringLiteral("Obliczenia dla związków polarnych"));
+    lblIleOH = Etykieta(QStringLiteral("Podaj liczbę grup - OH dla związków"), QStringLiteral("lblIleOH"));
+    lblIleZw1 = Etykieta(QStringLiteral("Związek 1"), QStringLiteral("lblIleZw1"));
+    lblIleZw2 = Etykieta(QStringLiteral("Związek 2"), QStringLiteral("lblIleZw2"));
+    edtOH1 = new TEdycjaZLicznikiem(QStringLiteral("edtOH1"), 1, 99);
+    edtOH2 = new TEdycjaZLicznikiem(QStringLiteral("edtOH2"), 1, 99);
+    for (TEdycjaZLicznikiem* pole : {edtOH1, edtOH2}) {
+        pole->setFixedWidth(60);
+        pole->setText(QStringLiteral("1"));
+    }
+    uklad->addWidget(chbCzyPolarne, 0, 0, 1, 4);
+    uklad->addWidget(lblIleOH, 1, 0, 1, 4);
+    uklad->addWidget(lblIleZw1, 2, 0);
+    uklad->addWidget(edtOH1, 2, 1);
+    uklad->addWidget(lblIleZw2, 2, 2);
+    uklad->addWidget(edtOH2, 2, 3);
+    uklad->setColumnStretch(4, 1);
+    connect(chbCzyPolarne, &QCheckBox::clicked, this, WSieci([this](auto&&...) { chbCzyPolarneClick(); }));
+    return panel;
+}
+
+QWidget* TChungMG_Form::UtworzWynik()
+{
+    auto [panel, uklad] = Panel();
+    sbtnGestosc = Utworz<QPushButton>(QStringLiteral("sbtnGestosc"), QStringLiteral("Oblicz gęstość"));
+    edtGestoscObl = UtworzPoleLiczbowe(QStringLiteral("edtGestoscObl"));
+    edtGestoscObl->UstawTylkoDoOdczytu();
+    buttonOblicz = Utworz<QPushButton>(QStringLiteral("buttonOblicz"), QStringLiteral("Oblicz"));
+    auto* eta = Etykieta(TekstCzcionkiSymbol(QStringLiteral("h  =")), QStringLiteral("lblGreka"));
+    eta->setFont(CzcionkaEkranowa(QStringLiteral("Symbol"), 12));
+    Edit1 = UtworzPoleLiczbowe(QStringLiteral("Edit1"));
+    edtWynikPas = UtworzPoleLiczbowe(QStringLiteral("edtWynikPas"));
+    for (TPoleLiczbowe* wynik : {edtGestoscObl, Edit1, edtWynikPas})
+        wynik->setMinimumWidth(190);
+    for (TPoleLiczbowe* wynik : {Edit1, edtWynikPas})
+        wynik->UstawTylkoDoOdczytu();
+    uklad->addWidget(sbtnGestosc, 0, 0);
+    uklad->addWidget(Etykieta(QStringLiteral("Gęstość")), 0, 1);
+    uklad->addWidget(edtGestoscObl, 0, 2);
+    uklad->addWidget(Etykieta(QStringLiteral("[mol/cm³]")), 0, 3);
+    uklad->addWidget(buttonOblicz, 1, 0);
+    uklad->addWidget(eta, 1, 1);
+    uklad->addWidget(Edit1, 1, 2);
+    uklad->addWidget(Etykieta(QStringLiteral("[µP]")), 1, 3);
+    uklad->addWidget(edtWynikPas, 2, 2);
+    uklad->addWidget(Etykieta(QStringLiteral("[Pa s]")), 2, 3);
+    uklad->setColumnStretch(2, 1);
+    connect(sbtnGestosc, &QPushButton::clicked, this, WSieci([this](auto&&...) { sbtnGestoscClick(); }));
+    connect(buttonOblicz, &QPushButton::clicked, this, WSieci([this](auto&&...) { buttonObliczClick(); }));
+    return panel;
+}
+
+void TChungMG_Form::showEvent(QShowEvent* zdarzenie)
+{
+    QMainWindow::showEvent(zdarzenie);
+    if (!zdarzenie->spontaneous())
+        UruchomWSieci([this](auto&&...) { FormShow(); });
+}
+
+void TChungMG_Form::FormShow()
+{
+    const QStringList nazwy = ZbierzListySzukania().NazwyPL;
+    cbZwiazek1->WypelnijPosortowane(nazwy);
+    cbZwiazek2->WypelnijPosortowane(nazwy);
+    edtOH1->setText(QStringLiteral("1"));
+    edtOH2->setText(QStringLiteral("1"));
+    WyczyscGestosc();
+}
+
+void TChungMG_Form::WyczyscGestosc()
+{
+    gestosc_.reset();
+    edtGestoscObl->clear();
+}
+
+void TChungMG_Form::PrzyjmijGestosc(long double gestosc)
+{
+    gestosc_ = gestosc;
+    edtGestoscObl->UstawWartosc(gestosc);
+}
+
+// The other box gets 1 − y; its own handler does not run meanwhile.
+void TChungMG_Form::eUChange(int k)
+{
+    WyczyscGestosc();
+    if (wUdzialach_)
+        return;
+    TPoleLiczbowe* pole = k == 1 ? eU1 : eU2;
+    TPoleLiczbowe* drugie = k == 1 ? eU2 : eU1;
+    const long double y = pole->WartoscLagodna();
+    y_[k - 1] = y;
+    const QString tekst = pole->text();
+    if (tekst.isEmpty() || tekst == QLatin1String("."))
+        return;
+    {
+        wUdzialach_ = true;
+        const NaKoncu koniec([this] { wUdzialach_ = false; });
+        y_[2 - k] = 1.0L - y;
+        drugie->UstawWartosc(y_[2 - k]);
+    }
+    if (y > 1.0L)
+        PokazKomunikat(k == 1 ? QStringLiteral(" y1>1!!!") : QStringLiteral("Suma udziałów jest większa od 1"));
+}
+
+void TChungMG_Form::chbCzyPolarneClick()
+{
+    const bool polarne = chbCzyPolarne->isChecked();
+    for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblIleOH, edtOH1, edtOH2, lblIleZw1, lblIleZw2})
+        kontrolka->setVisible(polarne);
+}
+
+bool TChungMG_Form::FullerSzukaj(int k)
+{
+    TListaZwiazkow* lista = k == 1 ? cbZwiazek1 : cbZwiazek2;
+    if (!WczytajSkladnik(lista)) {
+        ZglosBrakSkladnika(lista, k == 2);
+        return false;
+    }
+    const TRekordYaws& r = RekordYaws;
+    if (!SkladnikMaDane(r, {{"M", r.Mmol}, {"Vc", r.Vc}, {"Tc", r.Tc}, {"ω", r.Omega}, {"μ", r.DipM}}))
+        return false;
+    (k == 1 ? Znaleziono1 : Znaleziono2) = true;
+    SkladnikChunga& s = skladnik_[k - 1];
+    s.M = r.Mmol;
+    s.Vc = r.Vc;
+    s.Tc = r.Tc;
+    s.Omega = r.Omega;
+    s.DipM = r.DipM;
+    return true;
+}
+
+void TChungMG_Form::sbtnGestoscClick()
+{
+    const std::optional<long double> T = edtT->WartoscBezKomunikatu();
+    const std::optional<long double> P = edtP->WartoscBezKomunikatu();
+    if (!T || !P) {
+        PokazKomunikat(QStringLiteral("Sprawdź T i P"));
+        return;
+    }
+    TempObliczen = *T;
+    CisnienieObliczen = *P;
+    TWilke_Form okno;
+    okno.PrzejmijMieszanine({edtT->text(), edtP->text(), cbZwiazek1->currentText(), cbZwiazek2->currentText(),
+                             eU1->text(), eU2->text(), [this](long double gestosc) { PrzyjmijGestosc(gestosc); }});
+    UruchomModalnie(&okno);
+}
+
+std::optional<long double> TChungMG_Form::Kappa(int k)
+{
+    if (!chbCzyPolarne->isChecked())
+        return 0.0L;
+    TEdycjaZLicznikiem* pole = k == 1 ? edtOH1 : edtOH2;
+    long double nOH = 0;
+    if (!Val(pole->text(), nOH)) {
+        PokazKomunikat(ZleLiczby);
+        pole->setFocus();
+        return std::nullopt;
+    }
+    return KappaAsocjacji(nOH, skladnik_[k - 1].M);
+}
+
+void TChungMG_Form::buttonObliczClick()
+{
+    Edit1->clear();
+    edtWynikPas->clear();
+    const std::optional<long double> T = edtT->Wartosc(ZleLiczby);
+    if (!T)
+        return;
+    const std::optional<long double> P = edtP->Wartosc(ZleLiczby);
+    if (!P)
+        return;
+    TempObliczen = *T;
+    CisnienieObliczen = *P;
+    if (!FullerSzukaj(1) || !FullerSzukaj(2))
+        return;
+    if (!gestosc_) {
+        PokazKomunikat(QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\"."));
+        sbtnGestosc->setFocus();
+        return;
+    }
+    for (int k = 1; k <= 2; ++k) {
+        const std::optional<long double> kappa = Kappa(k);
+        if (!kappa)
+            return;
+        skladnik_[k - 1].kappa = *kappa;
+    }
+    const MieszaninaChunga m = RegulyMieszaniaChunga(skladnik_[0], skladnik_[1], y_[0], y_[1]);
+    TcMieszaniny = m.Tc;
+    MMieszaniny = m.M;
+    const long double Y = GestoscZredukowanaChunga(m, *gestosc_);
+    if (*gestosc_ <= 0 || Y >= 1) {
+        PokazKomunikat(QStringLiteral("Gęstość mieszaniny poza zakresem metody Chunga (wymagane 0 < ρ·Vc/6 < 1)."));
+        return;
+    }
+    const long double eta = LepkoscMieszaninyChunga(m, *T, *gestosc_);
+    Edit1->UstawWartosc(eta);
+    edtWynikPas->UstawWartosc(eta * 1E-7L);
+}
+
+void ZarejestrujOknoChunga()
+{
+    ZarejestrujOknoMetody<TChungMG_Form>(QStringLiteral("TChungMG_Form"), nullptr);
 }

@@ -1,11 +1,72 @@
 #pragma once
-// Chung's mixture viscosity window.
-#include <QWidget>
+// Chung's viscosity of a binary gas mixture, also at high pressure: the mixture's molar density
+// comes from the gas-mixture window, opened in its density mode for this window's mixture.
+#include "MieszaninaChunga.h"
 
-class TChungMG_Form : public QWidget {
+#include <QMainWindow>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TEdycjaZLicznikiem;
+class TListaZwiazkow;
+class TPoleLiczbowe;
+
+class TChungMG_Form : public QMainWindow {
     Q_OBJECT
 public:
     explicit TChungMG_Form(QWidget* rodzic = nullptr);
+
+    TListaZwiazkow* cbZwiazek1;
+    TListaZwiazkow* cbZwiazek2;
+    TPoleLiczbowe* eU1;
+    TPoleLiczbowe* eU2;
+    TPoleLiczbowe* edtT;
+    TPoleLiczbowe* edtP;
+    QCheckBox* chbCzyPolarne;
+    QLabel* lblIleOH;
+    QLabel* lblIleZw1;
+    QLabel* lblIleZw2;
+    TEdycjaZLicznikiem* edtOH1;
+    TEdycjaZLicznikiem* edtOH2;
+    QPushButton* sbtnGestosc;
+    TPoleLiczbowe* edtGestoscObl;
+    QPushButton* buttonOblicz;
+    TPoleLiczbowe* Edit1;      // µP
+    TPoleLiczbowe* edtWynikPas; // the same viscosity in Pa·s
+    QLabel* lblWybierz1;
+    QAction* Zakocz1;
+    QAction* Wyjciezprogramu1;
+
+    void FormShow();
+    void eUChange(int k); // k = 1, 2
+    void chbCzyPolarneClick();
+    void sbtnGestoscClick();
+    void buttonObliczClick();
+    // Looks component k up; false (after its message) when it is not there or lacks data.
+    bool FullerSzukaj(int k);
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
+private:
+    QWidget* UtworzSkladniki();
+    QWidget* UtworzWarunki();
+    QWidget* UtworzAsocjacje();
+    QWidget* UtworzWynik();
+    void WyczyscGestosc();
+    void PrzyjmijGestosc(long double gestosc);
+    std::optional<long double> Kappa(int k);
+
+    SkladnikChunga skladnik_[2];
+    long double y_[2] = {0, 0};
+    std::optional<long double> gestosc_; // mol/cm³, for the mixture as it stands
+    bool wUdzialach_ = false;
 };
 
 extern TChungMG_Form* ChungMG_Form;
+
+// Registers the window with the method dispatch of the main window.
+void ZarejestrujOknoChunga();

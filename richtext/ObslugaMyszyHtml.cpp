@@ -1,12 +1,12 @@
 #include "ObslugaMyszyHtml.h"
 
 #include "Lacza.h"
-#include "QzMiniHtml2.h"
+#include "ZnacznikiHtml.h"
 
 #include <QUrl>
 #include <QWidget>
 
-std::unique_ptr<THandler> TNormalHandler::Klonuj(TQzMiniHtml2& inny) const
+std::unique_ptr<THandler> TNormalHandler::Klonuj(TPowierzchniaWskaznika& inny) const
 {
     return std::make_unique<TNormalHandler>(inny);
 }
@@ -42,14 +42,11 @@ void TNormalHandler::MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint
     auto* trafiony = dynamic_cast<const aVisTag*>(renderer.HitItem());
     if (przycisk != Qt::LeftButton || !trafiony || !trafiony->HitTest(punkt) || trafiony->href.isEmpty())
         return;
-    bool obsluzone = false;
-    if (renderer.OnLinkClicked)
-        renderer.OnLinkClicked(sender, trafiony->href, obsluzone);
-    if (!obsluzone)
+    if (!renderer.ObsluzKlikniecieLacza(sender, trafiony->href))
         OpenLink(trafiony->href);
 }
 
-std::unique_ptr<THandler> TFormElementHandler::Klonuj(TQzMiniHtml2& inny) const
+std::unique_ptr<THandler> TFormElementHandler::Klonuj(TPowierzchniaWskaznika& inny) const
 {
     return std::make_unique<TFormElementHandler>(inny);
 }
@@ -62,19 +59,18 @@ void TFormElementHandler::MouseDown(QObject* sender, Qt::MouseButton przycisk, Q
     const TListaAtrybutow& atrybuty = trafiony->atrybuty;
     if (auto* pole = dynamic_cast<aFormElement*>(trafiony)) {
         QString typ = atrybuty.Wartosc(QStringLiteral("type"));
-        if (renderer.OnFormElementClicked)
-            renderer.OnFormElementClicked(sender, pole->formName, pole->formMethod, pole->formAction,
-                                          atrybuty.Wartosc(QStringLiteral("name")), typ,
-                                          atrybuty.Wartosc(QStringLiteral("value")));
+        renderer.ZglosKlikniecieFormularza(sender, pole->formName, pole->formMethod, pole->formAction,
+                                           atrybuty.Wartosc(QStringLiteral("name")), typ,
+                                           atrybuty.Wartosc(QStringLiteral("value")));
         if (typ == QLatin1String("checkbox")) {
             pole->checked = !pole->checked;
             renderer.DrawItem(*pole);
             renderer.PaintTo();
         }
     } else if (auto* wlasny = dynamic_cast<aUserDefined*>(trafiony)) {
-        if (renderer.OnFormElementClicked)
-            renderer.OnFormElementClicked(sender, QString(), QString(), QString(), atrybuty.Wartosc(QStringLiteral("id")),
-                                          atrybuty.Wartosc(QStringLiteral("type")), wlasny->variable1);
+        renderer.ZglosKlikniecieFormularza(sender, QString(), QString(), QString(),
+                                           atrybuty.Wartosc(QStringLiteral("id")),
+                                           atrybuty.Wartosc(QStringLiteral("type")), wlasny->variable1);
     }
 }
 

@@ -5,28 +5,47 @@
 #include <QString>
 #include <Qt>
 #include <memory>
+#include <vector>
 
 class QObject;
-class TQzMiniHtml2;
+class atag;
+
+// What the handlers reach of the renderer under the pointer: its items, the item hit, redrawing,
+// and its owner's answers to clicks. The renderer implements it, so the handlers do not depend
+// on the renderer.
+class TPowierzchniaWskaznika {
+public:
+    virtual ~TPowierzchniaWskaznika() = default;
+    virtual const std::vector<std::unique_ptr<atag>>& Items() const = 0;
+    virtual atag* HitItem() const = 0;
+    virtual void UstawTrafiony(int indeks) = 0;
+    virtual void DrawItem(atag& item) = 0;
+    virtual void PaintTo() = 0;
+    // True when the owner took the click, so the link is not opened.
+    virtual bool ObsluzKlikniecieLacza(QObject* sender, const QString& href) = 0;
+    virtual void ZglosKlikniecieFormularza(QObject* sender, const QString& fmName, const QString& fmMethod,
+                                           const QString& fmAction, const QString& inputName,
+                                           const QString& inputType, const QString& inputValue) = 0;
+};
 
 class THandler {
 public:
-    explicit THandler(TQzMiniHtml2& renderer) : renderer(renderer) {}
+    explicit THandler(TPowierzchniaWskaznika& renderer) : renderer(renderer) {}
     virtual ~THandler() = default;
     // A handler of the same kind working on another renderer (a table cell's).
-    virtual std::unique_ptr<THandler> Klonuj(TQzMiniHtml2& inny) const = 0;
+    virtual std::unique_ptr<THandler> Klonuj(TPowierzchniaWskaznika& inny) const = 0;
     virtual void MouseMove(QObject*, QPoint) {}
     virtual void MouseDown(QObject*, Qt::MouseButton, QPoint) {}
 
 protected:
-    TQzMiniHtml2& renderer;
+    TPowierzchniaWskaznika& renderer;
 };
 
 // Links: the hover colour and the hand cursor under the pointer, a click opens the link.
 class TNormalHandler : public THandler {
 public:
     using THandler::THandler;
-    std::unique_ptr<THandler> Klonuj(TQzMiniHtml2& inny) const override;
+    std::unique_ptr<THandler> Klonuj(TPowierzchniaWskaznika& inny) const override;
     void MouseMove(QObject* sender, QPoint punkt) override;
     void MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint punkt) override;
 };
@@ -35,7 +54,7 @@ public:
 class TFormElementHandler : public THandler {
 public:
     using THandler::THandler;
-    std::unique_ptr<THandler> Klonuj(TQzMiniHtml2& inny) const override;
+    std::unique_ptr<THandler> Klonuj(TPowierzchniaWskaznika& inny) const override;
     void MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint punkt) override;
 };
 

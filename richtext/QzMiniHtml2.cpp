@@ -577,3 +577,43 @@ void TQzMiniHtml2::MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint p
         handler->MouseDown(sender, przycisk, punkt);
     PrzekazKomorce([sender, przycisk](TQzMiniHtml2& komorka, QPoint p) { komorka.MouseDown(sender, przycisk, p); }, punkt);
 }
+
+bool TQzMiniHtml2::ObsluzKlikniecieLacza(QObject* sender, const QString& href)
+{
+    bool obsluzone = false;
+    if (OnLinkClicked)
+        OnLinkClicked(sender, href, obsluzone);
+    return obsluzone;
+}
+
+void TQzMiniHtml2::ZglosKlikniecieFormularza(QObject* sender, const QString& fmName, const QString& fmMethod,
+                                             const QString& fmAction, const QString& inputName,
+                                             const QString& inputType, const QString& inputValue)
+{
+    if (OnFormElementClicked)
+        OnFormElementClicked(sender, fmName, fmMethod, fmAction, inputName, inputType, inputValue);
+}
+
+void TQzMiniHtml2::PokazZaznaczenieOd(int y)
+{
+    SourceY = y;
+    const int poprzedniaWysokosc = WysokoscObrazu();
+    if (poprzedniaWysokosc > AreaHeight)
+        SourceY = poprzedniaWysokosc > AreaHeight + y ? y : poprzedniaWysokosc - AreaHeight;
+}
+
+void TQzMiniHtml2::AktualizujElementUzytkownika(aUserDefined& element)
+{
+    if (OnUserDefinedUpdate)
+        OnUserDefinedUpdate(&element, element.atrybuty.Wartosc(QStringLiteral("id")),
+                            element.atrybuty.Wartosc(QStringLiteral("type")), element.width, element.height,
+                            element.variable1, element.variable2, element.variable3);
+}
+
+void TQzMiniHtml2::RysujElementUzytkownika(aUserDefined& element, QPainter& malarz, const QRect& prostokat)
+{
+    if (OnUserDefinedDraw)
+        OnUserDefinedDraw(&element, element.atrybuty.Wartosc(QStringLiteral("id")),
+                          element.atrybuty.Wartosc(QStringLiteral("type")), malarz, prostokat, element.variable1,
+                          element.variable2, element.variable3);
+}

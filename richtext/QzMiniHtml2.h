@@ -3,6 +3,7 @@
 // lays them out with its style state, draws them on its picture and handles the pointer over
 // it. The picture is transparent where nothing is drawn (the key colour).
 #include "AtrybutyHtml.h"
+#include "KontekstUkladu.h"
 #include "MiaraTekstu.h"
 #include "ObslugaMyszyHtml.h"
 #include "StanHtml.h"
@@ -15,10 +16,10 @@
 #include <memory>
 #include <vector>
 
-class TQzMiniHtml2 {
+class TQzMiniHtml2 : public TKontekstUkladu, public TPowierzchniaWskaznika {
 public:
     TQzMiniHtml2();
-    ~TQzMiniHtml2();
+    ~TQzMiniHtml2() override;
     TQzMiniHtml2(const TQzMiniHtml2&) = delete;
     TQzMiniHtml2& operator=(const TQzMiniHtml2&) = delete;
 
@@ -61,19 +62,18 @@ public:
     TQzMiniHtml2* SubRenderer(int indeks) const;
 
     void Layout();
-    int TextWidthOf(const QString& tekst, const TCzcionkaHtml& czcionka) const;
-    int TextHeightOf(const QString& tekst, const TCzcionkaHtml& czcionka) const;
+    int TextWidthOf(const QString& tekst, const TCzcionkaHtml& czcionka) const override;
+    int TextHeightOf(const QString& tekst, const TCzcionkaHtml& czcionka) const override;
     // Lays out the cell's text at the cell's width: the rendered height and the widest line end.
     QSize MeasureSubRenderer(aTDSTag& komorka);
-    void UlozTabele(aTableSTag& tabela);
-    // Cells from the item at `indeks` up to the next row's start or end.
-    int LiczbaKomorekOd(int indeks) const;
+    void UlozTabele(aTableSTag& tabela) override;
+    int LiczbaKomorekOd(int indeks) const override;
 
     void DrawAll();
     void ClearBuffer();
-    void DrawItem(atag& item);
-    void DrawSubRenderer(aTDSTag& komorka, QPainter& malarz);
-    void PaintTo();
+    void DrawItem(atag& item) override;
+    void DrawSubRenderer(aTDSTag& komorka, QPainter& malarz) override;
+    void PaintTo() override;
     // Copies the picture (from the source offset, no taller than the area) to `cel` of a painter.
     void KopiujNa(QPainter& malarz, QPoint cel) const;
     const QImage& Obraz() const { return obraz_; }
@@ -81,11 +81,21 @@ public:
     void DodajHandler(std::unique_ptr<THandler> handler);
     void MouseMove(QObject* sender, QPoint punkt);
     void MouseDown(QObject* sender, Qt::MouseButton przycisk, QPoint punkt);
-    atag* HitItem() const;
-    void UstawTrafiony(int indeks) { trafiony_ = indeks; }
+    atag* HitItem() const override;
+    void UstawTrafiony(int indeks) override { trafiony_ = indeks; }
+    bool ObsluzKlikniecieLacza(QObject* sender, const QString& href) override;
+    void ZglosKlikniecieFormularza(QObject* sender, const QString& fmName, const QString& fmMethod,
+                                   const QString& fmAction, const QString& inputName, const QString& inputType,
+                                   const QString& inputValue) override;
 
-    TCurrentState& Stan() { return stan_; }
-    const std::vector<std::unique_ptr<atag>>& Items() const { return items_; }
+    TCurrentState& Stan() override { return stan_; }
+    const std::vector<std::unique_ptr<atag>>& Items() const override { return items_; }
+    int SzerokoscObszaru() const override { return AreaWidth; }
+    TKolor KolorTla() const override { return BackgroundColour; }
+    void UstawKolorTla(TKolor kolor) override { BackgroundColour = kolor; }
+    void PokazZaznaczenieOd(int y) override;
+    void AktualizujElementUzytkownika(aUserDefined& element) override;
+    void RysujElementUzytkownika(aUserDefined& element, QPainter& malarz, const QRect& prostokat) override;
     // Tests measure with a fake; nested renderers measure like their parent.
     void UstawMiare(std::shared_ptr<const TMiaraTekstu> miara) { miara_ = std::move(miara); }
 

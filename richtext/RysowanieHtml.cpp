@@ -1,6 +1,8 @@
 #include "RysowanieHtml.h"
 
-#include "QzMiniHtml2.h"
+#include "KontekstUkladu.h"
+#include "StanHtml.h"
+#include "ZnacznikiHtml.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -122,7 +124,7 @@ void aPSTag::Draw(QPainter& malarz)
         }
     }
     QColor kolor = KolorRysowania(HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor"))));
-    Prostokat(malarz, ProstokatGdi(5, gora, owner->AreaWidth - 5, dol), kolor, kolor);
+    Prostokat(malarz, ProstokatGdi(5, gora, owner->SzerokoscObszaru() - 5, dol), kolor, kolor);
 }
 
 void aText::Draw(QPainter& malarz)
@@ -137,7 +139,7 @@ void aText::Draw(QPainter& malarz)
     Prostokat(malarz, Box(), Przezroczysty, tlo);
     DrawScriptText(malarz, *this, czcionka, KolorRysowania(kolor), tlo);
     if (selected)
-        DrawScriptText(malarz, *this, czcionka, KolorRysowania(owner->BackgroundColour), KolorZaznaczenia());
+        DrawScriptText(malarz, *this, czcionka, KolorRysowania(owner->KolorTla()), KolorZaznaczenia());
 }
 
 void aSpace::Draw(QPainter& malarz)
@@ -160,7 +162,7 @@ void aLISTag::Draw(QPainter& malarz)
 {
     if (!visible)
         return;
-    QColor tlo = KolorRysowania(background == KolorBrak ? owner->BackgroundColour : background);
+    QColor tlo = KolorRysowania(background == KolorBrak ? owner->KolorTla() : background);
     QColor kolor = KolorRysowania(textColour);
     QColor pioro = tlo;
     if (selected) {
@@ -201,8 +203,8 @@ void aHorizontalRule::Draw(QPainter& malarz)
     }
     if (NoShade())
         pedzel = QColor(0x80, 0x80, 0x80);
-    int lewy = (owner->AreaWidth - RuleWidth()) / 2;
-    Prostokat(malarz, ProstokatGdi(lewy, y + 5, owner->AreaWidth + x - lewy - 5, y + 5 + Size()), pioro, pedzel);
+    int lewy = (owner->SzerokoscObszaru() - RuleWidth()) / 2;
+    Prostokat(malarz, ProstokatGdi(lewy, y + 5, owner->SzerokoscObszaru() + x - lewy - 5, y + 5 + Size()), pioro, pedzel);
 }
 
 void aPicture::Draw(QPainter& malarz)
@@ -240,9 +242,7 @@ void aUserDefined::Draw(QPainter& malarz)
 {
     QRect prostokat(x, y, width, height);
     Prostokat(malarz, prostokat, Przezroczysty, Przezroczysty);
-    if (owner->OnUserDefinedDraw)
-        owner->OnUserDefinedDraw(this, atrybuty.Wartosc(QStringLiteral("id")), atrybuty.Wartosc(QStringLiteral("type")),
-                                 malarz, prostokat, variable1, variable2, variable3);
+    owner->RysujElementUzytkownika(*this, malarz, prostokat);
 }
 
 void aTDSTag::Draw(QPainter& malarz)

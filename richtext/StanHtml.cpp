@@ -1,7 +1,5 @@
 #include "StanHtml.h"
 
-#include "ZnacznikiHtml.h"
-
 void TCurrentState::Rebuild()
 {
     font = TCzcionkaHtml();
@@ -16,17 +14,17 @@ void TCurrentState::Rebuild()
     linkColour = 0xFF0000;
     selected = false;
     subSupMode = 0;
-    for (atag* tag : stack)
+    for (const TZnacznikStanu* tag : stack)
         tag->ApplyToState(*this);
 }
 
-void TCurrentState::PushTag(atag* tag)
+void TCurrentState::PushTag(const TZnacznikStanu* tag)
 {
     stack.push_back(tag);
     Rebuild();
 }
 
-void TCurrentState::PopTag(bool (*jestKlasy)(const atag*))
+void TCurrentState::PopTag(bool (*jestKlasy)(const TZnacznikStanu*))
 {
     for (auto it = stack.rbegin(); it != stack.rend(); ++it)
         if (jestKlasy(*it)) {

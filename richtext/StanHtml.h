@@ -7,18 +7,25 @@
 #include <QString>
 #include <vector>
 
-class atag;
-class TQzMiniHtml2;
+class TCurrentState;
+class TKontekstUkladu;
+
+// A tag as the state sees it on its stack: what it does to the style while it is stacked.
+class TZnacznikStanu {
+public:
+    virtual ~TZnacznikStanu() = default;
+    virtual void ApplyToState(TCurrentState&) const {}
+};
 
 class TCurrentState {
 public:
-    explicit TCurrentState(TQzMiniHtml2* owner) : owner(owner) { Rebuild(); }
+    explicit TCurrentState(TKontekstUkladu* owner) : owner(owner) { Rebuild(); }
 
     // Every field below back to its default, then each stacked tag applied, oldest first.
     void Rebuild();
-    void PushTag(atag* tag);
+    void PushTag(const TZnacznikStanu* tag);
     // Removes the newest stacked tag of the class the test accepts (JestKlasy<...>).
-    void PopTag(bool (*jestKlasy)(const atag*));
+    void PopTag(bool (*jestKlasy)(const TZnacznikStanu*));
     void Reset();
 
     TCzcionkaHtml font;
@@ -39,6 +46,6 @@ public:
     QString formMethod;
     QString formAction;
 
-    TQzMiniHtml2* owner;
-    std::vector<atag*> stack; // not owned
+    TKontekstUkladu* owner;
+    std::vector<const TZnacznikStanu*> stack; // not owned
 };

@@ -1,7 +1,5 @@
 #include "ZnacznikiHtml.h"
 
-#include "QzMiniHtml2.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
@@ -130,7 +128,7 @@ void atag::PushSelf()
     Stan().PushTag(this);
 }
 
-void atag::PopTag(bool (*jestKlasy)(const atag*)) const
+void atag::PopTag(bool (*jestKlasy)(const TZnacznikStanu*)) const
 {
     Stan().PopTag(jestKlasy);
 }
@@ -152,7 +150,7 @@ void aBodySTag::ApplyToState(TCurrentState& stan) const
         stan.visitedColour = HtmlToColor(atrybuty.Wartosc(QStringLiteral("vlink")));
     if (atrybuty.Ma(QStringLiteral("bgcolor"))) {
         stan.background = HtmlToColor(atrybuty.Wartosc(QStringLiteral("bgcolor")));
-        stan.owner->BackgroundColour = stan.background;
+        stan.owner->UstawKolorTla(stan.background);
     }
 }
 
@@ -236,10 +234,7 @@ void aFormSTag::ApplyToState(TCurrentState& stan) const
 void aSelectionSTag::LayoutStep()
 {
     PushSelf();
-    owner->SourceY = y;
-    int poprzedniaWysokosc = owner->WysokoscObrazu();
-    if (poprzedniaWysokosc > owner->AreaHeight)
-        owner->SourceY = poprzedniaWysokosc > owner->AreaHeight + y ? y : poprzedniaWysokosc - owner->AreaHeight;
+    owner->PokazZaznaczenieOd(y);
 }
 
 void aSelectionSTag::ApplyToState(TCurrentState& stan) const
@@ -362,7 +357,7 @@ int aHorizontalRule::Size() const
 int aHorizontalRule::RuleWidth() const
 {
     // Without a width the rule spans the area less its margins.
-    return ParseLength(owner->AreaWidth, atrybuty.Wartosc(QStringLiteral("width")), owner->AreaWidth);
+    return ParseLength(owner->SzerokoscObszaru(), atrybuty.Wartosc(QStringLiteral("width")), owner->SzerokoscObszaru());
 }
 
 bool aHorizontalRule::NoShade() const
@@ -374,7 +369,7 @@ void aHorizontalRule::LayoutStep()
 {
     TakeStyle();
     height = visible ? Size() + 20 : 0;
-    width = visible ? owner->AreaWidth : 0;
+    width = visible ? owner->SzerokoscObszaru() : 0;
 }
 
 void aLISTag::LayoutStep()
@@ -425,9 +420,7 @@ void aUserDefined::LayoutStep()
 {
     width = 0;
     height = 0;
-    if (owner->OnUserDefinedUpdate)
-        owner->OnUserDefinedUpdate(this, atrybuty.Wartosc(QStringLiteral("id")), atrybuty.Wartosc(QStringLiteral("type")),
-                                   width, height, variable1, variable2, variable3);
+    owner->AktualizujElementUzytkownika(*this);
 }
 
 TKolor aTDSTag::Bgcolor() const

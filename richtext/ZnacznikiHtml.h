@@ -2,6 +2,7 @@
 // The items of a parsed mark-up text: one per tag, per word and per blank between words. Each
 // class knows what it does to the style state, how it is laid out and (later) drawn.
 #include "AtrybutyHtml.h"
+#include "KontekstUkladu.h"
 #include "MiaraTekstu.h"
 #include "StanHtml.h"
 
@@ -12,24 +13,19 @@
 #include <memory>
 
 class QPainter;
-class TQzMiniHtml2;
 
-class atag {
+class atag : public TZnacznikStanu {
 public:
-    virtual ~atag() = default;
-
     // Takes what the item keeps of its attributes (most items read them when used).
     virtual void ReadAttributes() {}
     virtual void LayoutStep() {}
-    // What the tag does to the style state while it is stacked.
-    virtual void ApplyToState(TCurrentState&) const {}
     // Draws the item on its renderer's picture at the place the layout gave it.
     virtual void Draw(QPainter&) {}
     // False only for a visible item inside "head" or "script".
     virtual bool Widoczny() const { return true; }
 
     QString tekst; // "<" + lower-cased name + ">" for a tag, the word, or a single blank
-    TQzMiniHtml2* owner = nullptr;
+    TKontekstUkladu* owner = nullptr;
     TListaAtrybutow atrybuty;
     int indeks = -1; // position in the owner's item list
 
@@ -44,11 +40,11 @@ public:
 protected:
     TCurrentState& Stan() const;
     void PushSelf();
-    void PopTag(bool (*jestKlasy)(const atag*)) const;
+    void PopTag(bool (*jestKlasy)(const TZnacznikStanu*)) const;
 };
 
 template <class Klasa>
-bool JestKlasy(const atag* tag)
+bool JestKlasy(const TZnacznikStanu* tag)
 {
     return dynamic_cast<const Klasa*>(tag) != nullptr;
 }

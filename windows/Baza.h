@@ -1,6 +1,8 @@
 #pragma once
 // The main window: the search panel, the substance card tabs, the method tabs, the menu and the
-// status bar with hints.
+// status bar with hints. Its source is split by what it does: Baza.cpp the frame, menu and card,
+// BazaSzukanie.cpp the search panel, BazaMetody.cpp the method tabs, BazaDyspozycja.cpp the
+// dispatch to the method windows.
 #include <QMainWindow>
 #include <map>
 

@@ -9,6 +9,7 @@
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
+#include "Tabela.h"
 #include "Zmienne.h"
 
 #include <QApplication>
@@ -24,12 +25,6 @@
 #include <utility>
 
 namespace {
-
-OtwieraczTabeli& ZarejestrowanyOtwieracz()
-{
-    static OtwieraczTabeli otwieracz;
-    return otwieracz;
-}
 
 const QString MarkupSI = QStringLiteral(R"(<font name="Symbol" size="15">e</font><sub><b>SI</b></sub><font size="15">=</font>)");
 // The widest number a coefficient box must show whole: 15 digits, sign and a 3-digit exponent.
@@ -65,11 +60,6 @@ bool LepkoscCieczy(const TKorelacjaDoswiadczalna* korelacja)
 }
 
 } // namespace
-
-void ZarejestrujOtwieraczTabeli(OtwieraczTabeli otwieracz)
-{
-    ZarejestrowanyOtwieracz() = std::move(otwieracz);
-}
 
 TOblicz_gaz_ciecz_Form::TOblicz_gaz_ciecz_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
@@ -350,8 +340,12 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
 {
     if (!korelacja_ || !DaneKompletne())
         return;
-    if (const OtwieraczTabeli& otworz = ZarejestrowanyOtwieracz())
-        otworz(FloatToStr(RekordYaws.*korelacja_->Tmin), FloatToStr(RekordYaws.*korelacja_->Tmax));
+    const QString Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin);
+    const QString Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax);
+    OtworzTabele([&](TTabela_Form& tabela) {
+        tabela.edtTmin->setText(Tmin);
+        tabela.edtTmax->setText(Tmax);
+    });
 }
 
 void TOblicz_gaz_ciecz_Form::edtTChange()

@@ -21,11 +21,6 @@ class TPoleLiczbowe;
 class TQzHtmlLabel2;
 struct TKorelacjaDoswiadczalna;
 
-// Opens the table window over a range, given as the texts its range boxes take. The table unit
-// registers it; until one is registered the table button opens nothing.
-using OtwieraczTabeli = std::function<void(const QString& Tmin, const QString& Tmax)>;
-void ZarejestrujOtwieraczTabeli(OtwieraczTabeli otwieracz);
-
 class TOblicz_gaz_ciecz_Form : public QWidget {
     Q_OBJECT
 public:

@@ -488,13 +488,3 @@ void OtworzTabele(const std::function<void(TTabela_Form&)>& przygotuj)
     WysrodkujNaPulpicie(okno.get());
     UruchomModalnie(okno.get());
 }
-
-void ZarejestrujOknoTabeli()
-{
-    ZarejestrujOtwieraczTabeli([](const QString& Tmin, const QString& Tmax) {
-        OtworzTabele([&](TTabela_Form& tabela) {
-            tabela.edtTmin->setText(Tmin);
-            tabela.edtTmax->setText(Tmax);
-        });
-    });
-}

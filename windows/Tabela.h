@@ -89,6 +89,3 @@ void AutoSizeCol(TSiatkaTekstowa* siatka, int kolumna);
 // Creates the table window centred on the desktop, lets przygotuj fill it, runs it modally and
 // frees it.
 void OtworzTabele(const std::function<void(TTabela_Form&)>& przygotuj);
-
-// The experimental-correlation window's table button opens the table window over its range.
-void ZarejestrujOknoTabeli();

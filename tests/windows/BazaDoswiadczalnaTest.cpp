@@ -10,6 +10,7 @@
 #include "KorelacjeTemperaturowe.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
+#include "Tabela.h"
 #include "Zmienne.h"
 
 #include <QApplication>
@@ -34,7 +35,6 @@ protected:
     {
         okno.reset();
         ResetujZmienne();
-        ZarejestrujOtwieraczTabeli(nullptr);
     }
 
     void Otworz(Loader loader)
@@ -363,11 +363,14 @@ TEST_F(OknoKorelacji, TableButtonHandsTheRangeToTheTableWindow)
     auto baza = BazaTestowa::Probna();
     ASSERT_TRUE(WczytajSubstancje("WODA"));
     Otworz(&F::wczytajPvp);
-    QTest::mouseClick(okno->Tab_Button, Qt::LeftButton); // nothing registered: nothing happens
-    EXPECT_TRUE(zapis->komunikaty.empty());
     std::vector<std::pair<QString, QString>> otwarte;
-    ZarejestrujOtwieraczTabeli([&](const QString& Tmin, const QString& Tmax) { otwarte.emplace_back(Tmin, Tmax); });
+    zapis->skryptModalny = [&](QWidget* w) {
+        auto* tabela = qobject_cast<TTabela_Form*>(w);
+        ASSERT_NE(tabela, nullptr);
+        otwarte.emplace_back(tabela->edtTmin->text(), tabela->edtTmax->text());
+    };
     QTest::mouseClick(okno->Tab_Button, Qt::LeftButton);
+    EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(otwarte, (std::vector<std::pair<QString, QString>>{{QStringLiteral("263.15"), QStringLiteral("647.29")}}));
 }
 

@@ -41,7 +41,6 @@ protected:
     {
         okno.reset();
         ResetujZmienne();
-        ZarejestrujOtwieraczTabeli(nullptr);
     }
 
     void Wczytaj(const char* nazwaPL)
@@ -373,7 +372,6 @@ TEST_F(OknoTabeli, TableButtonOfTheExperimentalWindowOpensTheTable)
     Wczytaj("WODA");
     KodGaz = '5';
     KodCiecz = ' ';
-    ZarejestrujOknoTabeli();
     TOblicz_gaz_ciecz_Form doswiadczalne;
     ASSERT_TRUE(doswiadczalne.WczytajWybrana());
     doswiadczalne.show();

@@ -1,0 +1,58 @@
+// The compressibility runner shipped beside the program: it computes Z(0) and Z(1) by the
+// Lee-Kesler method and writes them into "zety.txt" of the given data folder.
+//     obliczzety FOLDER              the gas mixture: reads FOLDER/mathcad.txt
+//     obliczzety FOLDER T P Tc Pc    one substance: T and Tc in K, P and Pc in bar
+// Exits with 0 after writing the answer; with 1, writing nothing, when the input cannot be read
+// or the equation has no root there.
+#include "FloatText.h"
+#include "WymianaArkusza.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+std::optional<TStanGazu> StanZArgumentow(const QStringList& argumenty)
+{
+    try {
+        return TStanGazu{StrToFloat(argumenty[3]), StrToFloat(argumenty[2]), StrToFloat(argumenty[5]),
+                         StrToFloat(argumenty[4])};
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<TStanGazu> StanZPliku(const QDir& katalog)
+{
+    QFile plik(katalog.filePath(PlikMathcad));
+    if (!plik.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return CzytajTekstMathcad(plik.readAll());
+}
+
+bool ZapiszZety(const QDir& katalog, const TWspolczynnikiZ& z)
+{
+    QSaveFile plik(katalog.filePath(PlikZety));
+    return plik.open(QIODevice::WriteOnly) && plik.write(TekstPlikuZety(z)) >= 0 && plik.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList argumenty;
+    for (int i = 0; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    if (argumenty.size() != 2 && argumenty.size() != 6) {
+        std::fprintf(stderr, "obliczzety KATALOG [T P Tc Pc]\n");
+        return 1;
+    }
+    const QDir katalog(argumenty[1]);
+    const std::optional<TStanGazu> stan = argumenty.size() == 6 ? StanZArgumentow(argumenty) : StanZPliku(katalog);
+    const std::optional<TWspolczynnikiZ> z = stan ? WspolczynnikiStanu(*stan) : std::nullopt;
+    return z && ZapiszZety(katalog, *z) ? 0 : 1;
+}

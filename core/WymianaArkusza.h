@@ -1,0 +1,31 @@
+#pragma once
+// The two small text files through which the program and the compressibility runner exchange
+// values, in the data folder: "mathcad.txt" with the mixture's pressure, temperature and
+// pseudo-critical pressure and temperature (four lines, each a number in scientific form
+// right-aligned in 23 characters, ended by CR LF), and "zety.txt" with Z(0) on its first line and
+// Z(1) on its second.
+#include "LeeKesler.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+inline const QString PlikMathcad = QStringLiteral("mathcad.txt");
+inline const QString PlikZety = QStringLiteral("zety.txt");
+
+// The state of a gas: P and Pc in bar, T and Tc in K.
+struct TStanGazu {
+    long double P, T, Pc, Tc;
+};
+
+QByteArray TekstPlikuMathcad(const TStanGazu& stan);
+// None unless the text holds four numbers, the first of each of its first four lines.
+std::optional<TStanGazu> CzytajTekstMathcad(const QByteArray& tekst);
+
+QByteArray TekstPlikuZety(const TWspolczynnikiZ& z);
+// The first number of the first line and the first number of the second; none when either line
+// is missing or does not begin with a number (an empty file is no answer).
+std::optional<TWspolczynnikiZ> CzytajTekstZety(const QByteArray& tekst);
+
+// Z(0) and Z(1) of the state: Tr = T/Tc, Pr = P/Pc.
+std::optional<TWspolczynnikiZ> WspolczynnikiStanu(const TStanGazu& stan);

@@ -1,0 +1,56 @@
+#include "WspolneMieszanin.h"
+
+#include "Cp1250.h"
+#include "Dialogs.h"
+#include "ObslugaZdarzen.h"
+#include "ListaZwiazkow.h"
+#include "PolishText.h"
+#include "Wyszukiwanie.h"
+#include "Zmienne.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStringList>
+
+bool WczytajSkladnik(const TListaZwiazkow* lista)
+{
+    const QString nazwa = UpperAscii(lista->currentText());
+    if (nazwa.isEmpty())
+        return false;
+    const long long pozycja = ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, nazwa);
+    return pozycja != 0 && WczytajRekordYaws(pozycja);
+}
+
+void ZglosBrakSkladnika(TListaZwiazkow* lista, bool pisowniaNiema)
+{
+    PokazKomunikat(pisowniaNiema ? QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą")
+                                 : QStringLiteral("Nie ma takiego związku. Spróbuj pod inną nazwą"));
+    lista->setEditText(QString());
+}
+
+bool SkladnikMaDane(const TRekordYaws& rekord, std::initializer_list<std::pair<const char*, long double>> potrzebne)
+{
+    QStringList brakujace;
+    for (auto [nazwa, wartosc] : potrzebne)
+        if (wartosc == BrakDanych)
+            brakujace << QString::fromUtf8(nazwa);
+    if (brakujace.isEmpty())
+        return true;
+    PokazKomunikat(QStringLiteral("Związek %1: brak danych (%2)")
+                       .arg(Cp1250ToUnicode(rekord.NazwaPL), brakujace.join(QStringLiteral(", "))));
+    return false;
+}
+
+MenuPlik UtworzMenuPlik(QMainWindow* okno)
+{
+    QMenuBar* menu = okno->menuBar();
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* plik = menu->addMenu(QStringLiteral("Plik"));
+    MenuPlik pozycje{plik->addAction(QStringLiteral("Zakończ")), plik->addAction(QStringLiteral("Wyjście z programu"))};
+    pozycje.Zakocz1->setObjectName(QStringLiteral("Zakocz1"));
+    pozycje.Wyjciezprogramu1->setObjectName(QStringLiteral("Wyjciezprogramu1"));
+    QObject::connect(pozycje.Zakocz1, &QAction::triggered, okno, WSieci([okno](auto&&...) { okno->close(); }));
+    QObject::connect(pozycje.Wyjciezprogramu1, &QAction::triggered, okno, WSieci([](auto&&...) { QApplication::quit(); }));
+    return pozycje;
+}

@@ -1,0 +1,127 @@
+// Chung's mixture window driven as a user drives it: fractions that complete each other, the
+// association inputs of the polar option, the refusal without a density, and the density round
+// trip through the gas-mixture window with methane and nitrogen of the sample database.
+#include "BazaTestowa.h"
+#include "ChungmixG.h"
+#include "Dialogs.h"
+#include "EdycjaZLicznikiem.h"
+#include "PoleLiczbowe.h"
+#include "TestyMieszanin.h"
+#include "Wilke.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+namespace {
+
+class OknoChunga : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        KodMetody = QStringLiteral("ChungMG");
+        okno = std::make_unique<TChungMG_Form>();
+        okno->show();
+        QApplication::processEvents();
+    }
+
+    void Mieszanina()
+    {
+        WybierzZwiazek(okno->cbZwiazek1, "METAN");
+        WybierzZwiazek(okno->cbZwiazek2, "AZOT");
+        Wpisz(okno->eU1, "0.4");
+        Wpisz(okno->edtT, "300");
+        Wpisz(okno->edtP, "1");
+    }
+
+    void Oblicz() { QTest::mouseClick(okno->buttonOblicz, Qt::LeftButton); }
+
+    BazaTestowa baza_ = BazaTestowa::Probna();
+    ZapisujOkna zapis;
+    std::unique_ptr<TChungMG_Form> okno;
+};
+
+TEST_F(OknoChunga, FractionsCompleteEachOther)
+{
+    Wpisz(okno->eU1, "0.3");
+    EXPECT_EQ(okno->eU2->text(), QStringLiteral("0.7"));
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    Wpisz(okno->eU1, "1,2");
+    EXPECT_EQ(okno->eU1->text(), QStringLiteral("1.2"));
+    EXPECT_EQ(okno->eU2->text(), QStringLiteral("-0.2"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" y1>1!!!")});
+    Wpisz(okno->eU2, "1.5");
+    EXPECT_EQ(okno->eU1->text(), QStringLiteral("-0.5"));
+    EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Suma udziałów jest większa od 1"));
+
+    EXPECT_FALSE(okno->edtOH1->isVisibleTo(okno.get()));
+    QTest::mouseClick(okno->chbCzyPolarne, Qt::LeftButton);
+    EXPECT_TRUE(okno->edtOH1->isVisibleTo(okno.get()) && okno->lblIleOH->isVisibleTo(okno.get()));
+    EXPECT_EQ(okno->edtOH2->text(), QStringLiteral("1"));
+
+    QTest::keyClick(okno.get(), Qt::Key_Escape);
+    EXPECT_TRUE(okno->isVisible());
+}
+
+// No density, nothing computed; an unknown component is refused with its list's message.
+TEST_F(OknoChunga, RefusesWithoutDensityOrComponent)
+{
+    Mieszanina();
+    Oblicz();
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>{QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\".")});
+    EXPECT_TRUE(okno->Edit1->text().isEmpty());
+    WybierzZwiazek(okno->cbZwiazek2, "AZOTX");
+    EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą"));
+    Wpisz(okno->edtP, "x");
+    QTest::mouseClick(okno->sbtnGestosc, Qt::LeftButton);
+    EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Sprawdź T i P"));
+    EXPECT_TRUE(zapis->oknaModalne.empty());
+}
+
+// The density button opens the gas-mixture window with this window's mixture; its density
+// comes back, and the viscosity follows (reference: the equations evaluated with mpmath).
+TEST_F(OknoChunga, DensityRoundTrip)
+{
+    Mieszanina();
+    QString gestoscWilkego;
+    zapis->skryptModalny = [&](QWidget* widok) {
+        auto* wilke = qobject_cast<TWilke_Form*>(widok);
+        ASSERT_NE(wilke, nullptr);
+        EXPECT_EQ(wilke->eLiczbaZwiazkow->text(), QStringLiteral("2"));
+        EXPECT_EQ(wilke->cbZwiazek[0]->currentText(), QStringLiteral("METAN"));
+        EXPECT_EQ(wilke->cbZwiazek[1]->currentText(), QStringLiteral("AZOT"));
+        EXPECT_EQ(wilke->eU[1]->text(), QStringLiteral("0.6"));
+        EXPECT_EQ(wilke->edtT->text(), QStringLiteral("300"));
+        EXPECT_EQ(wilke->edtCis->text(), QStringLiteral("1"));
+        EXPECT_TRUE(wilke->btnWsp->isVisible());
+        Wpisz(wilke->edtWsp0, "1");
+        Wpisz(wilke->edtWsp1, "0");
+        QTest::mouseClick(wilke->buttonOblicz, Qt::LeftButton);
+        gestoscWilkego = wilke->Edit11->text();
+    };
+    QTest::mouseClick(okno->sbtnGestosc, Qt::LeftButton);
+    ASSERT_EQ(zapis->oknaModalne.size(), 1u);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_FALSE(gestoscWilkego.isEmpty());
+    EXPECT_EQ(okno->edtGestoscObl->text(), gestoscWilkego);
+    EXPECT_TRUE(okno->edtGestoscObl->isReadOnly());
+
+    Oblicz();
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_NEAR(double(Liczba(okno->Edit1)), 144.1570197548930081, 1e-10);
+    EXPECT_NEAR(double(Liczba(okno->edtWynikPas)), 144.1570197548930081e-7, 1e-17);
+    EXPECT_NEAR(double(TcMieszaniny), 154.8, 5.0); // between the components' Tc
+    ZapiszZrzut(okno.get(), "chung_po_gestosci.png");
+
+    // Another temperature is another mixture state: its density is gone.
+    Wpisz(okno->edtT, "310");
+    EXPECT_TRUE(okno->edtGestoscObl->text().isEmpty());
+    Oblicz();
+    EXPECT_EQ(zapis->komunikaty.back().tekst,
+              QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\"."));
+    EXPECT_TRUE(okno->Edit1->text().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,199 @@
+// The main window's dispatch: the window of the chosen method runs modally while the main window
+// hides, and the substance's record comes back afterwards.
+#include "Baza.h"
+
+#include "BazaDoswiadczalna.h"
+#include "Cp1250.h"
+#include "Dialogs.h"
+#include "FloatText.h"
+#include "GrupaRadiowa.h"
+#include "KartaZwiazku.h"
+#include "KorelacjeTemperaturowe.h"
+#include "LiczenieAtomow.h"
+#include "NaKoncu.h"
+#include "RejestrOkienMetod.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+const QString NieokreslonyBlad = QStringLiteral("Nieokreślony błąd");
+const QString MetodaDlaPierwiastka = QStringLiteral("Metoda nie stosuje się do pierwiastków ");
+
+// The property-estimation window while it runs and waits for the saturated-liquid viscosity.
+QWidget* OtwarteOknoEstymacjiWlasnosci()
+{
+    for (QWidget* okno : QApplication::topLevelWidgets())
+        if (okno->objectName() == QLatin1String("EstymacjaWlasnosciFrm") && okno->isVisible())
+            return okno;
+    return nullptr;
+}
+
+} // namespace
+
+void TBaza_Form::PrzywrocRekord()
+{
+    if (Znaleziono)
+        RekordYaws = rekordZwiazku_;
+}
+
+// Hides the main window while the window of the code runs modally, frees it, shows the main
+// window again and puts the substance's record back. A code whose window is not available only
+// says so.
+bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
+{
+    if (!OknoMetodyDostepne(kod)) {
+        PokazKomunikat(MetodaNiedostepna);
+        return false;
+    }
+    if (ukryjOkno)
+        hide();
+    const NaKoncu powrot([this, ukryjOkno] {
+        if (ukryjOkno)
+            show();
+        PrzywrocRekord();
+    });
+    QPointer<QWidget> okno = UtworzOknoMetody(kod);
+    UruchomModalnie(okno);
+    delete okno;
+    return true;
+}
+
+// Runs the window of KodMetody when one of the tab's methods chose it (any other code opens
+// nothing); false when its window is not available.
+bool TBaza_Form::UruchomMetodeZakladki(ZakladkaMetod zakladka)
+{
+    const QString kod = KodMetody;
+    if (ZakladkaKodu(kod) != zakladka)
+        return true;
+    if (kod == KodCieplaSpalania) {
+        PrzygotujDelHc();
+        return OknoMetodyDostepne(kod);
+    }
+    return UruchomOknoMetody(kod);
+}
+
+void TBaza_Form::btnObliczEstParamClick()
+{
+    if (!UruchomMetodeZakladki(ZakladkaMetod::Parametry))
+        return;
+    CzyscGrupy(ZakladkaMetod::Parametry);
+    btnObliczEstParam->hide();
+}
+
+void TBaza_Form::btnObliczEstWlasnoscClick()
+{
+    if (!UruchomMetodeZakladki(ZakladkaMetod::Wlasnosci))
+        return;
+    CzyscGrupy(ZakladkaMetod::Wlasnosci, {"rgDyf"});
+}
+
+void TBaza_Form::btnObliczMieszanineClick()
+{
+    if (UruchomMetodeZakladki(ZakladkaMetod::Mieszaniny))
+        PraWybory();
+}
+
+void TBaza_Form::btnRownowagaClick()
+{
+    const bool wybrana = Grupa(QStringLiteral("rgIzobara"))->ItemIndex() >= 0
+                         || Grupa(QStringLiteral("rgIzoterma"))->ItemIndex() >= 0;
+    if (wybrana && !UruchomMetodeZakladki(ZakladkaMetod::Rownowaga))
+        return;
+    show();
+    PraWybory();
+}
+
+void TBaza_Form::btnExpDalejClick()
+{
+    const int gaz = rgExpGaz->ItemIndex();
+    const int ciecz = rgExpCiecz->ItemIndex();
+    if (gaz >= 0 || (ciecz >= 0 && ciecz != PozycjaGestosciMieszanin))
+        OtworzKorelacje(gaz, ciecz);
+    if (ciecz == PozycjaGestosciMieszanin) {
+        KodMetody = KodGestosciMieszanin;
+        if (UruchomOknoMetody(KodGestosciMieszanin, false))
+            PraWybory();
+    }
+}
+
+// The experimental-correlation window of the chosen item. Asked for by the liquid viscosity under
+// pressure while its window runs, it hands the saturated-liquid viscosity back there and the main
+// window stays hidden.
+void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
+{
+    QWidget* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OtwarteOknoEstymacjiWlasnosci() : nullptr;
+    // The codes follow the chosen item (they are blanked after every run).
+    KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
+    KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
+    PrzywrocRekord();
+    const QString tytul = TytulKorelacji(gaz >= 0);
+    hide();
+    bool oddano = false;
+    {
+        const NaKoncu powrot([this, oknoEstymacji] {
+            KodGaz = KodCiecz = ' ';
+            if (!oknoEstymacji)
+                show();
+            PrzywrocRekord();
+        });
+        TOblicz_gaz_ciecz_Form okno;
+        okno.WczytajWybrana();
+        okno.setWindowTitle(tytul);
+        okno.adjustSize();
+        WysrodkujNaPulpicie(&okno);
+        UruchomModalnie(&okno);
+        oddano = okno.OddanoLepkoscNasycenia();
+    }
+    if (oknoEstymacji && oddano)
+        if (auto* lepkosc = oknoEstymacji->findChild<QLineEdit*>(QStringLiteral("edtLepNas")))
+            lepkosc->setText(FloatToStr(LepkoscNasycenia));
+}
+
+// "Gaz:" or "Ciecz:", the name (English when the English list has the focus) and the formula.
+QString TBaza_Form::TytulKorelacji(bool gaz)
+{
+    PoleSzukania pole{};
+    const bool angielska = ListaZFokusem(pole) && pole == PoleSzukania::NazwaANG;
+    return (gaz ? QStringLiteral("Gaz:      ") : QStringLiteral("Ciecz:      "))
+           + Cp1250ToUnicode(angielska ? RekordYaws.NazwaANG : RekordYaws.NazwaPL) + QStringLiteral("       ")
+           + Cp1250ToUnicode(RekordYaws.Wzor);
+}
+
+void TBaza_Form::PrzygotujDelHc()
+{
+    DelHf = 0.0L;
+    DelHc = 0.0L;
+    DelHfZnane = false;
+    NazwaZwiazku = Cp1250ToUnicode(RekordYaws.NazwaPL.substr(0, 40));
+    WzorZwiazku = Cp1250ToUnicode(RekordYaws.Wzor);
+    if (Podano(RekordYaws.DelHfA) && Podano(RekordYaws.DelHfB) && Podano(RekordYaws.DelHfC)) {
+        DelHf = ObliczDelHf(298.15L);
+        DelHfZnane = true;
+    }
+    const WynikLiczeniaAtomow wynik = PoliczAtomy(RekordYaws.Wzor);
+    const LiczbyAtomow& n = wynik.liczby;
+    Nc = n.C;
+    Nh = n.H;
+    Nf = n.F;
+    Ncl = n.Cl;
+    Nbr = n.Br;
+    Ni = n.I;
+    Ns = n.S;
+    Nx = 0;
+    if (wynik.blad == BladWzoru::Nieokreslony) {
+        PokazKomunikat(NieokreslonyBlad, RodzajKomunikatu::Ostrzezenie);
+        QApplication::beep();
+        return;
+    }
+    if (wynik.blad == BladWzoru::Pierwiastek) {
+        PokazKomunikat(MetodaDlaPierwiastka, RodzajKomunikatu::Ostrzezenie);
+        return;
+    }
+    TrybAtomow = !n.WszystkieZerowe();
+    DelHcMinusDelHf = !TrybAtomow;
+    UruchomOknoMetody(KodCieplaSpalania);
+}
