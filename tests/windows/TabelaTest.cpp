@@ -131,6 +131,23 @@ TEST_F(OknoTabeli, BadStepsAreRefusedAndUnreadableBoxesEmptied)
     Oblicz(QStringLiteral("300"), QStringLiteral("3x0"), QStringLiteral("5"));
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_TRUE(okno->edtTmaxDo->text().isEmpty());
+
+    // A number beyond the range of extended numbers is no number: its own box is emptied, silently,
+    // whichever box holds it, and the table stays as it was.
+    const QString zaDuza = QStringLiteral("1e5000");
+    Oblicz(QStringLiteral("300"), QStringLiteral("310"), QStringLiteral("5"));
+    for (int ktore = 0; ktore < 3; ++ktore) {
+        Oblicz(ktore == 0 ? zaDuza : QStringLiteral("300"), ktore == 1 ? QStringLiteral("-") + zaDuza : QStringLiteral("310"),
+               ktore == 2 ? zaDuza : QStringLiteral("5"));
+        const QLineEdit* pola[] = {okno->edtTminOd, okno->edtTmaxDo, okno->edtKrok};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(pola[i]->text().isEmpty(), i == ktore) << ktore << " " << i;
+    }
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_EQ(Kolumna(1), (QStringList{"300", "305", "310"}));
+    // 1e4000 is an extended number: a start of that size is one a step of 1 cannot move.
+    Oblicz(QStringLiteral("1e4000"), QStringLiteral("1e4001"), QStringLiteral("1"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" źle podany krok ")});
 }
 
 // A heat capacity that is 1 at every T, so T = 0 may start the range.
