@@ -273,7 +273,7 @@ TEST_P(KazdaMetoda, OpensItsWindowWithItsLoaderAndResetsTheChoice)
         EXPECT_TRUE(ok->isHidden());
         return;
     }
-    // The estimation windows read other records: the card's substance is back (D11).
+    // The estimation windows read other records: the card's substance is back.
     EXPECT_TRUE(Znaleziono);
     EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
     EXPECT_EQ(Tekst("edtMmol"), QStringLiteral("18.01528"));

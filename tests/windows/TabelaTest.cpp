@@ -430,7 +430,7 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     EXPECT_EQ(Wiersze(), 90); // 1 .. 9.9 by 0.1: the 90th step passes 10 in extended arithmetic
     EXPECT_NEAR(static_cast<double>(StrToFloat(Komorka(2, 1)) / 0.00073383284043054498223L), 1.0, 1e-14);
 
-    // D6: a saturation pressure of 1.5 bar puts the first row at the first step at or above it.
+    // A saturation pressure of 1.5 bar puts the first row at the first step at or above it.
     estymacja.pola[QStringLiteral("edtPnas")] = QStringLiteral("1.5");
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(zapis->komunikaty.empty());
