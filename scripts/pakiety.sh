@@ -5,6 +5,8 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
+# wmf2gd (libwmf-bin), which the metafile tests read charts back with, draws text in the
+# standard PostScript fonts of fonts-urw-base35.
 $SUDO apt-get install -y -qq --no-install-recommends \
   cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgif-dev libjpeg62-turbo-dev \
   libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core xvfb locales poppler-utils \

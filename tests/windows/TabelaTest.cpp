@@ -69,6 +69,16 @@ protected:
         QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     }
 
+    // Ethanol's liquid viscosity from 300 K to 302 K, three rows.
+    BazaTestowa TabelaLepkosciEtanolu()
+    {
+        auto baza = BazaTestowa::Probna();
+        Wczytaj("ETANOL");
+        Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
+        Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+        return baza;
+    }
+
     TSiatkaTekstowa* Siatka() const { return okno->sgTabela; }
     QString Komorka(int k, int w) const { return Siatka()->Komorka(k, w); }
     int Wiersze() const { return Siatka()->LiczbaWierszy() - 1; }
@@ -212,10 +222,7 @@ TEST_F(OknoTabeli, ColumnsShowTheirWholeTextsAndTheHeaderWraps)
 
 TEST_F(OknoTabeli, SavedLiquidViscosityTableIsTabSeparatedCp1250WithCrLf)
 {
-    auto baza = BazaTestowa::Probna();
-    Wczytaj("ETANOL");
-    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
-    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    auto baza = TabelaLepkosciEtanolu();
     const QString plik = baza.katalog() + QStringLiteral("/lepkosc");
     zapis->plikiDoZapisu.push_back({plik, 1});
     okno->Zapisztabel1->trigger();
@@ -232,10 +239,7 @@ TEST_F(OknoTabeli, SavedLiquidViscosityTableIsTabSeparatedCp1250WithCrLf)
 // question, and "Nie" leaves it as it was.
 TEST_F(OknoTabeli, AnExistingFileOfTheFinalNameIsReplacedOnlyAfterTheQuestion)
 {
-    auto baza = BazaTestowa::Probna();
-    Wczytaj("ETANOL");
-    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
-    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    auto baza = TabelaLepkosciEtanolu();
     const QString plik = baza.katalog() + QStringLiteral("/wynik.txt");
     {
         QFile stary(plik);
@@ -265,10 +269,7 @@ TEST_F(OknoTabeli, AnExistingFileOfTheFinalNameIsReplacedOnlyAfterTheQuestion)
 
 TEST_F(OknoTabeli, FailedSaveSaysSoAndCancelSavesNothing)
 {
-    auto baza = BazaTestowa::Probna();
-    Wczytaj("ETANOL");
-    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
-    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    auto baza = TabelaLepkosciEtanolu();
     okno->Zapisztabel1->trigger(); // cancelled
     const QString plik = baza.katalog() + QStringLiteral("/nie/ma/takiego/katalogu.txt");
     zapis->plikiDoZapisu.push_back({plik, 1});
