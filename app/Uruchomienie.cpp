@@ -1,10 +1,18 @@
 #include "Uruchomienie.h"
 
+#include "Ambrose.h"
 #include "Baza.h"
 #include "ChungmixG.h"
+#include "DelHcWynik.h"
 #include "Dialogs.h"
+#include "EstymacjaParametrow.h"
+#include "Fedors.h"
+#include "Fuller.h"
+#include "Grunberg.h"
+#include "Joback.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "Rownowaga.h"
 #include "Start.h"
 #include "Wilke.h"
 
@@ -26,6 +34,15 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknoWilkego();
     ZarejestrujOknoChunga();
+    ZarejestrujJobacka();
+    ZarejestrujDelHcWynik();
+    ZarejestrujFedorsa();
+    ZarejestrujAmbrosea();
+    ZarejestrujOknoMixc();
+    ZarejestrujOknoEstymacjiParametrow();
+    ZarejestrujOknoRownowagi();
+    ZarejestrujOknoFullera();
+    ZarejestrujOknoGrunberga();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

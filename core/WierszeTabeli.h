@@ -50,9 +50,10 @@ public:
     // The isotherm's temperature, °C.
     virtual long double TemperaturaUkladu() const = 0;
     // Runs ObliczIzobare or ObliczIzoterme with the chosen data set (the isotherm's x1 step in
-    // KrokX), filling WynikX1 .. WynikP and LiczbaPunktow. May throw; a refusal throws with its
+    // KrokX), filling WynikX1 .. WynikP and LiczbaPunktow. Returns a warning to show with the
+    // results (empty when there is none). May throw; a refusal throws EOdmowaTabeli with its
     // message.
-    virtual void ObliczRownowage() = 0;
+    virtual QString ObliczRownowage() = 0;
 };
 
 // The arguments from the start to the end by the step, each the previous plus the step in

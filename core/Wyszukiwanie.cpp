@@ -232,6 +232,14 @@ long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa)
     return znaleziona;
 }
 
+bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa)
+{
+    if (nazwa.trimmed().isEmpty())
+        return false;
+    const long long pozycja = ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa));
+    return pozycja != 0 && WczytajRekordYaws(pozycja);
+}
+
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor)
 {
     std::vector<qsizetype> pozycje(static_cast<size_t>(wzor.size()));

@@ -40,6 +40,10 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy);
 // 0 when there is none.
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa);
 
+// A component of a mixture window: reads into RekordYaws the first record whose name in the
+// field equals the name, both upper-cased (ASCII letters); an empty or blank name names none.
+bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa);
+
 // All n! orders of the characters of a formula, in lexicographic order of the positions.
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor);
 

@@ -4,22 +4,18 @@
 #include "Dialogs.h"
 #include "ObslugaZdarzen.h"
 #include "ListaZwiazkow.h"
-#include "PolishText.h"
 #include "Wyszukiwanie.h"
 #include "Zmienne.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStringList>
 
-bool WczytajSkladnik(const TListaZwiazkow* lista)
+bool WczytajSkladnik(const TListaZwiazkow* lista, PoleSzukania pole)
 {
-    const QString nazwa = UpperAscii(lista->currentText());
-    if (nazwa.isEmpty())
-        return false;
-    const long long pozycja = ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, nazwa);
-    return pozycja != 0 && WczytajRekordYaws(pozycja);
+    return WczytajSkladnik(pole, lista->currentText());
 }
 
 void ZglosBrakSkladnika(TListaZwiazkow* lista, bool pisowniaNiema)
@@ -44,13 +40,38 @@ bool SkladnikMaDane(const TRekordYaws& rekord, std::initializer_list<std::pair<c
 
 MenuPlik UtworzMenuPlik(QMainWindow* okno)
 {
-    QMenuBar* menu = okno->menuBar();
-    menu->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* plik = menu->addMenu(QStringLiteral("Plik"));
+    return UtworzMenuPlik(okno, okno->menuBar());
+}
+
+MenuPlik UtworzMenuPlik(QWidget* okno, QMenuBar* pasek)
+{
+    pasek->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* plik = pasek->addMenu(QStringLiteral("Plik"));
     MenuPlik pozycje{plik->addAction(QStringLiteral("Zakończ")), plik->addAction(QStringLiteral("Wyjście z programu"))};
     pozycje.Zakocz1->setObjectName(QStringLiteral("Zakocz1"));
     pozycje.Wyjciezprogramu1->setObjectName(QStringLiteral("Wyjciezprogramu1"));
     QObject::connect(pozycje.Zakocz1, &QAction::triggered, okno, WSieci([okno](auto&&...) { okno->close(); }));
     QObject::connect(pozycje.Wyjciezprogramu1, &QAction::triggered, okno, WSieci([](auto&&...) { QApplication::quit(); }));
     return pozycje;
+}
+
+MenuPlik UlozDwieKolumny(QWidget* okno, QWidget* lewa, QWidget* prawa)
+{
+    auto* pasek = new QMenuBar(okno);
+    auto* uklad = new QHBoxLayout(okno);
+    uklad->setMenuBar(pasek);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
+    uklad->addWidget(lewa);
+    uklad->addWidget(prawa, 0, Qt::AlignTop);
+    prawa->hide();
+    return UtworzMenuPlik(okno, pasek);
+}
+
+void PokazPrawaKolumne(QWidget* okno, QWidget* prawa)
+{
+    if (!prawa->isHidden())
+        return;
+    prawa->show();
+    okno->adjustSize();
+    WysrodkujNaPulpicie(okno);
 }

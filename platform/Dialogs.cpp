@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -35,24 +36,43 @@ QMessageBox::Icon Ikona(RodzajKomunikatu rodzaj)
     return QMessageBox::NoIcon;
 }
 
+// The buttons speak Polish, as the rest of the program does.
+void NazwijPoPolsku(QMessageBox& okno)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> nazwy[] = {
+        {QMessageBox::Yes, "&Tak"}, {QMessageBox::No, "&Nie"}, {QMessageBox::Cancel, "Anuluj"}};
+    for (auto [przycisk, nazwa] : nazwy)
+        if (QAbstractButton* b = okno.button(przycisk))
+            b->setText(QString::fromUtf8(nazwa));
+}
+
 // Ends the loop when the watched window is closed or destroyed; hiding does not end it.
 class ObserwatorZamkniecia : public QObject {
 public:
-    ObserwatorZamkniecia(QWidget* okno, QEventLoop* petla) : petla_(petla)
+    ObserwatorZamkniecia(QWidget* okno, QEventLoop* petla) : okno_(okno), petla_(petla)
     {
         okno->installEventFilter(this);
         connect(okno, &QObject::destroyed, petla, &QEventLoop::quit);
     }
 
 protected:
+    // The filter sees the close request before the window answers it: the run ends only when the
+    // window has accepted it (it is no longer shown), not when it refused to close.
     bool eventFilter(QObject*, QEvent* zdarzenie) override
     {
         if (zdarzenie->type() == QEvent::Close)
-            QMetaObject::invokeMethod(petla_, [this] { petla_->quit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                petla_,
+                [this] {
+                    if (!okno_ || !okno_->isVisible())
+                        petla_->quit();
+                },
+                Qt::QueuedConnection);
         return false;
     }
 
 private:
+    QPointer<QWidget> okno_;
     QEventLoop* petla_;
 };
 
@@ -97,7 +117,11 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikat
         aktywnyRejestrator->odpowiedzi.pop_front();
         return odpowiedz;
     }
-    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), tekst, przyciski, rodzic);
+    // Texts break their lines with carriage returns too.
+    QString wyswietlany = tekst;
+    wyswietlany.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox okno(Ikona(rodzaj), QApplication::applicationDisplayName(), wyswietlany, przyciski, rodzic);
+    NazwijPoPolsku(okno);
     return static_cast<QMessageBox::StandardButton>(okno.exec());
 }
 

@@ -2,6 +2,8 @@
 // Message boxes, modal runs of windows and file dialogs go through these functions, so tests can
 // install a recorder: a message box records its text and returns a scripted button, a modal run
 // calls a script instead of entering an event loop, a file dialog returns a scripted name.
+#include "NaKoncu.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <deque>
@@ -22,6 +24,20 @@ void WysrodkujNaPulpicie(QWidget* okno);
 
 // Shows the window application-modal and returns when it closes (not when it merely hides).
 void UruchomModalnie(QWidget* okno);
+
+// Creates a window of the form variable's class, runs it modally and frees it, the variable
+// pointing to it meanwhile (also when the run ends by an error).
+template <class Okno>
+void UruchomNoweModalnie(Okno*& zmiennaFormy)
+{
+    auto* okno = new Okno;
+    zmiennaFormy = okno;
+    const NaKoncu zwolnij([&zmiennaFormy, okno] {
+        delete okno;
+        zmiennaFormy = nullptr;
+    });
+    UruchomModalnie(okno);
+}
 
 // The hourglass for the lifetime of the guard, while a long computation or a file walk runs.
 class KursorOczekiwania {

@@ -4,8 +4,8 @@
 // starts, so no exception ever crosses the event loop of the toolkit.
 //
 //     connect(btnOblicz, &QPushButton::clicked, this, WSieci([this] { btnObliczClick(); }));
-#include <concepts>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 // Shows the text of the error in the general error box.
@@ -26,14 +26,17 @@ void UruchomWSieci(Obsluga&& obsluga) noexcept
     }
 }
 
-// The handler wrapped for connect(): the arguments of the signal it takes are passed on. The
-// constraint lets connect() drop the trailing arguments the handler does not take (clicked's bool).
+// The handler wrapped for connect(): the arguments of the signal are passed on when the handler
+// takes them; a handler without parameters serves a signal with some (clicked(bool)).
 template <class Obsluga>
 auto WSieci(Obsluga obsluga)
 {
-    return [obsluga = std::move(obsluga)]<class... Argumenty>(Argumenty&&... argumenty) mutable noexcept
-        requires std::invocable<Obsluga&, Argumenty...>
-    {
-        UruchomWSieci([&] { obsluga(std::forward<Argumenty>(argumenty)...); });
+    return [obsluga = std::move(obsluga)](auto&&... argumenty) mutable noexcept {
+        UruchomWSieci([&] {
+            if constexpr (std::is_invocable_v<Obsluga&, decltype(argumenty)...>)
+                obsluga(std::forward<decltype(argumenty)>(argumenty)...);
+            else
+                obsluga();
+        });
     };
 }

@@ -29,6 +29,8 @@ TListaZwiazkow::TListaZwiazkow(QWidget* rodzic) : QComboBox(rodzic)
     setCompleter(nullptr);
     setValidator(new WielkieLiteryAscii(this));
     setMaxVisibleItems(20);
+    connect(this, &QComboBox::activated, this, &TListaZwiazkow::wybrano);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TListaZwiazkow::PoWpisaniu);
 }
 
 TListaZwiazkow* UtworzListeZwiazkow(const QString& nazwa, QWidget* rodzic)
@@ -52,12 +54,22 @@ void TListaZwiazkow::WypelnijPosortowane(QStringList nazwy)
 
 void TListaZwiazkow::WlaczDopelnianie()
 {
-    connect(lineEdit(), &QLineEdit::textEdited, this, &TListaZwiazkow::Dopelnij);
+    dopelnianie_ = true;
+}
+
+void TListaZwiazkow::PoWpisaniu(const QString& wpisany)
+{
+    if (usuwanie_)
+        return;
+    if (dopelnianie_)
+        Dopelnij(wpisany);
+    if (!currentText().isEmpty() && findText(currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0)
+        emit wybrano();
 }
 
 void TListaZwiazkow::Dopelnij(const QString& wpisany)
 {
-    if (wpisany.isEmpty() || bezDopelnienia_)
+    if (wpisany.isEmpty())
         return;
     for (int i = 0; i < count(); ++i) {
         const QString nazwa = itemText(i);
@@ -77,9 +89,9 @@ void TListaZwiazkow::keyPressEvent(QKeyEvent* zdarzenie)
     }
     // Backspace and Delete must not complete again the text they shortened.
     if (zdarzenie->key() == Qt::Key_Backspace || zdarzenie->key() == Qt::Key_Delete) {
-        bezDopelnienia_ = true;
+        usuwanie_ = true;
         QComboBox::keyPressEvent(zdarzenie);
-        bezDopelnienia_ = false;
+        usuwanie_ = false;
         return;
     }
     QComboBox::keyPressEvent(zdarzenie);

@@ -173,6 +173,19 @@ int TSiatkaTekstowa::MarginesKomorki(int kolumna) const
     return 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
 }
 
+void TSiatkaTekstowa::DopasujSzerokosciKolumn(int wierszy, int zapas)
+{
+    const int doWiersza = std::min(wierszy, LiczbaWierszy());
+    for (int kolumna = 0; kolumna < LiczbaKolumn(); ++kolumna) {
+        int najszerszy = 0;
+        for (int wiersz = 0; wiersz < doWiersza; ++wiersz) {
+            const QFontMetrics& miara = wiersz == 0 ? horizontalHeader()->fontMetrics() : fontMetrics();
+            najszerszy = std::max(najszerszy, miara.horizontalAdvance(Komorka(kolumna, wiersz)));
+        }
+        UstawSzerokoscKolumny(kolumna, najszerszy + MarginesKomorki(kolumna) + zapas);
+    }
+}
+
 bool TSiatkaTekstowa::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (obiekt == naroznik_ && zdarzenie->type() == QEvent::Paint) {

@@ -34,6 +34,9 @@ public:
     int WysokoscTekstuNaglowka(int kolumna) const;
     // The width the text needs in a cell of the column, besides the text itself.
     int MarginesKomorki(int kolumna) const;
+    // Every column as wide as the widest text among its first `wierszy` rows (header included),
+    // plus the cell's margin and `zapas` pixels.
+    void DopasujSzerokosciKolumn(int wierszy, int zapas);
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;

@@ -1,6 +1,7 @@
 #include "Baza.h"
 
 #include "Dialogs.h"
+#include "DostepDoKarty.h"
 #include "GrupaRadiowa.h"
 #include "Karta.h"
 #include "KartaZwiazku.h"
@@ -35,6 +36,7 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     setObjectName(QStringLiteral("Baza_Form"));
     karta = new TKartaZwiazku(this);
     TKartaZwiazku::UstawKarteGlowna(karta);
+    ZarejestrujKarteOknaGlownego(this);
     UtworzMenu();
     auto* srodek = new QWidget(this);
     auto* uklad = new QVBoxLayout(srodek);

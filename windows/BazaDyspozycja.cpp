@@ -3,13 +3,11 @@
 #include "Baza.h"
 
 #include "BazaDoswiadczalna.h"
+#include "CieploSpalania.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
-#include "KartaZwiazku.h"
-#include "KorelacjeTemperaturowe.h"
-#include "LiczenieAtomow.h"
 #include "NaKoncu.h"
 #include "RejestrOkienMetod.h"
 
@@ -165,35 +163,15 @@ QString TBaza_Form::TytulKorelacji(bool gaz)
 
 void TBaza_Form::PrzygotujDelHc()
 {
-    DelHf = 0.0L;
-    DelHc = 0.0L;
-    DelHfZnane = false;
-    NazwaZwiazku = Cp1250ToUnicode(RekordYaws.NazwaPL.substr(0, 40));
-    WzorZwiazku = Cp1250ToUnicode(RekordYaws.Wzor);
-    if (Podano(RekordYaws.DelHfA) && Podano(RekordYaws.DelHfB) && Podano(RekordYaws.DelHfC)) {
-        DelHf = ObliczDelHf(298.15L);
-        DelHfZnane = true;
-    }
-    const WynikLiczeniaAtomow wynik = PoliczAtomy(RekordYaws.Wzor);
-    const LiczbyAtomow& n = wynik.liczby;
-    Nc = n.C;
-    Nh = n.H;
-    Nf = n.F;
-    Ncl = n.Cl;
-    Nbr = n.Br;
-    Ni = n.I;
-    Ns = n.S;
-    Nx = 0;
-    if (wynik.blad == BladWzoru::Nieokreslony) {
+    const BladWzoru blad = PrzygotujCieploSpalania();
+    if (blad == BladWzoru::Nieokreslony) {
         PokazKomunikat(NieokreslonyBlad, RodzajKomunikatu::Ostrzezenie);
         QApplication::beep();
         return;
     }
-    if (wynik.blad == BladWzoru::Pierwiastek) {
+    if (blad == BladWzoru::Pierwiastek) {
         PokazKomunikat(MetodaDlaPierwiastka, RodzajKomunikatu::Ostrzezenie);
         return;
     }
-    TrybAtomow = !n.WszystkieZerowe();
-    DelHcMinusDelHf = !TrybAtomow;
     UruchomOknoMetody(KodCieplaSpalania);
 }

@@ -79,22 +79,38 @@ long double LiczbaZKomorki(const TSiatkaTekstowa* siatka, int kolumna, int wiers
 }
 
 // The lines as columns of text: each field starts where the widest field before it ends, lines
-// fill the page from the top and go on to the next page.
+// fill the page from the top and go on to the next page. Columns wider than the page together
+// are printed in a smaller font, so no column is cut off.
 void RysujWiersze(QPainter& malarz, const QRect& strona, const QStringList& wiersze)
 {
-    QFont czcionka(QStringLiteral("Arial"));
-    czcionka.setPointSize(10);
-    malarz.setFont(czcionka);
-    const QFontMetrics miara = malarz.fontMetrics();
     std::vector<QStringList> pola;
-    std::vector<int> szerokosci;
-    for (const QString& wiersz : wiersze) {
+    for (const QString& wiersz : wiersze)
         pola.push_back(wiersz.split(QLatin1Char('\t')));
-        szerokosci.resize(std::max(szerokosci.size(), static_cast<size_t>(pola.back().size())));
-        for (int i = 0; i < pola.back().size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], miara.horizontalAdvance(pola.back()[i]));
+    QFont czcionka(QStringLiteral("Arial"));
+    czcionka.setPointSizeF(10.0);
+    std::vector<int> szerokosci;
+    int odstepPol = 0;
+    const auto zmierz = [&] {
+        malarz.setFont(czcionka);
+        const QFontMetrics miara = malarz.fontMetrics();
+        odstepPol = miara.horizontalAdvance(QStringLiteral("MMM"));
+        szerokosci.clear();
+        for (const QStringList& wiersz : pola) {
+            szerokosci.resize(std::max(szerokosci.size(), static_cast<size_t>(wiersz.size())));
+            for (int i = 0; i < wiersz.size(); ++i)
+                szerokosci[i] = std::max(szerokosci[i], miara.horizontalAdvance(wiersz[i]));
+        }
+        int razem = 0;
+        for (int szerokosc : szerokosci)
+            razem += szerokosc + (szerokosc > 0 ? odstepPol : 0);
+        return razem;
+    };
+    const int razem = zmierz();
+    if (razem > strona.width()) {
+        czcionka.setPointSizeF(czcionka.pointSizeF() * strona.width() / razem * 0.95);
+        zmierz();
     }
-    const int odstepPol = miara.horizontalAdvance(QStringLiteral("MMM"));
+    const QFontMetrics miara = malarz.fontMetrics();
     const int wierszeNaStronie = std::max(1, strona.height() / miara.lineSpacing());
     for (size_t n = 0; n < pola.size(); ++n) {
         if (n > 0 && n % wierszeNaStronie == 0)
@@ -154,7 +170,9 @@ QWidget* TTabela_Form::UtworzPanelObliczen()
     btnWykres = Utworz<QPushButton>(QStringLiteral("btnWykres"), QStringLiteral("Wykres"), pnlOblicz);
     btnWykres2 = Utworz<QPushButton>(QStringLiteral("btnWykres2"), QStringLiteral("Wykres y=f(x)"), pnlOblicz);
     btnOblicz->setDefault(true);
-    btnWykres->setEnabled(false);
+    // Both charts wait for rows to draw.
+    for (QPushButton* wykres : {btnWykres, btnWykres2})
+        wykres->setEnabled(false);
     btnWykres2->hide();
     uklad->addWidget(lblPodaj, 0, 0, 1, 2);
     uklad->addWidget(qlblTminOd, 1, 0);
@@ -246,10 +264,12 @@ void TTabela_Form::btnObliczClick()
     {
         const KursorOczekiwania klepsydra;
         try {
-            if (rodzaj_ == RodzajTabeli::Zakres)
+            if (rodzaj_ == RodzajTabeli::Zakres) {
                 ObliczZakres();
-            else
-                ObliczRownowage();
+            } else {
+                komunikat = ObliczRownowage();
+                rodzaj = RodzajKomunikatu::Ostrzezenie;
+            }
         } catch (const EOdmowaTabeli& odmowa) {
             komunikat = QString::fromUtf8(odmowa.what());
         } catch (const std::exception& blad) {
@@ -304,7 +324,7 @@ void TTabela_Form::ObliczZakres()
                                 .toStdString());
 }
 
-void TTabela_Form::ObliczRownowage()
+QString TTabela_Form::ObliczRownowage()
 {
     KrokX = StrToFloat(edtKrok->text());
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
@@ -312,12 +332,14 @@ void TTabela_Form::ObliczRownowage()
     // Results are only shown as the equilibrium window computes them now: never stale ones.
     if (!Rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
-    Rownowaga->ObliczRownowage();
+    WypelnijWiersze({}); // a failed computation leaves no earlier rows on view
+    const QString ostrzezenie = Rownowaga->ObliczRownowage();
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)
         sgTabela->UstawKomorke(kolumna, 0, naglowki[kolumna]);
     WypelnijWiersze(wiersze);
+    return ostrzezenie;
 }
 
 void TTabela_Form::WypelnijWiersze(const std::vector<QStringList>& wiersze)
@@ -330,7 +352,8 @@ void TTabela_Form::WypelnijWiersze(const std::vector<QStringList>& wiersze)
 
 void TTabela_Form::ZakonczObliczenia()
 {
-    btnWykres->setEnabled(sgTabela->LiczbaWierszy() > 1);
+    for (QPushButton* wykres : {btnWykres, btnWykres2})
+        wykres->setEnabled(sgTabela->LiczbaWierszy() > 1);
     btnOblicz->setDefault(false);
     btnWykres->setDefault(true);
     AutoSizeCol(sgTabela, 0);
@@ -350,10 +373,18 @@ void TTabela_Form::DopasujSzerokoscOkna()
         potrzebna += sgTabela->SzerokoscKolumny(kolumna);
     int szerokoscOkna = sgTabela->isHidden() ? SzerokoscPanelu + 3 * Odstep + potrzebna
                                              : width() + std::max(0, potrzebna - sgTabela->width());
-    if (const QScreen* ekran = screen())
+    const QScreen* ekran = screen();
+    if (ekran)
         szerokoscOkna = std::min(szerokoscOkna, ekran->availableGeometry().width());
     sgTabela->show();
     resize(szerokoscOkna, height());
+    // A window that grew past the right edge of the screen moves left until it is whole on view.
+    if (ekran) {
+        const QRect dostepny = ekran->availableGeometry();
+        const int wystaje = frameGeometry().right() - dostepny.right();
+        if (wystaje > 0)
+            move(std::max(dostepny.left(), x() - wystaje), y());
+    }
 }
 
 // The header row is 36 pixels high, or as high as the longest wrapped header needs.
@@ -422,27 +453,27 @@ void TTabela_Form::btnWykres2Click()
     PokazWykres(FWykres, sgTabela->Komorka(2, 0), sgTabela->Komorka(3, 0));
 }
 
-QStringList TTabela_Form::WierszeTekstu(int kolumny) const
+QStringList TTabela_Form::WierszeTekstu() const
 {
     QStringList wiersze;
     for (int w = 0; w < sgTabela->LiczbaWierszy(); ++w) {
         QString wiersz;
-        for (int k = 0; k < kolumny; ++k)
+        for (int k = 0; k < sgTabela->LiczbaKolumn(); ++k)
             wiersz += QLatin1Char('\t') + sgTabela->Komorka(k, w);
         wiersze << wiersz;
     }
     return wiersze;
 }
 
-// Tab-separated lines in code page 1250 with CR LF; the isobar keeps its seven columns, every
-// other table its first three. The old file stays whole when writing fails.
+// Tab-separated lines in code page 1250 with CR LF, every column of the table. The old file stays
+// whole when writing fails.
 void TTabela_Form::Zapisztabel1Click()
 {
     const QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
     if (plik.isEmpty())
         return;
     QByteArray dane;
-    for (const QString& wiersz : WierszeTekstu(rodzaj_ == RodzajTabeli::Izobara ? 7 : 3))
+    for (const QString& wiersz : WierszeTekstu())
         dane += QByteArray::fromStdString(UnicodeToCp1250(wiersz)) + "\r\n";
     QSaveFile zapis(plik);
     if (!(zapis.open(QIODevice::WriteOnly) && zapis.write(dane) == dane.size() && zapis.commit()))
@@ -452,7 +483,7 @@ void TTabela_Form::Zapisztabel1Click()
 
 void TTabela_Form::Drukujtabel1Click()
 {
-    const QStringList wiersze = WierszeTekstu(3);
+    const QStringList wiersze = WierszeTekstu();
     DrukujNaDomyslnejDrukarce(QStringLiteral("Tabela"), [&wiersze](QPainter& malarz, const QRect& strona) {
         RysujWiersze(malarz, strona, wiersze);
     });

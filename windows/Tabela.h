@@ -70,13 +70,13 @@ private:
     // Each throws EOdmowaTabeli for a refusal and the error of a failed computation, after
     // putting the rows computed before it into the grid.
     void ObliczZakres();
-    void ObliczRownowage();
+    QString ObliczRownowage(); // the warning of the computation, if any
     void WypelnijWiersze(const std::vector<QStringList>& wiersze);
     void ZakonczObliczenia();
     void DopasujNaglowek();
     void DopasujSzerokoscOkna();
-    // The table as text lines: each cell of the first `kolumny` columns led by a TAB.
-    QStringList WierszeTekstu(int kolumny) const;
+    // The table as text lines: each cell led by a TAB.
+    QStringList WierszeTekstu() const;
     TFWykres* NowyWykres();
     void PokazWykres(TFWykres* wykres, const QString& tytulX, const QString& tytulY);
 

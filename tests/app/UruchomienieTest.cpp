@@ -5,6 +5,8 @@
 #include "Dialogs.h"
 #include "MixC.h"
 #include "Powitalny.h"
+#include "RejestrOkienMetod.h"
+#include "Rownowaga.h"
 #include "Uruchomienie.h"
 
 #include <QApplication>
@@ -167,4 +169,17 @@ TEST_F(Uruchomienie, TheSplashIsShownOnlyOnce)
     PokazPowitanie();
     EXPECT_EQ(Powitalny_Form, pierwsze);
     EXPECT_FALSE(Powitalny_Form->isVisible());
+}
+
+TEST_F(Uruchomienie, TheEquilibriumMethodsHaveTheirWindow)
+{
+    BazaTestowa baza = BazaZWoda();
+    QDir::setCurrent(baza.katalog());
+    ZapisujOkna zapis;
+    ASSERT_TRUE(UruchomProgram());
+    for (const char* kod : {"RcgBis", "RcgpBis"}) {
+        KodMetody = QString::fromLatin1(kod);
+        std::unique_ptr<QWidget> okno(UtworzOknoMetody(KodMetody));
+        EXPECT_NE(qobject_cast<TFrmRownowaga*>(okno.get()), nullptr) << kod;
+    }
 }

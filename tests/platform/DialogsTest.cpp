@@ -1,6 +1,7 @@
 #include "Aplikacja.h"
 #include "Dialogs.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +33,38 @@ TEST(Dialogs, ModalRunSurvivesHidingAndEndsOnClose)
     });
     UruchomModalnie(&okno);
     EXPECT_TRUE(ukrytoIPokazano);
+    EXPECT_FALSE(okno.isVisible());
+}
+
+namespace {
+// Refuses the first close request, as a window with two panels goes back to the first.
+class OknoZPowrotem : public QWidget {
+public:
+    int prosby = 0;
+
+protected:
+    void closeEvent(QCloseEvent* zdarzenie) override
+    {
+        if (++prosby == 1)
+            zdarzenie->ignore();
+    }
+};
+} // namespace
+
+TEST(Dialogs, ModalRunGoesOnAfterARefusedClose)
+{
+    OknoZPowrotem okno;
+    bool widoczneMiedzyProsbami = false;
+    QTimer::singleShot(10, &okno, [&] {
+        okno.close();
+        QTimer::singleShot(10, &okno, [&] {
+            widoczneMiedzyProsbami = okno.isVisible();
+            okno.close();
+        });
+    });
+    UruchomModalnie(&okno);
+    EXPECT_TRUE(widoczneMiedzyProsbami);
+    EXPECT_EQ(okno.prosby, 2);
     EXPECT_FALSE(okno.isVisible());
 }
 

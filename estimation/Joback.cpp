@@ -1,0 +1,256 @@
+#include "Joback.h"
+
+#include "Dialogs.h"
+#include "FloatText.h"
+#include "GrupyJobacka.h"
+#include "Help.h"
+#include "KartaZwiazku.h"
+#include "MathError.h"
+#include "ObslugaZdarzen.h"
+#include "RejestrOkienMetod.h"
+#include "Zmienne.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TJoback1_Form* Joback1_Form = nullptr;
+
+namespace {
+
+const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe !");
+const QString KodCieplaTworzenia = QStringLiteral("040");
+const QString KodDlaCieplaSpalania = QStringLiteral("050");
+
+struct TrybJobacka {
+    const char* kod;
+    WlasnoscJobacka wlasnosc;
+    const char* delta;
+    const char* naglowek;
+    const char* jednostka;
+    const char* rownanie; // empty: the heat-of-formation pictures
+    const char* wynik;
+};
+
+const TrybJobacka Tryby[] = {
+    {"040", WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
+    {"050", WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
+    {"01", WlasnoscJobacka::Tc, "Tc", "Temperatura krytyczna - metoda Jobacka", "[K]",
+     "Tc = Tb[0,584+0,965*delTc-(delTc)^2]^(-1)", "Tc="},
+    {"11", WlasnoscJobacka::Pc, "Pc", "Ciśnienie krytyczne - metoda Jobacka", "[Pa]",
+     "Pc = (0,113+0,0032*n-delPc)^(-2)", "Pc="},
+    {"21", WlasnoscJobacka::Vc, "Vc", "Objętość krytyczna - metoda Jobacka", "[m^3/kmol]", "Vc = 17,5+delVc", "Vc="},
+    {"61", WlasnoscJobacka::Tb, "Tb", "Normalna temperatura wrzenia - metoda Jobacka", "[K]", "Tb = 198+delTb", "Tb="},
+    {"71", WlasnoscJobacka::Tf, "Tf", "Normalna temperatura krzepnięcia - metoda Jobacka", "[K]", "Tf = 122+delTf",
+     "Tf="},
+};
+
+const TrybJobacka* TrybKodu(const QString& kod)
+{
+    for (const TrybJobacka& tryb : Tryby)
+        if (kod == QLatin1String(tryb.kod))
+            return &tryb;
+    return nullptr;
+}
+
+// The record's value of the property in the result's units, its caption and unit text; the
+// pressure is kept in bar and the volume in cm³/mol.
+struct Porownanie {
+    const char* kod;
+    long double TRekordYaws::*pole;
+    long double mnoznik;
+    const char* podpis;
+    const char* jednostka;
+};
+
+const Porownanie Porownania[] = {
+    {"01", &TRekordYaws::Tc, 1.0L, "  Tc_exp=", " [K]"},
+    {"11", &TRekordYaws::Pc, 1e5L, "  Pc_exp=", " [Pa]"},
+    {"21", &TRekordYaws::Vc, 1e-3L, "  Vc_exp=", " [m^3]"},
+    {"61", &TRekordYaws::Tb, 1.0L, "  Tb_exp=", " [K]"},
+    {"71", &TRekordYaws::Tf, 1.0L, "  Tf_exp=", " [K]"},
+};
+
+QLabel* Wzor(const QString& nazwa, const QString& html)
+{
+    auto* etykieta = new QLabel(html);
+    etykieta->setObjectName(nazwa);
+    etykieta->setTextFormat(Qt::RichText);
+    return etykieta;
+}
+
+} // namespace
+
+TJoback1_Form::TJoback1_Form(QWidget* rodzic)
+    : TOknoUdzialowGrup(QStringLiteral("Joback1_Form"), WierszeZTabeli(TabelaGrupJobacka()), NaglowkiZTabeli(SekcjeGrupJobacka()), {}, {}, true, rodzic)
+{
+    setWindowTitle(QStringLiteral("Metoda Jobacka dla estymacji Hf"));
+    Oblicz_Button = przyciskOblicz;
+    ImgdelHf = Wzor(QStringLiteral("ImgdelHf"),
+                    QStringLiteral("<b>ΔH°<sub>f</sub> = 68,29 + Σ<sub>k</sub> N<sub>k</sub> (hf<sub>k</sub>)</b>"));
+    ImgdelHf_ = Wzor(QStringLiteral("ImgdelHf_"), QStringLiteral("<b>[kJ/mol]</b>"));
+    auto* wzorHf = new QHBoxLayout;
+    wzorHf->addStretch(1);
+    wzorHf->addWidget(ImgdelHf);
+    wzorHf->addSpacing(12);
+    wzorHf->addWidget(ImgdelHf_);
+    wzorHf->addStretch(1);
+    UkladGorny()->insertLayout(2, wzorHf);
+    imgHfWyn = Wzor(QStringLiteral("imgHfWyn"), QStringLiteral("<b>ΔH°<sub>f</sub>(298,15 K) =</b>"));
+    imgHfWyn->hide();
+    UkladDolny()->insertWidget(1, imgHfWyn);
+
+    Ometodzie1 = UtworzMenu(QStringLiteral("Za&kończ"), true, QStringLiteral("Pomo&c"));
+    connect(Ometodzie1, &QAction::triggered, this, WSieci([this](bool) { Ometodzie1Click(); }));
+    connect(Oblicz_Button, &QPushButton::clicked, this, WSieci([this](bool) { Oblicz_ButtonClick(); }));
+    connect(grupy, &TWierszeGrup::przelaczono, this, WSieci([this](int) { Wzor_xCreate(); }));
+    connect(grupy, &TWierszeGrup::zmienionoLiczbe, this, WSieci([this](int) { Wzor_xCreate(); }));
+    FormCreate();
+}
+
+void TJoback1_Form::FormCreate()
+{
+    grupy->PrzewinNaGore();
+    WzorJoback.clear();
+    DelHf = 0.0L;
+    LiczbyAtomowJoback = {};
+    PokazWejscie(false);
+    kod_ = KodMetody;
+    UstawTryb();
+}
+
+void TJoback1_Form::UstawTryb()
+{
+    const TrybJobacka* tryb = TrybKodu(kod_);
+    if (!tryb)
+        return;
+    const bool cieploTworzenia = !*tryb->rownanie;
+    lblDelta->setText(QString::fromUtf8(tryb->delta));
+    lblCo->setText(QString::fromUtf8(tryb->naglowek));
+    lblWym->setText(QString::fromUtf8(tryb->jednostka));
+    lblRownanie->setText(QString::fromUtf8(tryb->rownanie));
+    lblRownanie->setVisible(!cieploTworzenia);
+    ImgdelHf->setVisible(cieploTworzenia);
+    ImgdelHf_->setVisible(cieploTworzenia);
+    if (!cieploTworzenia)
+        lblCoObl->setText(QString::fromUtf8(tryb->wynik));
+    std::vector<QString> przyrosty;
+    for (const GrupaJobacka& grupa : TabelaGrupJobacka())
+        przyrosty.push_back(QString::fromLatin1(grupa.przyrosty[static_cast<int>(tryb->wlasnosc)]));
+    grupy->UstawPrzyrosty(przyrosty);
+
+    if (kod_ == QLatin1String("01")) {
+        PokazTemperatureWrzenia();
+    } else if (kod_ == QLatin1String("11")) {
+        PokazWejscie(true);
+        lblNaOpis->setText(QStringLiteral("Podaj liczbę atomów"));
+        lblNa->setText(QStringLiteral("Na ="));
+    }
+}
+
+// The formula of the ticked groups in the title. A count that is not a whole number (while the
+// user is still typing it) leaves the title as it was; the compute button reports it.
+void TJoback1_Form::Wzor_xCreate()
+{
+    WzorJoback.clear();
+    DelHf = 0.0L;
+    LiczbyAtomowJoback = {};
+    std::vector<std::pair<int, int>> wierszeILiczby;
+    for (int wiersz : grupy->ZaznaczoneWiersze()) {
+        bool calkowita = false;
+        const int liczba = grupy->TekstLiczby(wiersz).trimmed().toInt(&calkowita);
+        if (!calkowita)
+            return;
+        wierszeILiczby.emplace_back(wiersz, liczba);
+    }
+    LiczbyAtomowJoback = AtomyGrupJobacka(wierszeILiczby);
+    WzorJoback = QString::fromStdString(WzorZAtomow(LiczbyAtomowJoback));
+    setWindowTitle(WzorJoback);
+}
+
+long double TJoback1_Form::Rownanie(long double suma) const
+{
+    switch (TrybKodu(kod_)->wlasnosc) {
+    case WlasnoscJobacka::Hf: return JobackHf(suma);
+    case WlasnoscJobacka::Tc: return JobackTc(StrToFloat(edtNa->text()), suma);
+    case WlasnoscJobacka::Pc: return JobackPc(LiczbaAtomowNa, suma);
+    case WlasnoscJobacka::Vc: return JobackVc(suma);
+    case WlasnoscJobacka::Tb: return JobackTb(suma);
+    case WlasnoscJobacka::Tf: return JobackTf(suma);
+    }
+    return 0.0L;
+}
+
+void TJoback1_Form::Oblicz_ButtonClick()
+{
+    if (!TrybKodu(kod_))
+        return;
+    KursorOczekiwania klepsydra;
+    TSprawdzanie sprawdzanie;
+    grupy->Sprawdz(sprawdzanie, {ZleLiczby, RodzajKomunikatu::Ostrzezenie});
+    if (kod_ == QLatin1String("11") && StrToInt(edtNa->text()) == 0)
+        sprawdzanie.Ostrzez(QStringLiteral("Podaj liczbę atomów"), edtNa);
+    if (kod_ == QLatin1String("01") && StrToFloat(edtNa->text()) == 0.0L)
+        sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
+    if (!sprawdzanie.Poprawne())
+        return;
+    if (kod_ == QLatin1String("11"))
+        LiczbaAtomowNa = StrToInt(edtNa->text());
+    const long double suma = SumaUdzialow(grupy->Udzialy());
+    // A computation that fails (a zero denominator) leaves no earlier result on view.
+    wynik->clear();
+    const long double wartosc = ObliczSprawdzajac([&] { return SkonczonaWartosc(Rownanie(suma)); });
+    PokazWynik(wartosc);
+    Porownaj();
+    if (kod_ == KodCieplaTworzenia) {
+        DelHf = StrToFloat(wynik->text());
+        imgHfWyn->show();
+    } else if (kod_ == KodDlaCieplaSpalania) {
+        OddajCieploTworzenia();
+    } else {
+        lblCoObl->show();
+    }
+}
+
+// The record's value of the property after the formula in the title, once, in the result's
+// units.
+void TJoback1_Form::Porownaj()
+{
+    for (const Porownanie& p : Porownania)
+        if (kod_ == QLatin1String(p.kod) && Podano(RekordYaws.*p.pole)) {
+            setWindowTitle(WzorJoback + QString::fromLatin1(p.podpis) + FloatToStr(RekordYaws.*p.pole * p.mnoznik)
+                           + QString::fromLatin1(p.jednostka));
+            return;
+        }
+}
+
+void TJoback1_Form::OddajCieploTworzenia()
+{
+    DelHf = StrToFloat(wynik->text());
+    if (DelHf != 0.0L)
+        DelHfZnane = true;
+    const QString pytanie = QStringLiteral(" delHf = ") + FloatToStr(DelHf) + QStringLiteral("  (kJ/mol)\r\r")
+                            + QStringLiteral("Powrócić do ciepła spalania?");
+    if (PokazKomunikat(pytanie, RodzajKomunikatu::Informacja, QMessageBox::Yes | QMessageBox::No, this)
+        == QMessageBox::Yes) {
+        close();
+        return;
+    }
+    DelHf = 0.0L;
+    DelHfZnane = false;
+}
+
+void TJoback1_Form::Ometodzie1Click()
+{
+    if (HelpForm)
+        UruchomModalnie(HelpForm);
+    else
+        UruchomNoweModalnie(HelpForm);
+}
+
+void ZarejestrujJobacka()
+{
+    ZarejestrujOknoMetody<TJoback1_Form>(QStringLiteral("TJoback1_Form"), &Joback1_Form);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Joback's group contributions for one property of the current substance, chosen by KodMetody:
+// Tc "01", Pc "11", Vc "21", Tb "61", Tf "71", the heat of formation "040", and "050", where the
+// heat of formation goes back to the heat-of-combustion window. The title shows the formula of
+// the ticked groups.
+#include "OknoUdzialowGrup.h"
+
+class TJoback1_Form : public TOknoUdzialowGrup {
+    Q_OBJECT
+public:
+    explicit TJoback1_Form(QWidget* rodzic = nullptr);
+
+    QWidget* ImgdelHf;
+    QWidget* ImgdelHf_;
+    QWidget* imgHfWyn;
+    QPushButton* Oblicz_Button;
+    QAction* Ometodzie1;
+
+    void FormCreate();
+    void Wzor_xCreate();
+    void Oblicz_ButtonClick();
+    void Ometodzie1Click();
+
+private:
+    void UstawTryb();
+    long double Rownanie(long double suma) const;
+    void Porownaj();
+    void OddajCieploTworzenia();
+
+    QString kod_;
+};
+
+extern TJoback1_Form* Joback1_Form;
+
+// Registers the window for its method codes.
+void ZarejestrujJobacka();
