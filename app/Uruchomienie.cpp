@@ -6,6 +6,7 @@
 #include "DelHcWynik.h"
 #include "Dialogs.h"
 #include "EstymacjaParametrow.h"
+#include "EstymacjaWlasciwosci.h"
 #include "Fedors.h"
 #include "Fuller.h"
 #include "Grunberg.h"
@@ -43,6 +44,7 @@ bool UruchomProgram()
     ZarejestrujOknoRownowagi();
     ZarejestrujOknoFullera();
     ZarejestrujOknoGrunberga();
+    ZarejestrujOknoEstymacjiWlasnosci();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

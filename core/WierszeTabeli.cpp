@@ -4,7 +4,6 @@
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
-#include "Power.h"
 #include "WzoryEstymacyjne.h"
 #include "Zmienne.h"
 
@@ -22,6 +21,8 @@ const QString NaglowekGestosciZOdstepem = QStringLiteral(" Gęstość [kg/m^3]")
 const char* const BrakDanychDoObliczen = "Brak danych do obliczeń";
 const char* const NajpierwOblicz = "Najpierw wykonaj obliczenia w oknie estymacji (przycisk Oblicz)";
 
+const char* const NiePoprawneDane = "Sprawdź poprawność danych";
+
 // Missing record values are never computed with.
 void WymagajDanych(std::initializer_list<long double> wartosci)
 {
@@ -29,10 +30,10 @@ void WymagajDanych(std::initializer_list<long double> wartosci)
         throw EOdmowaTabeli(BrakDanychDoObliczen);
 }
 
-void WymagajDanychChunga()
+void WymagajDanychMetody(const char* kod)
 {
-    const TRekordYaws& r = RekordYaws;
-    WymagajDanych({r.Mmol, r.Tc, r.Vc, r.Omega, r.DipM});
+    if (!DaneMetodyKompletne(QString::fromLatin1(kod), RekordYaws))
+        throw EOdmowaTabeli(BrakDanychDoObliczen);
 }
 
 // The estimation rows other than "000" .. "020" read the estimation window.
@@ -43,43 +44,46 @@ const TDaneEstymacji& Okno(const TDaneEstymacji* estymacja)
     return *estymacja;
 }
 
-long double Pole(const TDaneEstymacji& estymacja, const char* nazwa)
+// A number of the window's boxes; a box that held none is refused.
+long double Liczba(const TDaneEstymacji::Liczba& liczba)
 {
-    return StrToFloat(estymacja.TekstPola(QString::fromLatin1(nazwa)));
+    if (!liczba)
+        throw EOdmowaTabeli(NiePoprawneDane);
+    return *liczba;
 }
 
 TMetodaTabeli NapiecieBrocka(const TDaneEstymacji*)
 {
-    WymagajDanych({RekordYaws.Pc, RekordYaws.Tb, RekordYaws.Tc});
+    WymagajDanychMetody("000");
     return {NaglowekT, QStringLiteral(" Sigma [N/m]"), NapiecieBrockaBirda};
 }
 
 TMetodaTabeli LambdaSatoRiedla(const TDaneEstymacji*)
 {
-    WymagajDanych({RekordYaws.Mmol, RekordYaws.Tb, RekordYaws.Tc});
+    WymagajDanychMetody("010");
     return {NaglowekT, QStringLiteral(" Lambda [W/(m K)]"), LambdaSatoRiedela};
 }
 
 TMetodaTabeli CieploPitzera(const TDaneEstymacji*)
 {
-    WymagajDanych({RekordYaws.Tc, RekordYaws.Omega});
+    WymagajDanychMetody("020");
     return {NaglowekT, QStringLiteral(" DelHv [J/mol]"), DelHvPitzera};
 }
 
 TMetodaTabeli LepkoscChungaNiskieCisnienie(const TDaneEstymacji* estymacja)
 {
-    WymagajDanychChunga();
+    WymagajDanychMetody("030");
     const TDaneEstymacji& okno = Okno(estymacja);
-    if (!okno.ZwiazekPolarny())
+    if (!okno.polarny)
         return {NaglowekT, NaglowekLepkosciChunga, LepkoscChunga};
-    const long double grupyOH = okno.LiczbaGrupOH();
+    const long double grupyOH = okno.grupyOH;
     return {NaglowekT, NaglowekLepkosciChunga, [grupyOH](long double T) { return LepkoscChungaPolarna(T, grupyOH); }};
 }
 
 TMetodaTabeli LepkoscChungaWysokieCisnienie(const TDaneEstymacji* estymacja)
 {
-    WymagajDanychChunga();
-    const std::optional<long double> gestosc = Okno(estymacja).GestoscMolowa();
+    WymagajDanychMetody("031");
+    const std::optional<long double> gestosc = Okno(estymacja).gestoscMolowa;
     if (!gestosc)
         throw EOdmowaTabeli(NajpierwOblicz);
     // The dense-gas viscosity does not depend on the pressure: 0 stands for it.
@@ -92,62 +96,54 @@ TMetodaTabeli LepkoscChungaWysokieCisnienie(const TDaneEstymacji* estymacja)
 // would boil: no rows there.
 TMetodaTabeli LepkoscLucasaPodCisnieniem(const TDaneEstymacji* estymacja)
 {
-    WymagajDanych({RekordYaws.Tc, RekordYaws.Pc, RekordYaws.Omega});
+    WymagajDanychMetody("032");
     const TDaneEstymacji& okno = Okno(estymacja);
-    const long double T = Pole(okno, "edtT");
-    const long double Tnas = TemperaturaNasycenia = Pole(okno, "edtTnas");
-    const long double Pnas = Pole(okno, "edtPnas");
-    const long double LepkoscNas = LepkoscNasycenia = Pole(okno, "edtLepNas");
+    const long double T = Liczba(okno.T);
+    const long double Tnas = Liczba(okno.Tnas);
+    const long double Pnas = Liczba(okno.Pnas);
+    const long double LepkoscNas = Liczba(okno.LepNas);
+    TemperaturaNasycenia = Tnas;
+    LepkoscNasycenia = LepkoscNas;
     return {QStringLiteral("Ciśnienie [bar]"), NaglowekLepkosciChunga,
             [=](long double P) { return LepkoscLucasa(Tnas, T, Pnas, P, LepkoscNas); }, Pnas};
 }
 
 TMetodaTabeli DyfuzjaTynaCalusa(const TDaneEstymacji* estymacja)
 {
-    const std::optional<TDaneTynaCalusa> dane = Okno(estymacja).DaneTynaCalusa();
+    const std::optional<TDaneTynaCalusa> dane = Okno(estymacja).tynaCalusa;
     if (!dane)
         throw EOdmowaTabeli(NajpierwOblicz);
     return {NaglowekT, QStringLiteral("Dab [cm^2/s]"),
             [d = *dane](long double T) { return WspolczynnikDyfuzjiTynaCalusa(T, d); }};
 }
 
-using WzorGestosci = long double (*)(long double T, const std::vector<long double>& pola);
-
-// A density page: the formula at T with the numbers of the page's boxes, in the order given.
-TMetodaTabeli Gestosc(const TDaneEstymacji* estymacja, const QString& naglowekT, const QString& naglowekGestosci,
-                      std::initializer_list<const char*> nazwyPol, WzorGestosci wzor)
+// A density page: the formula at T with the page's numbers.
+using WzorGestosci = std::function<long double(long double T)>;
+TMetodaTabeli Gestosc(const QString& naglowekT, WzorGestosci wzor)
 {
-    const TDaneEstymacji& okno = Okno(estymacja);
-    std::vector<long double> pola;
-    for (const char* nazwa : nazwyPol)
-        pola.push_back(Pole(okno, nazwa));
-    return {naglowekT, naglowekGestosci, [pola, wzor](long double T) { return wzor(T, pola); }};
+    return {naglowekT, naglowekT == NaglowekT ? NaglowekGestosci : NaglowekGestosciZOdstepem, std::move(wzor)};
 }
 
 TMetodaTabeli GestoscRackettaYamadyGunna(const TDaneEstymacji* estymacja)
 {
-    return Gestosc(estymacja, NaglowekT, NaglowekGestosci, {"edtVc", "edtOmega", "edtTc", "edtM"},
-                   [](long double T, const std::vector<long double>& p) {
-                       return GestoscYamadyGunna(T, p[0], p[1], p[2], p[3]);
-                   });
+    const TDaneEstymacji& o = Okno(estymacja);
+    const long double Vc = Liczba(o.Vc), omega = Liczba(o.Omega), Tc = Liczba(o.Tc), M = Liczba(o.M);
+    return Gestosc(NaglowekT, [=](long double T) { return GestoscYamadyGunna(T, Vc, omega, Tc, M); });
 }
 
 TMetodaTabeli GestoscRackettaZOdniesienia(const TDaneEstymacji* estymacja)
 {
-    return Gestosc(estymacja, NaglowekTZOdstepem, NaglowekGestosciZOdstepem,
-                   {"edtTr", "edtVr", "edtOmega_", "edtTc_", "edtM_"},
-                   [](long double T, const std::vector<long double>& p) {
-                       return GestoscRackettaOdniesienie(T, p[0], p[1], p[2], p[3], p[4]);
-                   });
+    const TDaneEstymacji& o = Okno(estymacja);
+    const long double TR = Liczba(o.TR), VR = Liczba(o.VR), omega = Liczba(o.Omega), Tc = Liczba(o.Tc),
+                      M = Liczba(o.M);
+    return Gestosc(NaglowekTZOdstepem, [=](long double T) { return GestoscRackettaOdniesienie(T, TR, VR, omega, Tc, M); });
 }
 
 TMetodaTabeli GestoscHBT(const TDaneEstymacji* estymacja)
 {
-    return Gestosc(estymacja, NaglowekTZOdstepem, NaglowekGestosciZOdstepem,
-                   {"edtVc__", "edtOmega__", "edtTc__", "edtM__"},
-                   [](long double T, const std::vector<long double>& p) {
-                       return GestoscCostald(T, p[0], p[1], p[2], p[3]);
-                   });
+    const TDaneEstymacji& o = Okno(estymacja);
+    const long double Vc = Liczba(o.Vc), omega = Liczba(o.Omega), Tc = Liczba(o.Tc), M = Liczba(o.M);
+    return Gestosc(NaglowekTZOdstepem, [=](long double T) { return GestoscCostald(T, Vc, omega, Tc, M); });
 }
 
 // The saturated volume at T from the card's liquid molar volume, the saturation pressure from
@@ -158,24 +154,22 @@ TMetodaTabeli GestoscAalto(const TDaneEstymacji* estymacja)
     WymagajDanych({TempObjetosciMolowej, r.Vcmol, r.Omega, r.Tc, r.Mmol});
     if (!KorelacjaKompletna(r, *KorelacjaDlaKodow('5', ' ')))
         throw EOdmowaTabeli(BrakDanychDoObliczen);
-    return Gestosc(estymacja, NaglowekTZOdstepem, NaglowekGestosciZOdstepem,
-                   {"edtP", "edtOmega___", "edtM___", "edtPc___", "edtTc___"},
-                   [](long double T, const std::vector<long double>& p) {
-                       const TRekordYaws& rekord = RekordYaws;
-                       const long double Vs = ObjetoscRackettaOdniesienie(
-                           T, TempObjetosciMolowej, rekord.Vcmol * 0.001L, rekord.Omega, rekord.Tc, rekord.Mmol);
-                       const long double Ps = ObliczPreznoscPary(T) * 0.00001L;
-                       return GestoscChangaZhao(T, p[0], Vs, p[1], Ps, p[2], p[3], p[4]);
-                   });
+    const TDaneEstymacji& o = Okno(estymacja);
+    const long double P = Liczba(o.P), omega = Liczba(o.Omega), M = Liczba(o.M), Pc = Liczba(o.Pc), Tc = Liczba(o.Tc);
+    return Gestosc(NaglowekTZOdstepem, [=](long double T) {
+        const TRekordYaws& rekord = RekordYaws;
+        const long double Vs = ObjetoscRackettaOdniesienie(T, TempObjetosciMolowej, rekord.Vcmol * 0.001L, rekord.Omega,
+                                                           rekord.Tc, rekord.Mmol);
+        const long double Ps = ObliczPreznoscPary(T) * 0.00001L;
+        return GestoscChangaZhao(T, P, Vs, omega, Ps, M, Pc, Tc);
+    });
 }
 
 TMetodaTabeli GestoscSpenceraDannera(const TDaneEstymacji* estymacja)
 {
-    return Gestosc(estymacja, NaglowekTZOdstepem, NaglowekGestosciZOdstepem,
-                   {"edtZra", "edtPcSD", "edtTcSD", "edtMSD"},
-                   [](long double T, const std::vector<long double>& p) {
-                       return GestoscRacketta(p[0], T, p[1], p[2], p[3]);
-                   });
+    const TDaneEstymacji& o = Okno(estymacja);
+    const long double Zra = Liczba(o.Zra), Pc = Liczba(o.Pc), Tc = Liczba(o.Tc), M = Liczba(o.M);
+    return Gestosc(NaglowekTZOdstepem, [=](long double T) { return GestoscRacketta(Zra, T, Pc, Tc, M); });
 }
 
 struct TMetodaEstymacji {
@@ -244,14 +238,6 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
             return SprawdzonaWartosc(wartosc, argument);
         };
     return metoda;
-}
-
-long double WspolczynnikDyfuzjiTynaCalusa(long double T, const TDaneTynaCalusa& d)
-{
-    return ObliczSprawdzajac([&] {
-        return Power(10.0L, -8.0L) * 8.93L * Power(d.ObjetoscMolowaB, 0.267L) / Power(d.ObjetoscMolowaA, 0.433L)
-               * (0.001L * T / d.LepkoscRozpuszczalnika) * Power(d.NapiecieB / d.NapiecieA, 0.15L);
-    });
 }
 
 RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody)

@@ -6,6 +6,8 @@
 // Three windows open the table. The experimental-correlation window needs nothing more than the
 // codes and RekordYaws. The property-estimation window hands its inputs through TDaneEstymacji,
 // the equilibrium window its range texts and its computation through TRownowagaDlaTabeli.
+#include "ObliczeniaEstymacji.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -14,30 +16,23 @@
 #include <stdexcept>
 #include <vector>
 
-// The last Tyn-Calus computation of the property-estimation window: molar volumes of the solute
-// (A) and the solvent (B) at their boiling points in cm³/mol, their σ terms, and the solvent's
-// viscosity at the temperature of that computation in Pa·s.
-struct TDaneTynaCalusa {
-    long double ObjetoscMolowaA, ObjetoscMolowaB;
-    long double NapiecieA, NapiecieB;
-    long double LepkoscRozpuszczalnika;
-};
-
-// What the property-estimation window hands to the table it opens.
-class TDaneEstymacji {
-public:
-    virtual ~TDaneEstymacji() = default;
-    // The text of its box of this name: edtT, edtTnas, edtPnas, edtLepNas, and the boxes of the
-    // density pages (edtVc, edtOmega, edtTc, edtM, edtTr, edtVr, edtOmega_, ..., edtZra, edtPcSD).
-    virtual QString TekstPola(const QString& nazwa) const = 0;
-    // "030": cbPolarny is ticked, and the whole number of OH groups in edtIleOH (0 when the box
-    // holds no whole number).
-    virtual bool ZwiazekPolarny() const = 0;
-    virtual int LiczbaGrupOH() const = 0;
+// What the property-estimation window hands to the table it opens: its inputs as numbers, taken
+// when its table button is pressed. A box that held no number gives no value.
+struct TDaneEstymacji {
+    using Liczba = std::optional<long double>;
+    Liczba T;                  // edtT, K: "032" evaluates at it
+    Liczba Tnas, Pnas, LepNas; // "032": saturation temperature (K), pressure (bar), viscosity (Pa·s)
+    // The density page of the code: Vc (m³/kmol; "GestcRackett", "HBT"), the reference point
+    // TR (K), VR (m³/kmol) ("GestcRackett2"), the pressure P (bar, "Aalto"), ω, Tc (K),
+    // M (kg/kmol), Pc (bar for "Aalto", Pa for "Spencer-Danner") and ZRA ("Spencer-Danner").
+    Liczba Vc, TR, VR, P, Omega, Tc, M, Pc, Zra;
+    // "030": the polar form with the number of OH groups.
+    bool polarny = false;
+    int grupyOH = 0;
     // "031": the molar density (mol/cm³) of the window's last computation; none before one.
-    virtual std::optional<long double> GestoscMolowa() const = 0;
+    std::optional<long double> gestoscMolowa;
     // "Tyna": the values of the window's last computation; none before one.
-    virtual std::optional<TDaneTynaCalusa> DaneTynaCalusa() const = 0;
+    std::optional<TDaneTynaCalusa> tynaCalusa;
 };
 
 // What the equilibrium window hands to the table it opens ("RcgBis" isobar, "RcgpBis" isotherm).
@@ -88,12 +83,9 @@ struct TMetodaTabeli {
 // KodMetody; none when they name nothing. Reads its inputs once: the record's fields, and for the
 // estimation codes the estimation window's (nullptr: it is not open). For "032" it stores the
 // typed saturation temperature and viscosity in TemperaturaNasycenia and LepkoscNasycenia.
-// Throws EOdmowaTabeli for missing inputs, EConvertError for a box that holds no number.
+// Throws EOdmowaTabeli for missing inputs, a box of the window that held no number included.
 std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QString& kodMetody,
                                           const TDaneEstymacji* estymacja);
-
-// The modified Tyn-Calus diffusion coefficient of the solute in the solvent at T, cm²/s.
-long double WspolczynnikDyfuzjiTynaCalusa(long double T, const TDaneTynaCalusa& dane);
 
 enum class RodzajTabeli { Zakres, Izobara, Izoterma };
 RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody);

@@ -2,7 +2,10 @@
 
 #include "FloatText.h"
 
+#include <QDir>
+#include <QFile>
 #include <QList>
+#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 
@@ -72,4 +75,21 @@ std::optional<TWspolczynnikiZ> WspolczynnikiStanu(const TStanGazu& stan)
     if (!(stan.Tc > 0) || !(stan.Pc > 0))
         return std::nullopt;
     return WspolczynnikiLeeKeslera(stan.T / stan.Tc, stan.P / stan.Pc);
+}
+
+bool ZapiszPlikMathcad(const QString& katalog, const TStanGazu& stan)
+{
+    QSaveFile plik(QDir(katalog).filePath(PlikMathcad));
+    return plik.open(QIODevice::WriteOnly) && plik.write(TekstPlikuMathcad(stan)) >= 0 && plik.commit();
+}
+
+std::optional<TWspolczynnikiZ> WczytajPlikZety(const QString& katalog)
+{
+    QFile plik(QDir(katalog).filePath(PlikZety));
+    if (!plik.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return std::nullopt;
+    const std::optional<TWspolczynnikiZ> z = CzytajTekstZety(plik.readAll());
+    if (!z || !plik.resize(0))
+        return std::nullopt;
+    return z;
 }

@@ -45,6 +45,7 @@ long double TPoleLiczbowe::WartoscLagodna(long double brak) const
 void TPoleLiczbowe::UstawWartosc(long double wartosc)
 {
     setText(FloatToStr(wartosc));
+    setCursorPosition(0); // a number longer than the box shows from its first digit
 }
 
 void TPoleLiczbowe::UstawTylkoDoOdczytu()

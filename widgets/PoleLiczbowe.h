@@ -19,7 +19,7 @@ public:
     // The lenient conversion (Val): the value when the text holds one, otherwise `brak`.
     long double WartoscLagodna(long double brak = 0) const;
 
-    // The default float-to-text form of the value.
+    // The default float-to-text form of the value, shown from its first digit.
     void UstawWartosc(long double wartosc);
 
     // Shows results: read-only, without the comma rule mattering.

@@ -6,13 +6,12 @@
 #include "CieploSpalania.h"
 #include "Cp1250.h"
 #include "Dialogs.h"
-#include "FloatText.h"
 #include "GrupaRadiowa.h"
 #include "NaKoncu.h"
+#include "OdbiorcaLepkosciNasycenia.h"
 #include "RejestrOkienMetod.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -20,15 +19,6 @@ namespace {
 
 const QString NieokreslonyBlad = QStringLiteral("Nieokreślony błąd");
 const QString MetodaDlaPierwiastka = QStringLiteral("Metoda nie stosuje się do pierwiastków ");
-
-// The property-estimation window while it runs and waits for the saturated-liquid viscosity.
-QWidget* OtwarteOknoEstymacjiWlasnosci()
-{
-    for (QWidget* okno : QApplication::topLevelWidgets())
-        if (okno->objectName() == QLatin1String("EstymacjaWlasnosciFrm") && okno->isVisible())
-            return okno;
-    return nullptr;
-}
 
 } // namespace
 
@@ -123,7 +113,7 @@ void TBaza_Form::btnExpDalejClick()
 // window stays hidden.
 void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
 {
-    QWidget* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OtwarteOknoEstymacjiWlasnosci() : nullptr;
+    TOdbiorcaLepkosciNasycenia* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OdbiorcaLepkosciNasycenia() : nullptr;
     // The codes follow the chosen item (they are blanked after every run).
     KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
     KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
@@ -147,8 +137,7 @@ void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
         oddano = okno.OddanoLepkoscNasycenia();
     }
     if (oknoEstymacji && oddano)
-        if (auto* lepkosc = oknoEstymacji->findChild<QLineEdit*>(QStringLiteral("edtLepNas")))
-            lepkosc->setText(FloatToStr(LepkoscNasycenia));
+        oknoEstymacji->PrzyjmijLepkoscNasycenia(LepkoscNasycenia);
 }
 
 // "Gaz:" or "Ciecz:", the name (English when the English list has the focus) and the formula.

@@ -128,6 +128,9 @@ TEST_F(Uruchomienie, WithAllFilesTheSplashFadesInAndTheMainWindowComesWithoutMes
     ASSERT_NE(MixcFrm, nullptr);
     EXPECT_FALSE(ChungMG_Form->isVisible());
     EXPECT_FALSE(MixcFrm->isVisible());
+    for (const char* kod : {"000", "010", "020", "030", "031", "032", "Tyna", "GestcRackett", "GestcRackett2", "HBT",
+                            "Aalto", "Spencer-Danner"})
+        EXPECT_TRUE(OknoMetodyDostepne(QString::fromLatin1(kod))) << kod;
     // The timer closes the splash about a second after the sequence.
     EXPECT_TRUE(QTest::qWaitFor([] { return !Powitalny_Form->isVisible(); }, 3000));
     EXPECT_TRUE(Baza_Form->isVisible());

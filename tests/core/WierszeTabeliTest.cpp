@@ -4,7 +4,6 @@
 // rounding (python fractions), formula values from mpmath at 40 digits.
 #include "WierszeTabeli.h"
 
-#include "DaneEstymacjiTestowe.h"
 #include "FloatText.h"
 #include "MathError.h"
 #include "Zmienne.h"
@@ -86,17 +85,17 @@ protected:
         return *metoda;
     }
 
-    DaneEstymacjiTestowe dane;
+    TDaneEstymacji dane;
 };
 
 TEST_F(MetodyTabeli, HeadersOfEveryCode)
 {
-    dane.pola = {{"edtT", "300"}, {"edtTnas", "300"}, {"edtPnas", "1"}, {"edtLepNas", "0.001"}};
-    dane.gestosc = 0.001L;
-    dane.tyn = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
-    for (const char* pole : {"edtVc", "edtOmega", "edtTc", "edtM", "edtTr", "edtVr", "edtOmega_", "edtTc_", "edtM_",
-                             "edtVc__", "edtOmega__", "edtTc__", "edtM__", "edtZra", "edtPcSD", "edtTcSD", "edtMSD"})
-        dane.pola[QString::fromLatin1(pole)] = QStringLiteral("1");
+    dane.T = dane.Tnas = 300;
+    dane.Pnas = 1;
+    dane.LepNas = 0.001L;
+    dane.gestoscMolowa = 0.001L;
+    dane.tynaCalusa = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
+    dane.Vc = dane.TR = dane.VR = dane.Omega = dane.Tc = dane.M = dane.Zra = dane.Pc = 1;
     struct Naglowki {
         const char *kod, *argument, *wartosc;
     };
@@ -143,8 +142,11 @@ TEST_F(MetodyTabeli, MissingInputsAreRefused)
     EXPECT_THROW(Metoda("031", &dane), EOdmowaTabeli); // no molar density computed yet
     EXPECT_THROW(Metoda("Tyna", &dane), EOdmowaTabeli);
     EXPECT_THROW(Metoda("Aalto", &dane), EOdmowaTabeli); // no card volume, no vapour pressure
-    dane.pola = {{"edtVc", "?"}, {"edtOmega", "0.2"}, {"edtTc", "500"}, {"edtM", "78"}};
-    EXPECT_THROW(Metoda("GestcRackett", &dane), EConvertError);
+    // A box of the window that held no number.
+    dane.Omega = 0.2L;
+    dane.Tc = 500;
+    dane.M = 78;
+    EXPECT_THROW(Metoda("GestcRackett", &dane), EOdmowaTabeli);
 }
 
 TEST_F(MetodyTabeli, EstimationValuesAtTheirIndependentValues)
@@ -153,8 +155,11 @@ TEST_F(MetodyTabeli, EstimationValuesAtTheirIndependentValues)
         const char* kod;
         long double argument, oczekiwana;
     };
-    dane.pola = {{"edtVc", "0.256"}, {"edtOmega", "0.209"}, {"edtTc", "562.05"}, {"edtM", "78.11184"}};
-    dane.tyn = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
+    dane.Vc = 0.256L;
+    dane.Omega = 0.209L;
+    dane.Tc = 562.05L;
+    dane.M = 78.11184L;
+    dane.tynaCalusa = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
     for (Wartosc w : {Wartosc{"000", 295, 0.028205804492757820533L}, Wartosc{"GestcRackett", 310, 858.69971454479778608L},
                       Wartosc{"Tyna", 298, 0.00001179924025378316649L}}) {
         const long double wynik = Metoda(w.kod, &dane).wartosc(w.argument);
@@ -166,7 +171,10 @@ TEST_F(MetodyTabeli, EstimationValuesAtTheirIndependentValues)
 // to T remains. The typed Tnas and viscosity are kept for the other windows; no rows below Ps.
 TEST_F(MetodyTabeli, LucasOverPressureShiftsFromTheSaturationTemperature)
 {
-    dane.pola = {{"edtT", "320"}, {"edtTnas", "300"}, {"edtPnas", "1.5"}, {"edtLepNas", "0.001"}};
+    dane.T = 320;
+    dane.Tnas = 300;
+    dane.Pnas = 1.5L;
+    dane.LepNas = 0.001L;
     const TMetodaTabeli m = Metoda("032", &dane);
     EXPECT_EQ(m.najmniejszyArgument, 1.5L);
     EXPECT_NEAR(static_cast<double>(m.wartosc(1.5L) / 0.00073383284043054498223L), 1.0, 1e-15);

@@ -8,7 +8,6 @@
 
 #include "BazaDoswiadczalna.h"
 #include "BazaTestowa.h"
-#include "DaneEstymacjiTestowe.h"
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
@@ -402,8 +401,11 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    DaneEstymacjiTestowe estymacja;
-    estymacja.pola = {{"edtT", "320"}, {"edtTnas", "300"}, {"edtPnas", "1"}, {"edtLepNas", "0.001"}};
+    TDaneEstymacji estymacja;
+    estymacja.T = 320;
+    estymacja.Tnas = 300;
+    estymacja.Pnas = 1;
+    estymacja.LepNas = 0.001L;
     KodMetody = QStringLiteral("032");
     okno->DaneEstymacji = &estymacja;
     Otworz(' ', ' ', QStringLiteral("1"), QStringLiteral("10"));
@@ -417,13 +419,13 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     EXPECT_NEAR(static_cast<double>(StrToFloat(Komorka(2, 1)) / 0.00073383284043054498223L), 1.0, 1e-14);
 
     // A saturation pressure of 1.5 bar puts the first row at the first step at or above it.
-    estymacja.pola[QStringLiteral("edtPnas")] = QStringLiteral("1.5");
+    estymacja.Pnas = 1.5L;
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(Komorka(0, 1), QStringLiteral("1"));
     EXPECT_EQ(Komorka(1, 1), QStringLiteral("1.5"));
     EXPECT_GE(StrToFloat(Komorka(1, 1)), 1.5L);
-    estymacja.pola[QStringLiteral("edtPnas")] = QStringLiteral("20");
+    estymacja.Pnas = 20;
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               std::vector<QString>{QStringLiteral("Ciśnienie końcowe jest mniejsze od ciśnienia nasycenia (20 bar)")});
@@ -431,7 +433,7 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
 
 TEST_F(OknoTabeli, TynCalusRowsWaitForTheEstimationResults)
 {
-    DaneEstymacjiTestowe estymacja;
+    TDaneEstymacji estymacja;
     KodMetody = QStringLiteral("Tyna");
     okno->DaneEstymacji = &estymacja;
     Otworz(' ', ' ', QStringLiteral("290"), QStringLiteral("300"));
@@ -439,7 +441,7 @@ TEST_F(OknoTabeli, TynCalusRowsWaitForTheEstimationResults)
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               std::vector<QString>{QStringLiteral("Najpierw wykonaj obliczenia w oknie estymacji (przycisk Oblicz)")});
     EXPECT_EQ(Wiersze(), 1); // nothing computed: the empty row of a new table
-    estymacja.tyn = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
+    estymacja.tynaCalusa = TDaneTynaCalusa{60, 20, 3, 4, 0.00089L};
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(Komorka(2, 0), QStringLiteral("Dab [cm^2/s]"));
     ASSERT_EQ(Wiersze(), 2);
@@ -449,15 +451,17 @@ TEST_F(OknoTabeli, TynCalusRowsWaitForTheEstimationResults)
 
 TEST_F(OknoTabeli, DensityPageBoxWithoutANumberIsReported)
 {
-    DaneEstymacjiTestowe estymacja;
-    estymacja.pola = {{"edtVc", "?"}, {"edtOmega", "0.209"}, {"edtTc", "562.05"}, {"edtM", "78.11184"}};
+    TDaneEstymacji estymacja;
+    estymacja.Omega = 0.209L; // Vc: its box held no number
+    estymacja.Tc = 562.05L;
+    estymacja.M = 78.11184L;
     KodMetody = QStringLiteral("GestcRackett");
     okno->DaneEstymacji = &estymacja;
     Otworz(' ', ' ', QStringLiteral("279"), QStringLiteral("353"));
     Oblicz(QStringLiteral("300"), QStringLiteral("310"), QStringLiteral("10"));
     ASSERT_EQ(zapis->komunikaty.size(), 1u);
-    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("'?' nie jest poprawną liczbą"));
-    estymacja.pola[QStringLiteral("edtVc")] = QStringLiteral("0.256");
+    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Sprawdź poprawność danych"));
+    estymacja.Vc = 0.256L;
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     ASSERT_EQ(Wiersze(), 2);
     EXPECT_NEAR(static_cast<double>(StrToFloat(Komorka(2, 1)) / 868.68947365216658202L), 1.0, 1e-14);

@@ -1,0 +1,134 @@
+#include "ObliczeniaEstymacji.h"
+
+#include "KorelacjeDoswiadczalne.h"
+#include "KorelacjeTemperaturowe.h"
+#include "MathError.h"
+#include "Power.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+using R = TRekordYaws;
+using PolaRekordu = std::initializer_list<long double R::*>;
+
+constexpr PolaRekordu PolaBrocka = {&R::Pc, &R::Tb, &R::Tc};
+constexpr PolaRekordu PolaSatoRiedla = {&R::Mmol, &R::Tb, &R::Tc};
+constexpr PolaRekordu PolaPitzera = {&R::Tc, &R::Omega};
+constexpr PolaRekordu PolaChunga = {&R::Mmol, &R::Tc, &R::Vc, &R::Omega, &R::DipM};
+constexpr PolaRekordu PolaLucasa = {&R::Tc, &R::Pc, &R::Omega};
+
+PolaRekordu PolaMetody(const QString& kod)
+{
+    if (kod == QLatin1String("000"))
+        return PolaBrocka;
+    if (kod == QLatin1String("010"))
+        return PolaSatoRiedla;
+    if (kod == QLatin1String("020"))
+        return PolaPitzera;
+    if (kod == QLatin1String("030") || kod == QLatin1String("031"))
+        return PolaChunga;
+    if (kod == QLatin1String("032"))
+        return PolaLucasa;
+    return {};
+}
+
+bool Podane(const R& rekord, PolaRekordu pola)
+{
+    return std::none_of(pola.begin(), pola.end(), [&](long double R::*pole) { return rekord.*pole == BrakDanych; });
+}
+
+constexpr char KodGestosciCieczy = '3';
+constexpr char KodLepkosciCieczy = '0';
+
+bool KorelacjaCieczy(const R& rekord, char kod)
+{
+    return KorelacjaKompletna(rekord, *KorelacjaDlaKodow(' ', kod));
+}
+
+bool SkladnikKompletny(const R& rekord)
+{
+    return Podane(rekord, {&R::Mmol, &R::Tb, &R::Tf, &R::Tc, &R::Pc}) && KorelacjaCieczy(rekord, KodGestosciCieczy);
+}
+
+// The molar volume at the boiling point, cm³/mol (density in kg/m³, 0.001 of it in g/cm³).
+long double ObjetoscWrzenia(const R& rekord)
+{
+    RekordYaws = rekord;
+    const long double gestosc = ObliczGestoscCieczy(rekord.Tb);
+    return ObliczSprawdzajac([&] { return rekord.Mmol / (0.001L * gestosc); });
+}
+
+} // namespace
+
+bool DaneMetodyKompletne(const QString& kod, const TRekordYaws& rekord)
+{
+    return Podane(rekord, PolaMetody(kod));
+}
+
+long double TemperaturaOdniesieniaRacketta(const TRekordYaws& r, long double poprzednia)
+{
+    constexpr long double T25 = 298.15L;
+    if (r.Vcmol == BrakDanych)
+        return BrakDanych;
+    if (r.TVcmol != BrakDanych)
+        return r.TVcmol + 273.15L;
+    if (r.Tf == BrakDanych || r.Tb == BrakDanych)
+        return poprzednia;
+    if (r.Tf < T25 && T25 < r.Tb)
+        return T25;
+    if (r.Tf <= T25 && r.Tb < T25)
+        return r.Tb;
+    if (r.Tf > T25)
+        return r.Tf;
+    return poprzednia;
+}
+
+long double WspolczynnikDyfuzjiTynaCalusa(long double T, const TDaneTynaCalusa& d)
+{
+    return ObliczSprawdzajac([&] {
+        return Power(10.0L, -8.0L) * 8.93L * Power(d.ObjetoscMolowaB, 0.267L) / Power(d.ObjetoscMolowaA, 0.433L)
+               * (0.001L * T / d.LepkoscRozpuszczalnika) * Power(d.NapiecieB / d.NapiecieA, 0.15L);
+    });
+}
+
+long double NapiecieTynaCalusa(long double Tb, long double Tc, long double Pc)
+{
+    return ObliczSprawdzajac([&] {
+        const long double Tbr = Tb / Tc;
+        const long double alfa = 0.9076L * (1.0L + Tbr * std::log(Pc / 1.013L) / (1.0L - Tbr));
+        return Power(Pc, 2.0L / 3.0L) * Power(Tc, 1.0L / 3.0L) * (0.132L * alfa - 0.278L)
+               * Power(1.0L - Tbr, 11.0L / 9.0L);
+    });
+}
+
+TWynikTynaCalusa ObliczTynaCalusa(long double T, const TRekordYaws& A, const TRekordYaws& B)
+{
+    TWynikTynaCalusa wynik;
+    if (!SkladnikKompletny(A) || !SkladnikKompletny(B) || !KorelacjaCieczy(B, KodLepkosciCieczy)) {
+        wynik.blad = BladTynaCalusa::BrakDanych;
+        return wynik;
+    }
+    const long double Tmin = std::max(A.Tf, B.Tf);
+    const long double Tmax = std::min(A.Tb, B.Tb);
+    wynik.zakres = {Tmin, Tmax};
+    if (Tmin > Tmax) {
+        wynik.blad = BladTynaCalusa::BrakWspolnegoZakresu;
+        return wynik;
+    }
+    if (T < Tmin || T > Tmax) {
+        wynik.blad = BladTynaCalusa::PozaZakresem;
+        return wynik;
+    }
+    TDaneTynaCalusa& d = wynik.dane;
+    d.ObjetoscMolowaA = ObjetoscWrzenia(A);
+    d.ObjetoscMolowaB = ObjetoscWrzenia(B); // leaves the solvent in RekordYaws
+    d.LepkoscRozpuszczalnika = ObliczLepkoscCieczy(T);
+    d.NapiecieA = NapiecieTynaCalusa(A.Tb, A.Tc, A.Pc);
+    d.NapiecieB = NapiecieTynaCalusa(B.Tb, B.Tc, B.Pc);
+    wynik.wspolczynnik = SkonczonaWartosc(WspolczynnikDyfuzjiTynaCalusa(T, d));
+    return wynik;
+}

@@ -1,0 +1,75 @@
+// Running the compressibility runner as the program runs it: a program that cannot be started,
+// one that fails and one that runs past the time limit each say so, and the answer file is read
+// once and left alone when it holds no answer.
+#include "ProgramZety.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Skrypt(const QTemporaryDir& katalog, const char* nazwa, const QByteArray& tresc)
+{
+    const QString sciezka = katalog.filePath(QString::fromLatin1(nazwa));
+    QFile plik(sciezka);
+    EXPECT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.write("#!/bin/sh\n" + tresc + "\n");
+    plik.close();
+    plik.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return sciezka;
+}
+
+} // namespace
+
+TEST(ProgramZety, ReportsAProgramThatIsMissingFailsOrRunsTooLong)
+{
+    QTemporaryDir katalog;
+    UstawSciezkeProgramuZety(katalog.filePath(QStringLiteral("nie-ma")));
+    EXPECT_EQ(UruchomProgramZety(katalog.path(), std::nullopt), WynikProgramuZety::NieUruchomiono);
+
+    UstawSciezkeProgramuZety(Skrypt(katalog, "blad", "exit 1"));
+    EXPECT_EQ(UruchomProgramZety(katalog.path(), TStanGazu{10, 300, 40, 200}), WynikProgramuZety::Niepowodzenie);
+
+    UstawSciezkeProgramuZety(Skrypt(katalog, "wolny", "exec sleep 10"));
+    QElapsedTimer czas;
+    czas.start();
+    EXPECT_EQ(UruchomProgramZety(katalog.path(), std::nullopt, 300), WynikProgramuZety::PrzekroczonoCzas);
+    EXPECT_LT(czas.elapsed(), 5000);
+
+    // The runner's arguments: the folder, then T, P, Tc and Pc of one substance.
+    UstawSciezkeProgramuZety(Skrypt(katalog, "echo", "echo \"$@\" > \"$1/argumenty\""));
+    EXPECT_EQ(UruchomProgramZety(katalog.path(), TStanGazu{10, 300, 40, 200.5L}), WynikProgramuZety::Obliczono);
+    QFile argumenty(katalog.filePath(QStringLiteral("argumenty")));
+    ASSERT_TRUE(argumenty.open(QIODevice::ReadOnly));
+    EXPECT_EQ(argumenty.readAll(), katalog.path().toUtf8() + " 300 10 200.5 40\n");
+    UstawSciezkeProgramuZety(QString());
+}
+
+TEST(ProgramZety, TheAnswerIsReadOnceAndABadOneIsLeftAlone)
+{
+    QTemporaryDir katalog;
+    const QString zety = katalog.filePath(PlikZety);
+    EXPECT_FALSE(WczytajPlikZety(katalog.path()));
+    QFile plik(zety);
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.write("0.9\r\n");
+    plik.close();
+    EXPECT_FALSE(WczytajPlikZety(katalog.path()));
+    EXPECT_EQ(QFile(zety).size(), 5);
+
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    plik.write("0.9\r\n-0.1\r\n");
+    plik.close();
+    const auto z = WczytajPlikZety(katalog.path());
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->Z0, 0.9L);
+    EXPECT_EQ(z->Z1, -0.1L);
+    EXPECT_TRUE(QFile::exists(zety));
+    EXPECT_EQ(QFile(zety).size(), 0);
+    EXPECT_FALSE(WczytajPlikZety(katalog.path()));
+
+    EXPECT_TRUE(ZapiszPlikMathcad(katalog.path(), {20, 300, 20.785L, 150}));
+    EXPECT_FALSE(ZapiszPlikMathcad(katalog.filePath(QStringLiteral("brak")), {20, 300, 20.785L, 150}));
+}
