@@ -276,7 +276,8 @@ void DekodujPola(const std::vector<PoleRekordu<R>>& pola, const unsigned char* b
             int dlugosc = std::min<int>(miejsce[0], pole.pojemnosc); // an over-long length byte is clamped
             (rekord.*pole.tekst).assign(reinterpret_cast<const char*>(miejsce + 1), dlugosc);
         } else if (pole.liczba) {
-            rekord.*pole.liczba = DekodujExtended(miejsce);
+            // Damaged bytes (NaN, infinity, unnormal) are a missing value, not a number.
+            rekord.*pole.liczba = ExtendedSkonczony(miejsce) ? DekodujExtended(miejsce) : BrakDanych;
         }
     }
 }

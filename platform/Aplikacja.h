@@ -9,5 +9,6 @@ public:
     bool notify(QObject* odbiorca, QEvent* zdarzenie) override;
 };
 
-// Fonts of the original forms are mapped onto metric-compatible fonts of the system.
+// The Windows fonts the windows name ("MS Sans Serif", "Arial", "Arial CE") are drawn in
+// Liberation Sans, which has their metrics.
 void UstawZamiennikiCzcionek();

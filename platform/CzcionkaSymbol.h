@@ -1,5 +1,5 @@
 #pragma once
-// Fonts of the original forms on this system. "MS Sans Serif", "Arial" and "Arial CE" are drawn
+// The fonts the windows use. "MS Sans Serif", "Arial" and "Arial CE" are drawn
 // in Liberation Sans, which has their metrics. Text set in the "Symbol" font is written with
 // the Greek letters (and signs) its Latin characters stand for in the Adobe Symbol encoding,
 // also in Liberation Sans: "r" in Symbol is "ρ". Sizes are set in pixels (pt × 96 / 72), so

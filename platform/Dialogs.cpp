@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
 
@@ -149,22 +152,54 @@ void UruchomModalnie(QWidget* okno)
         okno->hide();
 }
 
-QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr, int* indeksFiltra)
+namespace {
+
+// "txt" of "Pliki tekstowe (*.txt)": the first extension the filter names.
+QString RozszerzenieFiltra(const QString& filtr)
+{
+    static const QRegularExpression wzor(QStringLiteral(R"(\*\.(\w+))"));
+    return wzor.match(filtr).captured(1);
+}
+
+// The name and the filter's index as the dialog (or the recorder) gives them; empty on Cancel.
+std::pair<QString, int> NazwaZDialogu(QWidget* rodzic, const QString& tytul, const QString& filtr)
 {
     if (aktywnyRejestrator) {
         if (aktywnyRejestrator->plikiDoZapisu.empty())
             return {};
-        auto [nazwa, indeks] = aktywnyRejestrator->plikiDoZapisu.front();
+        auto wybor = aktywnyRejestrator->plikiDoZapisu.front();
         aktywnyRejestrator->plikiDoZapisu.pop_front();
-        if (indeksFiltra)
-            *indeksFiltra = indeks;
-        return nazwa;
+        return wybor;
     }
+    const QStringList filtry = filtr.split(QStringLiteral(";;"));
     QFileDialog dialog(rodzic, tytul, QString(), filtr);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the extension itself, so its question about overwriting is about the
+    // final name.
+    dialog.setDefaultSuffix(RozszerzenieFiltra(filtry.constFirst()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& wybrany) { dialog.setDefaultSuffix(RozszerzenieFiltra(wybrany)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    return {dialog.selectedFiles().constFirst(), static_cast<int>(filtry.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+} // namespace
+
+QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr, int* indeksFiltra)
+{
+    auto [plik, indeks] = NazwaZDialogu(rodzic, tytul, filtr);
     if (indeksFiltra)
-        *indeksFiltra = static_cast<int>(filtr.split(QStringLiteral(";;")).indexOf(dialog.selectedNameFilter())) + 1;
-    return dialog.selectedFiles().constFirst();
+        *indeksFiltra = indeks;
+    const QString rozszerzenie = RozszerzenieFiltra(filtr.split(QStringLiteral(";;")).value(indeks - 1));
+    if (plik.isEmpty() || !QFileInfo(plik).suffix().isEmpty() || rozszerzenie.isEmpty())
+        return plik;
+    // A dialog that did not add the extension asked, if at all, about the name as typed.
+    plik += QLatin1Char('.') + rozszerzenie;
+    if (QFileInfo::exists(plik)
+        && PokazKomunikat(QStringLiteral("Plik %1 już istnieje.\nCzy chcesz go zastąpić?").arg(QDir::toNativeSeparators(plik)),
+                          RodzajKomunikatu::Pytanie, QMessageBox::Yes | QMessageBox::No, rodzic)
+               != QMessageBox::Yes)
+        return {};
+    return plik;
 }

@@ -48,7 +48,9 @@ public:
     KursorOczekiwania& operator=(const KursorOczekiwania&) = delete;
 };
 
-// Returns the chosen file name (empty on Cancel) and the index, from 1, of the chosen filter.
+// Returns the chosen file name (empty on Cancel) and the index, from 1, of the chosen filter. A
+// name without an extension gets the chosen filter's; an existing file of that final name is
+// replaced only when the user says so (otherwise the choice counts as Cancel).
 QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& tytul, const QString& filtr,
                             int* indeksFiltra = nullptr);
 

@@ -13,6 +13,13 @@ long double DekodujExtended(const unsigned char* bajty)
     return wartosc;
 }
 
+bool ExtendedSkonczony(const unsigned char* bajty)
+{
+    const unsigned wykladnik = (bajty[9] & 0x7Fu) << 8 | bajty[8];
+    const bool bitCalkowity = (bajty[7] & 0x80u) != 0;
+    return wykladnik == 0 || (wykladnik != 0x7FFFu && bitCalkowity);
+}
+
 void KodujExtended(long double wartosc, unsigned char* bajty)
 {
     std::memcpy(bajty, &wartosc, RozmiarExtended);

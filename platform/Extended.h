@@ -8,4 +8,7 @@ static_assert(LDBL_MANT_DIG == 64, "long double must be the x87 80-bit extended 
 constexpr int RozmiarExtended = 10;
 
 long double DekodujExtended(const unsigned char* bajty);
+// Whether the ten bytes hold a number to compute with: not a NaN, not an infinity and not an
+// unnormal (an exponent without the significand's integer bit, which the processor refuses).
+bool ExtendedSkonczony(const unsigned char* bajty);
 void KodujExtended(long double wartosc, unsigned char* bajty);

@@ -139,6 +139,9 @@ void TSeria::PrzeniesDoWykresu()
             punkty->setBorderColor(kolor);
         } else {
             seria->setPen(QPen(kolor, GruboscLinii));
+            // A line through one point draws nothing: a lone point is marked instead.
+            seria->setMarkerSize(RozmiarZnacznika);
+            seria->setPointsVisible(punkty_.size() == 1);
         }
         seria->replace(odcinki[i].second);
         seria->setVisible(aktywna_);

@@ -31,7 +31,8 @@ class TSeria : public QObject {
     Q_OBJECT
 public:
     void Czysc();
-    // Appends the point; a line reaches it in its colour, a point series marks it with a diamond.
+    // Appends the point; a line reaches it in its colour (a line of a single point marks it), a
+    // point series marks it with a diamond.
     void AddXY(double x, double y, TKolor kolor);
     // An inactive series is not drawn and does not count for automatic axis ranges.
     void UstawAktywna(bool aktywna);

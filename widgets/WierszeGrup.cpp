@@ -99,7 +99,7 @@ QWidget* TWierszeGrup::UtworzWiersz(int numer, const WierszGrupy& opis, const Na
         licznik->setObjectName(nazwy.przyciski + n);
     licznik->setText(QStringLiteral("1"));
     licznik->hide();
-    auto* przyrost = Utworz<QLabel>(nazwy.przyrost + n);
+    auto* przyrost = Utworz<QLabel>(nazwy.przyrost + n, kontener); // the row owns it even unplaced
     auto* uklad = UkladKolumn(kontener);
     uklad->addWidget(pole, 1);
     // The count keeps its place while it is hidden, so the increments stay in one column.

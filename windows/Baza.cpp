@@ -6,6 +6,7 @@
 #include "Karta.h"
 #include "KartaZwiazku.h"
 #include "O_Programie.h"
+#include "ObslugaZdarzen.h"
 #include "PrzegladarkaPomocy.h"
 
 #include <QApplication>
@@ -88,10 +89,10 @@ QTabWidget* TBaza_Form::UtworzZakladki()
 
 void TBaza_Form::PolaczKarte()
 {
-    connect(karta, &TKartaZwiazku::wlaczeniePozycjiDoswiadczalnej, this, [this](int grupa, int pozycja, bool wlaczona) {
+    connect(karta, &TKartaZwiazku::wlaczeniePozycjiDoswiadczalnej, this, WSieci([this](int grupa, int pozycja, bool wlaczona) {
         UstawPozycjeGrupy(grupa == GrupaGaz ? rgExpGaz : rgExpCiecz, pozycja, wlaczona);
-    });
-    connect(karta, &TKartaZwiazku::wybranoPozycjeDoswiadczalna, this, &TBaza_Form::WybranoZKarty);
+    }));
+    connect(karta, &TKartaZwiazku::wybranoPozycjeDoswiadczalna, this, WSieci([this](int grupa, int pozycja) { WybranoZKarty(grupa, pozycja); }));
 }
 
 // A property label of the card: its correlation on the experimental tab.

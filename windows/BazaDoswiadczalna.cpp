@@ -6,6 +6,7 @@
 #include "Kontrolka.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
+#include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Tabela.h"
@@ -65,9 +66,9 @@ TOblicz_gaz_ciecz_Form::TOblicz_gaz_ciecz_Form(QWidget* rodzic) : QWidget(rodzic
     setObjectName(QStringLiteral("Oblicz_gaz_ciecz_Form"));
     szerokoscPola_ = std::max(100, fontMetrics().horizontalAdvance(NajszerszaLiczba) + 12);
     UtworzKontrolki();
-    connect(Button1, &QPushButton::clicked, this, &TOblicz_gaz_ciecz_Form::Button1Click);
-    connect(Tab_Button, &QPushButton::clicked, this, &TOblicz_gaz_ciecz_Form::Tab_ButtonClick);
-    connect(edtT, &QLineEdit::textChanged, this, &TOblicz_gaz_ciecz_Form::edtTChange);
+    connect(Button1, &QPushButton::clicked, this, WSieci([this] { Button1Click(); }));
+    connect(Tab_Button, &QPushButton::clicked, this, WSieci([this] { Tab_ButtonClick(); }));
+    connect(edtT, &QLineEdit::textChanged, this, WSieci([this] { edtTChange(); }));
     wczytaj();
 }
 
@@ -362,7 +363,7 @@ void TOblicz_gaz_ciecz_Form::keyPressEvent(QKeyEvent* zdarzenie)
 
 void TOblicz_gaz_ciecz_Form::closeEvent(QCloseEvent* zdarzenie)
 {
-    FormCloseQuery();
+    UruchomWSieci([this] { FormCloseQuery(); });
     QWidget::closeEvent(zdarzenie);
 }
 

@@ -5,6 +5,7 @@
 #include "CzytnikRtf.h"
 #include "GrupaRadiowa.h"
 #include "Kontrolka.h"
+#include "ObslugaZdarzen.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -71,9 +72,9 @@ QWidget* TBaza_Form::UtworzZakladkeDoswiadczalna()
     rgExpGaz = new TGrupaRadiowa(QStringLiteral("rgExpGaz"), QStringLiteral("GAZ"), PozycjeGaz(), strona);
     rgExpCiecz = new TGrupaRadiowa(QStringLiteral("rgExpCiecz"), QStringLiteral("CIECZ"), PozycjeCiecz(), strona);
     btnExpDalej = UtworzPrzyciskOK(QStringLiteral("btnExpDalej"));
-    connect(rgExpGaz, &TGrupaRadiowa::Click, this, &TBaza_Form::rgExpGazClick);
-    connect(rgExpCiecz, &TGrupaRadiowa::Click, this, &TBaza_Form::rgExpCieczClick);
-    connect(btnExpDalej, &QPushButton::clicked, this, &TBaza_Form::btnExpDalejClick);
+    connect(rgExpGaz, &TGrupaRadiowa::Click, this, WSieci([this] { rgExpGazClick(); }));
+    connect(rgExpCiecz, &TGrupaRadiowa::Click, this, WSieci([this] { rgExpCieczClick(); }));
+    connect(btnExpDalej, &QPushButton::clicked, this, WSieci([this] { btnExpDalejClick(); }));
 
     auto* grupy = new QHBoxLayout;
     for (TGrupaRadiowa* grupa : {rgExpGaz, rgExpCiecz}) {
@@ -95,10 +96,10 @@ QWidget* TBaza_Form::UtworzZakladkePredykcyjna()
     btnObliczEstWlasnosc = UtworzPrzyciskOK(QStringLiteral("btnObliczEstWlasnosc"));
     btnObliczMieszanine = UtworzPrzyciskOK(QStringLiteral("btnObliczMieszanine"));
     btnRownowaga = UtworzPrzyciskOK(QStringLiteral("btnRownowaga"));
-    connect(btnObliczEstParam, &QPushButton::clicked, this, &TBaza_Form::btnObliczEstParamClick);
-    connect(btnObliczEstWlasnosc, &QPushButton::clicked, this, &TBaza_Form::btnObliczEstWlasnoscClick);
-    connect(btnObliczMieszanine, &QPushButton::clicked, this, &TBaza_Form::btnObliczMieszanineClick);
-    connect(btnRownowaga, &QPushButton::clicked, this, &TBaza_Form::btnRownowagaClick);
+    connect(btnObliczEstParam, &QPushButton::clicked, this, WSieci([this] { btnObliczEstParamClick(); }));
+    connect(btnObliczEstWlasnosc, &QPushButton::clicked, this, WSieci([this] { btnObliczEstWlasnoscClick(); }));
+    connect(btnObliczMieszanine, &QPushButton::clicked, this, WSieci([this] { btnObliczMieszanineClick(); }));
+    connect(btnRownowaga, &QPushButton::clicked, this, WSieci([this] { btnRownowagaClick(); }));
 
     PageControl2 = new QTabWidget(strona);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -128,7 +129,7 @@ QWidget* TBaza_Form::UtworzZakladkeMetod(ZakladkaMetod zakladka, QPushButton* ok
             continue;
         auto* grupa = new TGrupaRadiowa(QString::fromLatin1(opis.nazwa), QString::fromUtf8(opis.podpis), Podpisy(opis.pozycje), strona);
         grupa->setFixedWidth(SzerokoscGrupyNadrzednej);
-        connect(grupa, &TGrupaRadiowa::Click, this, [this, grupa] { GrupaNadrzednaClick(grupa); });
+        connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this, grupa] { GrupaNadrzednaClick(grupa); }));
         grupyMetod_[grupa->objectName()] = grupa;
         lewa->addWidget(grupa);
     }
@@ -143,11 +144,11 @@ QWidget* TBaza_Form::UtworzZakladkeMetod(ZakladkaMetod zakladka, QPushButton* ok
         grupyMetod_[grupa->objectName()] = grupa;
         prawa->addWidget(grupa);
         if (grupa->objectName() == QLatin1String("rgTc"))
-            connect(grupa, &TGrupaRadiowa::Click, this, &TBaza_Form::rgTcClick);
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this] { rgTcClick(); }));
         else if (grupa->objectName() == QLatin1String("rgGestC"))
-            connect(grupa, &TGrupaRadiowa::Click, this, &TBaza_Form::rgGestCClick);
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this] { rgGestCClick(); }));
         else
-            connect(grupa, &TGrupaRadiowa::Click, this, [this, grupa] { MetodaClick(grupa); });
+            connect(grupa, &TGrupaRadiowa::Click, this, WSieci([this, grupa] { MetodaClick(grupa); }));
     }
     if (zakladka == ZakladkaMetod::Parametry) {
         reOpisMetody = new QTextEdit(strona);

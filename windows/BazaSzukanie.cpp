@@ -7,6 +7,7 @@
 #include "Karta.h"
 #include "KartaZwiazku.h"
 #include "ListaZwiazkow.h"
+#include "ObslugaZdarzen.h"
 #include "PolishText.h"
 #include "WzorySzukaj.h"
 
@@ -67,8 +68,8 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
         lista->installEventFilter(this);
         // Only the user's changes: the lists changed by code run no handler.
-        connect(lista->lineEdit(), &QLineEdit::textEdited, this, &TBaza_Form::PraWybory);
-        connect(lista, &QComboBox::activated, this, &TBaza_Form::PraWybory);
+        connect(lista->lineEdit(), &QLineEdit::textEdited, this, WSieci([this] { PraWybory(); }));
+        connect(lista, &QComboBox::activated, this, WSieci([this] { PraWybory(); }));
     }
 
     sbSzukaj = new QToolButton(gbZnajdzZwiazek);
@@ -76,7 +77,7 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     sbSzukaj->setText(QStringLiteral("Wczytaj\ndane"));
     sbSzukaj->setFocusPolicy(Qt::NoFocus);
     sbSzukaj->setMinimumSize(72, 56);
-    connect(sbSzukaj, &QToolButton::clicked, this, &TBaza_Form::sbSzukajClick);
+    connect(sbSzukaj, &QToolButton::clicked, this, WSieci([this] { sbSzukajClick(); }));
 
     pnlImgKarta = new QWidget(gbZnajdzZwiazek);
     pnlImgKarta->setObjectName(QStringLiteral("pnlImgKarta"));
@@ -119,7 +120,7 @@ bool TBaza_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
     if (zdarzenie->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(obiekt)) {
         const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
-        cbSzukajKeyDown(klawisz);
+        UruchomWSieci([&] { cbSzukajKeyDown(klawisz); });
         return klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);

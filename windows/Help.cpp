@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "ObrazJpeg.h"
+#include "ObslugaZdarzen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,7 +43,7 @@ THelpForm::THelpForm(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 void THelpForm::showEvent(QShowEvent* zdarzenie)
 {
     QWidget::showEvent(zdarzenie);
-    FormShow();
+    UruchomWSieci([this] { FormShow(); });
 }
 
 void THelpForm::FormShow()
@@ -72,11 +73,11 @@ void THelpForm::keyPressEvent(QKeyEvent* zdarzenie)
     switch (zdarzenie->key()) {
     case Qt::Key_Right:
         if (StronaPomocy < LiczbaStronPomocy)
-            PrzejdzNaStrone(StronaPomocy + 1);
+            UruchomWSieci([this] { PrzejdzNaStrone(StronaPomocy + 1); });
         break;
     case Qt::Key_Left:
         if (StronaPomocy >= 2)
-            PrzejdzNaStrone(StronaPomocy - 1);
+            UruchomWSieci([this] { PrzejdzNaStrone(StronaPomocy - 1); });
         break;
     case Qt::Key_Escape:
         close();
@@ -89,6 +90,6 @@ void THelpForm::keyPressEvent(QKeyEvent* zdarzenie)
 void THelpForm::mousePressEvent(QMouseEvent* zdarzenie)
 {
     if (zdarzenie->button() == Qt::RightButton && StronaPomocy < LiczbaStronPomocy)
-        PrzejdzNaStrone(StronaPomocy + 1);
+        UruchomWSieci([this] { PrzejdzNaStrone(StronaPomocy + 1); });
     QWidget::mousePressEvent(zdarzenie);
 }

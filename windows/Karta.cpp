@@ -1,6 +1,7 @@
 #include "Karta.h"
 
 #include "ObrazGif.h"
+#include "ObslugaZdarzen.h"
 #include "QzHtmlLabel2.h"
 #include "Zmienne.h"
 
@@ -112,9 +113,9 @@ TKartaZwiazku::TKartaZwiazku(QWidget* oknoGlowne) : QObject(oknoGlowne)
     stronaCd_->setObjectName(QStringLiteral("tsKartaCd"));
     obraz_ = new TObrazWzoru;
     obraz_->setObjectName(QStringLiteral("imgKarta"));
-    connect(jednostki_.at("qlblTf"), &TQzHtmlLabel2::clicked, this, &TKartaZwiazku::qlblTfClick);
-    connect(jednostki_.at("qlblTb"), &TQzHtmlLabel2::clicked, this, &TKartaZwiazku::qlblTbClick);
-    connect(jednostki_.at("qlblTc"), &TQzHtmlLabel2::clicked, this, &TKartaZwiazku::qlblTcClick);
+    connect(jednostki_.at("qlblTf"), &TQzHtmlLabel2::clicked, this, WSieci([this] { qlblTfClick(); }));
+    connect(jednostki_.at("qlblTb"), &TQzHtmlLabel2::clicked, this, WSieci([this] { qlblTbClick(); }));
+    connect(jednostki_.at("qlblTc"), &TQzHtmlLabel2::clicked, this, WSieci([this] { qlblTcClick(); }));
     PolaczEtykietyKorelacji();
     Czysc();
 }
@@ -211,7 +212,7 @@ bool TKartaZwiazku::eventFilter(QObject* obiekt, QEvent* zdarzenie)
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(zdarzenie)->button() == Qt::LeftButton)
-            KliknietoEtykiete(etykieta);
+            UruchomWSieci([&] { KliknietoEtykiete(etykieta); });
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "O_Programie.h"
 
 #include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -47,7 +48,7 @@ TO_programie_Form::TO_programie_Form(QWidget* rodzic)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     uklad->addWidget(Button1, 0, Qt::AlignHCenter);
-    connect(Button1, &QPushButton::clicked, this, &TO_programie_Form::Button1Click);
+    connect(Button1, &QPushButton::clicked, this, WSieci([this] { Button1Click(); }));
 
     WysrodkujNaPulpicie(this);
 }

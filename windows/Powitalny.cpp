@@ -2,6 +2,7 @@
 
 #include "Baza.h"
 #include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,7 +101,7 @@ TPowitalny_Form::TPowitalny_Form(QWidget* rodzic)
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
-    connect(Timer, &QTimer::timeout, this, &TPowitalny_Form::TimerTimer);
+    connect(Timer, &QTimer::timeout, this, WSieci([this] { TimerTimer(); }));
 
     auto* uklad = new QGridLayout(this);
     uklad->addWidget(Image1, 0, 0, 1, 2);
@@ -135,7 +136,7 @@ void TPowitalny_Form::mouseReleaseEvent(QMouseEvent* zdarzenie)
 {
     // Clicks on the picture and the labels reach the form too: none of them takes the mouse.
     if (klikUzbrojony_)
-        EnyClick();
+        UruchomWSieci([this] { EnyClick(); });
     QWidget::mouseReleaseEvent(zdarzenie);
 }
 

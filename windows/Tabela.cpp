@@ -6,13 +6,13 @@
 #include "Drukarka.h"
 #include "FloatText.h"
 #include "Kontrolka.h"
+#include "ObslugaZdarzen.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
 #include "Zmienne.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -218,9 +218,9 @@ TTabela_Form::TTabela_Form(QWidget* rodzic) : QMainWindow(rodzic, Qt::Window)
     UtworzMenu();
     resize(SzerokoscPanelu + 2 * Odstep, 440);
 
-    connect(btnOblicz, &QPushButton::clicked, this, &TTabela_Form::btnObliczClick);
-    connect(btnWykres, &QPushButton::clicked, this, &TTabela_Form::btnWykresClick);
-    connect(btnWykres2, &QPushButton::clicked, this, &TTabela_Form::btnWykres2Click);
+    connect(btnOblicz, &QPushButton::clicked, this, WSieci([this] { btnObliczClick(); }));
+    connect(btnWykres, &QPushButton::clicked, this, WSieci([this] { btnWykresClick(); }));
+    connect(btnWykres2, &QPushButton::clicked, this, WSieci([this] { btnWykres2Click(); }));
 }
 
 QWidget* TTabela_Form::UtworzPanelObliczen()
@@ -284,15 +284,15 @@ void TTabela_Form::UtworzMenu()
     Zapisztabel1->setObjectName(QStringLiteral("Zapisztabel1"));
     Drukujtabel1 = menu->addAction(QStringLiteral("  Drukuj tabelę"));
     Drukujtabel1->setObjectName(QStringLiteral("Drukujtabel1"));
-    connect(Zapisztabel1, &QAction::triggered, this, &TTabela_Form::Zapisztabel1Click);
-    connect(Drukujtabel1, &QAction::triggered, this, &TTabela_Form::Drukujtabel1Click);
+    connect(Zapisztabel1, &QAction::triggered, this, WSieci([this] { Zapisztabel1Click(); }));
+    connect(Drukujtabel1, &QAction::triggered, this, WSieci([this] { Drukujtabel1Click(); }));
 }
 
 void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 {
     QMainWindow::showEvent(zdarzenie);
     if (!zdarzenie->spontaneous())
-        FormShow();
+        UruchomWSieci([this] { FormShow(); });
 }
 
 void TTabela_Form::FormShow()
@@ -476,10 +476,10 @@ void TTabela_Form::PokazWykres(TFWykres* FWykres, const QString& tytulX, const Q
     FWykres->Chart->OsLewa()->UstawTytul(FWykres->TytulY);
     FWykres->Chart->UstawTytul({FWykres->TytulY + QStringLiteral(" = f{") + FWykres->TytulX + QStringLiteral("}")});
     FWykres->Series1->UstawAktywna(true);
-    connect(FWykres, &TFWykres::Zamkniety, this, [this] {
+    connect(FWykres, &TFWykres::Zamkniety, this, WSieci([this] {
         btnWykres->setDefault(false);
         btnOblicz->setDefault(true);
-    });
+    }));
     UruchomModalnie(FWykres);
 }
 
@@ -531,11 +531,9 @@ QStringList TTabela_Form::WierszeTekstu() const
 // whole when writing fails.
 void TTabela_Form::Zapisztabel1Click()
 {
-    QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
+    const QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz tabelę jako:"), QStringLiteral("Pliki tekstowe (*.txt)"));
     if (plik.isEmpty())
         return;
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QStringLiteral(".txt");
     QByteArray dane;
     for (const QString& wiersz : WierszeTekstu())
         dane += QByteArray::fromStdString(UnicodeToCp1250(wiersz)) + "\r\n";

@@ -1,9 +1,9 @@
 #include "Wykres.h"
 
 #include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -11,8 +11,6 @@ namespace {
 
 const QString FiltrZapisu = QStringLiteral(
     "Mapa bitowa (BMP) (*.bmp);;Windows Metafile (WMF) (*.wmf);;Enhanced Windows Metafile (EMF) (*.emf)");
-// By the index of the chosen filter, from 1.
-const QString RozszerzeniaZapisu[] = {QStringLiteral("bmp"), QStringLiteral("wmf"), QStringLiteral("emf")};
 
 QAction* Polecenie(QMenu* menu, const char* nazwa, const QString& tekst)
 {
@@ -44,16 +42,16 @@ void TFWykres::ZbudujMenu()
     menu->setObjectName(QStringLiteral("MenuWykres"));
     QMenu* plik = menu->addMenu(QStringLiteral("&Plik"));
     plik->setObjectName(QStringLiteral("MPlik"));
-    connect(Polecenie(plik, "MSave", QStringLiteral("&Zapisz wykres")), &QAction::triggered, this, &TFWykres::MSaveClick);
-    connect(Polecenie(plik, "MPrint", QStringLiteral("&Drukuj wykres")), &QAction::triggered, this, &TFWykres::MPrintClick);
+    connect(Polecenie(plik, "MSave", QStringLiteral("&Zapisz wykres")), &QAction::triggered, this, WSieci([this] { MSaveClick(); }));
+    connect(Polecenie(plik, "MPrint", QStringLiteral("&Drukuj wykres")), &QAction::triggered, this, WSieci([this] { MPrintClick(); }));
     plik->addSeparator();
-    connect(Polecenie(plik, "MExit", QStringLiteral("Za&kończ")), &QAction::triggered, this, &TFWykres::MExitClick);
+    connect(Polecenie(plik, "MExit", QStringLiteral("Za&kończ")), &QAction::triggered, this, WSieci([this] { MExitClick(); }));
     QMenu* pomoc = menu->addMenu(QStringLiteral("Pomo&c"));
     pomoc->setObjectName(QStringLiteral("MHelp"));
     QAction* informacje = Polecenie(pomoc, "MInfo", QStringLiteral("&Informacje"));
     informacje->setShortcut(Qt::Key_F1);
     informacje->setShortcutContext(Qt::WindowShortcut);
-    connect(informacje, &QAction::triggered, this, &TFWykres::MInfoClick);
+    connect(informacje, &QAction::triggered, this, WSieci([this] { MInfoClick(); }));
 }
 
 // The format follows the chosen filter, whatever the name's extension; a name without one gets
@@ -61,11 +59,9 @@ void TFWykres::ZbudujMenu()
 void TFWykres::MSaveClick()
 {
     int indeks = 0;
-    QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz wykres jako:"), FiltrZapisu, &indeks);
+    const QString plik = WybierzPlikDoZapisu(this, QStringLiteral("Zapisz wykres jako:"), FiltrZapisu, &indeks);
     if (plik.isEmpty() || indeks < 1 || indeks > 3)
         return;
-    if (QFileInfo(plik).suffix().isEmpty())
-        plik += QLatin1Char('.') + RozszerzeniaZapisu[indeks - 1];
     if (indeks == 1)
         Chart->ZapiszBitmape(plik);
     else

@@ -1,6 +1,7 @@
 #include "WzorySzukaj.h"
 
 #include "Dialogs.h"
+#include "ObslugaZdarzen.h"
 #include "PolishText.h"
 #include "Wyszukiwanie.h"
 
@@ -26,9 +27,9 @@ TWzorySzukajForm::TWzorySzukajForm(QWidget* rodzic)
     bbtnAnuluj = new QPushButton(QStringLiteral("Anuluj"), this);
     bbtnAnuluj->setObjectName(QStringLiteral("bbtnAnuluj"));
     bbtnAnuluj->setAutoDefault(false);
-    connect(bbtnOK, &QPushButton::clicked, this, &TWzorySzukajForm::bbtnOKClick);
-    connect(bbtnAnuluj, &QPushButton::clicked, this, &TWzorySzukajForm::bbtnAnulujClick);
-    connect(lbWzorySzukaj, &QListWidget::itemDoubleClicked, this, &TWzorySzukajForm::lbWzorySzukajDblClick);
+    connect(bbtnOK, &QPushButton::clicked, this, WSieci([this] { bbtnOKClick(); }));
+    connect(bbtnAnuluj, &QPushButton::clicked, this, WSieci([this] { bbtnAnulujClick(); }));
+    connect(lbWzorySzukaj, &QListWidget::itemDoubleClicked, this, WSieci([this] { lbWzorySzukajDblClick(); }));
 
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch();

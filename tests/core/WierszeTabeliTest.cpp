@@ -167,7 +167,7 @@ TEST_F(MetodyTabeli, EstimationValuesAtTheirIndependentValues)
     }
 }
 
-// D5: the saturated viscosity belongs to Tnas; at P = Ps only the Lewis-Squires shift from Tnas
+// The saturated viscosity belongs to Tnas; at P = Ps only the Lewis-Squires shift from Tnas
 // to T remains. The typed Tnas and viscosity are kept for the other windows; no rows below Ps.
 TEST_F(MetodyTabeli, LucasOverPressureShiftsFromTheSaturationTemperature)
 {

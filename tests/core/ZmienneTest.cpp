@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <array>
 #include <vector>
 
 namespace {
@@ -74,6 +75,35 @@ TEST(Zmienne, RcgAndMixcOffsets)
     auto cisnienie = RekordZWartoscia(RozmiarRekorduMixc, 116, 0.5L);
     Dekoduj(cisnienie.data(), m);
     EXPECT_EQ(m.P, 0.5L);
+}
+
+// A number field whose bytes are no number (NaN, infinity, an unnormal) reads as missing; zero
+// and the smallest denormal read as they are.
+TEST(Zmienne, DamagedNumbersReadAsMissing)
+{
+    using Bajty = std::array<unsigned char, RozmiarExtended>;
+    const Bajty uszkodzone[] = {
+        {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F}, // quiet NaN
+        {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F}, // +infinity
+        {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0xFF}, // -infinity
+        {0, 0, 0, 0, 0, 0, 0, 0x00, 0xFF, 0x7F}, // pseudo-infinity (integer bit clear)
+        {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F}, // unnormal: exponent of 1.0, integer bit clear
+    };
+    for (const Bajty& b : uszkodzone) {
+        std::vector<unsigned char> rekord(RozmiarRekorduYaws, 0);
+        std::copy(b.begin(), b.end(), rekord.begin() + 161); // Tc
+        TRekordYaws r{};
+        Dekoduj(rekord.data(), r);
+        EXPECT_EQ(r.Tc, BrakDanych) << int(b[7]) << " " << int(b[9]);
+    }
+    const Bajty najmniejszy = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    std::vector<unsigned char> rekord(RozmiarRekorduYaws, 0);
+    std::copy(najmniejszy.begin(), najmniejszy.end(), rekord.begin() + 161);
+    TRekordYaws r{};
+    Dekoduj(rekord.data(), r);
+    EXPECT_EQ(r.Tc, DekodujExtended(najmniejszy.data()));
+    EXPECT_GT(r.Tc, 0.0L);
+    EXPECT_EQ(r.Mmol, 0.0L);
 }
 
 TEST(Zmienne, ClearingSetsEveryNumberToBrakDanych)

@@ -197,6 +197,15 @@ TEST_F(WykresXY, EachPointKeepsItsColourAndInactiveSeriesAreNotDrawn)
     EXPECT_FALSE(WPoblizu(obraz, Polozenie({0.5, 0.65}), Niebieski)); // on the inactive line
 }
 
+// A table of one row (a reversed range) charts its single point, never an empty plot.
+TEST_F(WykresXY, ALonePointOfALineIsMarked)
+{
+    seria1->AddXY(310, 6240.5, KolorCzerwony);
+    const QImage obraz = wykres.Obraz();
+    EXPECT_TRUE(WPoblizu(obraz, Polozenie({310, 6240.5}), Czerwony));
+    EXPECT_GT(Piksele(obraz, Czerwony), 25);
+}
+
 TEST_F(WykresXY, BitmapFileHasTheChartsPixelSize)
 {
     DwieKrzywe();

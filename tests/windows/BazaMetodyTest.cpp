@@ -10,6 +10,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
+#include "MathError.h"
 #include "OdbiorcaLepkosciNasycenia.h"
 #include "OknoGlowneTestowe.h"
 #include "PoleLiczbowe.h"
@@ -25,6 +26,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -272,7 +274,7 @@ TEST_P(KazdaMetoda, OpensItsWindowWithItsLoaderAndResetsTheChoice)
         EXPECT_TRUE(ok->isHidden());
         return;
     }
-    // The estimation windows read other records: the card's substance is back (D11).
+    // The estimation windows read other records: the card's substance is back.
     EXPECT_TRUE(Znaleziono);
     EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
     EXPECT_EQ(Tekst("edtMmol"), QStringLiteral("18.01528"));
@@ -540,6 +542,27 @@ TEST_F(Metody, AStaleSaturatedViscosityCodeDoesNotHideTheMainWindow)
     QTest::mouseClick(Baza_Form->btnExpDalej, Qt::LeftButton);
     EXPECT_EQ(zapis->oknaModalne.size(), 1u);
     EXPECT_TRUE(Baza_Form->isVisible());
+}
+
+// A floating-point error while the OK button's handler runs (here in the loader of the window it
+// opens) ends in the general error box and the main window comes back with its substance. The
+// click is a direct call, so no event carries it through the application object: without the
+// handler's own net the error would reach this test.
+TEST_F(Metody, AFloatingPointErrorInAHandlerEndsInTheGeneralErrorBox)
+{
+    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [] { return new QWidget; },
+                          {{QStringLiteral("wczytajBrocka"), [](QWidget*) {
+                                SkonczonaWartosc(std::numeric_limits<long double>::infinity());
+                            }}});
+    Wczytaj("cbZnajdzZwiazek", QStringLiteral("WODA"));
+    Wybierz({1, "rgEstWlas", 0, "rgSigma", 0, "000", "", ""}); // Brock-Bird
+    Baza_Form->btnObliczEstWlasnosc->click();
+
+    ASSERT_EQ(zapis->komunikaty.size(), 1u);
+    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Niedozwolona operacja zmiennoprzecinkowa"));
+    EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Blad);
+    EXPECT_TRUE(Baza_Form->isVisible());
+    EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
 }
 
 // ---- Critical-temperature descriptions ----

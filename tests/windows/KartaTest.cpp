@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -167,6 +168,8 @@ TEST(Karta, MissingValuesShowBrakDanychAndTheirBoxesAreDisabled)
     r.ExF = 212.0L;           // °F
     r.Nic_T = 0.001L;         // its temperature is missing
     r.AntA = 7.0L, r.AntB = 1500.0L, r.AntC = 230.0L, r.AntTmin = 10.0L; // AntTmax missing
+    r.Tc = std::numeric_limits<long double>::quiet_NaN(); // damaged numbers in the file
+    r.Pc = std::numeric_limits<long double>::infinity();
     BazaTestowa baza({r});
     OknoKarty okno;
     okno.Szukaj("PARTIAL");
@@ -174,7 +177,7 @@ TEST(Karta, MissingValuesShowBrakDanychAndTheirBoxesAreDisabled)
     EXPECT_EQ(okno.Tekst("edtNic_T"), QStringLiteral("0.001"));
     EXPECT_EQ(okno.Podpis("lblNic_T"), QStringLiteral("Lepkość cieczy"));
     for (const char* pole : {"edtAntA", "edtAntB", "edtAntC", "edtAntTmin", "edtAntTmax", "edtDipM",
-                             "edtTb", "edtPvp_T"}) {
+                             "edtTb", "edtPvp_T", "edtTc", "edtPc"}) {
         EXPECT_EQ(okno.Tekst(pole), QStringLiteral("brak danych")) << pole;
         EXPECT_FALSE(okno.Pole(pole)->isEnabled()) << pole;
     }

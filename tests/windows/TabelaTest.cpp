@@ -67,6 +67,16 @@ protected:
         QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     }
 
+    // Ethanol's liquid viscosity from 300 K to 302 K, three rows.
+    BazaTestowa TabelaLepkosciEtanolu()
+    {
+        auto baza = BazaTestowa::Probna();
+        Wczytaj("ETANOL");
+        Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
+        Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+        return baza;
+    }
+
     TSiatkaTekstowa* Siatka() const { return okno->sgTabela; }
     QString Komorka(int k, int w) const { return Siatka()->Komorka(k, w); }
     int Wiersze() const { return Siatka()->LiczbaWierszy() - 1; }
@@ -129,6 +139,23 @@ TEST_F(OknoTabeli, BadStepsAreRefusedAndUnreadableBoxesEmptied)
     Oblicz(QStringLiteral("300"), QStringLiteral("3x0"), QStringLiteral("5"));
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_TRUE(okno->edtTmaxDo->text().isEmpty());
+
+    // A number beyond the range of extended numbers is no number: its own box is emptied, silently,
+    // whichever box holds it, and the table stays as it was.
+    const QString zaDuza = QStringLiteral("1e5000");
+    Oblicz(QStringLiteral("300"), QStringLiteral("310"), QStringLiteral("5"));
+    for (int ktore = 0; ktore < 3; ++ktore) {
+        Oblicz(ktore == 0 ? zaDuza : QStringLiteral("300"), ktore == 1 ? QStringLiteral("-") + zaDuza : QStringLiteral("310"),
+               ktore == 2 ? zaDuza : QStringLiteral("5"));
+        const QLineEdit* pola[] = {okno->edtTminOd, okno->edtTmaxDo, okno->edtKrok};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(pola[i]->text().isEmpty(), i == ktore) << ktore << " " << i;
+    }
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_EQ(Kolumna(1), (QStringList{"300", "305", "310"}));
+    // 1e4000 is an extended number: a start of that size is one a step of 1 cannot move.
+    Oblicz(QStringLiteral("1e4000"), QStringLiteral("1e4001"), QStringLiteral("1"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" źle podany krok ")});
 }
 
 // A heat capacity that is 1 at every T, so T = 0 may start the range.
@@ -198,10 +225,7 @@ TEST_F(OknoTabeli, ColumnsShowTheirWholeTextsAndTheHeaderWraps)
 
 TEST_F(OknoTabeli, SavedLiquidViscosityTableIsTabSeparatedCp1250WithCrLf)
 {
-    auto baza = BazaTestowa::Probna();
-    Wczytaj("ETANOL");
-    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
-    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    auto baza = TabelaLepkosciEtanolu();
     const QString plik = baza.katalog() + QStringLiteral("/lepkosc");
     zapis->plikiDoZapisu.push_back({plik, 1});
     okno->Zapisztabel1->trigger();
@@ -214,12 +238,41 @@ TEST_F(OknoTabeli, SavedLiquidViscosityTableIsTabSeparatedCp1250WithCrLf)
                                         "\t3\t302\t0.00100283966660547\r\n");
 }
 
+// "wynik" typed in the dialog becomes wynik.txt: an existing wynik.txt is replaced only after the
+// question, and "Nie" leaves it as it was.
+TEST_F(OknoTabeli, AnExistingFileOfTheFinalNameIsReplacedOnlyAfterTheQuestion)
+{
+    auto baza = TabelaLepkosciEtanolu();
+    const QString plik = baza.katalog() + QStringLiteral("/wynik.txt");
+    {
+        QFile stary(plik);
+        ASSERT_TRUE(stary.open(QIODevice::WriteOnly));
+        stary.write("stare dane\r\n");
+    }
+    auto zawartosc = [&plik] {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QString pytanie = QStringLiteral("Plik %1 już istnieje.\nCzy chcesz go zastąpić?").arg(plik);
+
+    zapis->plikiDoZapisu.push_back({baza.katalog() + QStringLiteral("/wynik"), 1});
+    zapis->odpowiedzi.push_back(QMessageBox::No);
+    okno->Zapisztabel1->trigger();
+    ASSERT_EQ(zapis->komunikaty.size(), 1u);
+    EXPECT_EQ(zapis->komunikaty[0].tekst, pytanie);
+    EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Pytanie);
+    EXPECT_EQ(zawartosc(), QByteArray("stare dane\r\n"));
+
+    zapis->plikiDoZapisu.push_back({baza.katalog() + QStringLiteral("/wynik"), 1});
+    zapis->odpowiedzi.push_back(QMessageBox::Yes);
+    okno->Zapisztabel1->trigger();
+    EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{pytanie, pytanie}));
+    EXPECT_TRUE(zawartosc().endsWith("\t3\t302\t0.00100283966660547\r\n"));
+}
+
 TEST_F(OknoTabeli, FailedSaveSaysSoAndCancelSavesNothing)
 {
-    auto baza = BazaTestowa::Probna();
-    Wczytaj("ETANOL");
-    Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
-    Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
+    auto baza = TabelaLepkosciEtanolu();
     okno->Zapisztabel1->trigger(); // cancelled
     const QString plik = baza.katalog() + QStringLiteral("/nie/ma/takiego/katalogu.txt");
     zapis->plikiDoZapisu.push_back({plik, 1});
@@ -370,7 +423,7 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     EXPECT_EQ(Wiersze(), 90); // 1 .. 9.9 by 0.1: the 90th step passes 10 in extended arithmetic
     EXPECT_NEAR(static_cast<double>(StrToFloat(Komorka(2, 1)) / 0.00073383284043054498223L), 1.0, 1e-14);
 
-    // D6: a saturation pressure of 1.5 bar puts the first row at the first step at or above it.
+    // A saturation pressure of 1.5 bar puts the first row at the first step at or above it.
     estymacja.Pnas = 1.5L;
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(zapis->komunikaty.empty());
