@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <future>
 #include <numeric>
 #include <optional>
@@ -52,9 +53,12 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), RowneZnaki());
 }
 
-bool ZawieraBezWielkosci(std::string_view tekst, std::string_view szukany)
+// Appends the text as classes: texts equal in the Polish comparison are equal byte by byte.
+void DopiszKlasy(std::string_view tekst, std::string& klasy)
 {
-    return std::search(tekst.begin(), tekst.end(), szukany.begin(), szukany.end(), RowneZnaki()) != tekst.end();
+    const auto& klasyZnakow = KlasyZnakow();
+    for (char znak : tekst)
+        klasy += static_cast<char>(klasyZnakow[static_cast<unsigned char>(znak)]);
 }
 
 // The typed text in the data files' code page; nothing when it holds a character the files cannot.
@@ -113,6 +117,241 @@ int KoniecPolTekstowych()
     return koniec;
 }
 
+QString NazwaKandydata(std::string_view nazwa)
+{
+    return Cp1250ToUnicode(UpperAscii(std::string(nazwa))).left(DlugoscNazwy);
+}
+
+bool Pusty(std::string_view tekst)
+{
+    return tekst.empty() || tekst == " ";
+}
+
+bool Pusty(const QString& tekst)
+{
+    return tekst.isEmpty() || tekst == QLatin1String(" ");
+}
+
+// Each byte of code page 1250 as its place among the distinct Polish weights of the 256 bytes,
+// from 1 up: a text of these places compares byte by byte (shorter first) exactly as PorownajPL
+// compares the text itself.
+const std::array<unsigned char, 256>& MiejscaWag()
+{
+    static const std::array<unsigned char, 256> miejsca = [] {
+        std::array<int, 256> wagi{};
+        for (int b = 0; b < 256; ++b)
+            wagi[b] = WagaZnakuPL(Cp1250ToUnicode(std::string(1, static_cast<char>(b))).at(0));
+        std::array<int, 256> rozne = wagi;
+        std::sort(rozne.begin(), rozne.end());
+        const auto koniec = std::unique(rozne.begin(), rozne.end());
+        std::array<unsigned char, 256> m{};
+        for (int b = 0; b < 256; ++b)
+            m[b] = static_cast<unsigned char>(1 + (std::lower_bound(rozne.begin(), koniec, wagi[b]) - rozne.begin()));
+        return m;
+    }();
+    return miejsca;
+}
+
+// Texts as they come from the file, sorted in the Polish order (equal ones in the order they were
+// added) on keys of weight places, without a Unicode text until a list is asked for.
+class ListaDoSortowania {
+public:
+    explicit ListaDoSortowania(bool wielkieLitery) : wielkieLitery_(wielkieLitery) {}
+
+    void Dodaj(std::string_view tekst)
+    {
+        const auto& miejsca = MiejscaWag();
+        const size_t offset = bajty_.size();
+        Pozycja p{0, static_cast<unsigned>(offset), static_cast<unsigned>(tekst.size()),
+                  static_cast<unsigned>(pozycje_.size())};
+        bajty_.append(tekst);
+        klucze_.resize(bajty_.size());
+        for (size_t i = 0; i < tekst.size(); ++i) {
+            char& znak = bajty_[offset + i];
+            if (wielkieLitery_ && znak >= 'a' && znak <= 'z')
+                znak = static_cast<char>(znak - 'a' + 'A');
+            const unsigned char miejsce = miejsca[static_cast<unsigned char>(znak)];
+            klucze_[offset + i] = static_cast<char>(miejsce);
+            if (i < sizeof p.poczatek)
+                p.poczatek |= static_cast<std::uint64_t>(miejsce) << (8 * (sizeof p.poczatek - 1 - i));
+        }
+        pozycje_.push_back(p);
+    }
+
+    void Sortuj()
+    {
+        // First on the first eight places alone (in the order added where they are equal), then
+        // each run of equal beginnings on the rest of its keys.
+        std::sort(pozycje_.begin(), pozycje_.end(), [](const Pozycja& a, const Pozycja& b) {
+            return a.poczatek != b.poczatek ? a.poczatek < b.poczatek : a.numer < b.numer;
+        });
+        for (auto run = pozycje_.begin(); run != pozycje_.end();) {
+            const auto koniec = std::find_if(run, pozycje_.end(),
+                                             [&](const Pozycja& p) { return p.poczatek != run->poczatek; });
+            if (koniec - run > 1)
+                std::sort(run, koniec, [this](const Pozycja& a, const Pozycja& b) {
+                    const int roznica = Klucz(a).compare(Klucz(b));
+                    return roznica != 0 ? roznica < 0 : a.numer < b.numer;
+                });
+            run = koniec;
+        }
+    }
+
+    // The texts in sorted order.
+    QStringList Teksty() const
+    {
+        QStringList lista;
+        lista.reserve(static_cast<qsizetype>(pozycje_.size()));
+        for (const Pozycja& p : pozycje_)
+            lista << Cp1250ToUnicode(std::string_view(bajty_).substr(p.offset, p.dlugosc));
+        return lista;
+    }
+
+    // The numbers of the texts (from 0, in the order they were added) in sorted order.
+    std::vector<unsigned> Numery() const
+    {
+        std::vector<unsigned> numery;
+        numery.reserve(pozycje_.size());
+        for (const Pozycja& p : pozycje_)
+            numery.push_back(p.numer);
+        return numery;
+    }
+
+private:
+    struct Pozycja {
+        std::uint64_t poczatek; // the first eight weight places, big-endian, zero past the end
+        unsigned offset, dlugosc, numer;
+    };
+
+    std::string_view Klucz(const Pozycja& p) const { return std::string_view(klucze_).substr(p.offset, p.dlugosc); }
+
+    bool wielkieLitery_;
+    std::string bajty_, klucze_;
+    std::vector<Pozycja> pozycje_;
+};
+
+// Finds a text in a long run of bytes, sixteen places at a time: the whole text is compared only
+// where its first and last bytes both agree.
+class SzukanieTekstu {
+public:
+    explicit SzukanieTekstu(std::string_view szukany) : szukany_(szukany) {}
+
+    // The first place at or after od where the text lies wholly before koniec; nullptr if none.
+    const char* Znajdz(const char* od, const char* koniec) const
+    {
+        const std::ptrdiff_t m = static_cast<std::ptrdiff_t>(szukany_.size());
+        if (koniec - od < m)
+            return nullptr;
+        if (m == 0)
+            return od;
+        using Blok = char __attribute__((vector_size(16)));
+        const Blok pierwsze = Blok{} + szukany_.front(), ostatnie = Blok{} + szukany_.back();
+        const char* ostatni = koniec - m; // the last place the text can start at
+        const char* p = od;
+        for (; ostatni - p >= 15; p += 16) {
+            Blok poczatki, konce;
+            std::memcpy(&poczatki, p, sizeof poczatki);
+            std::memcpy(&konce, p + m - 1, sizeof konce);
+            const auto zgodne = (poczatki == pierwsze) & (konce == ostatnie);
+            std::uint64_t polowy[2];
+            std::memcpy(polowy, &zgodne, sizeof polowy);
+            if ((polowy[0] | polowy[1]) == 0)
+                continue;
+            for (int i = 0; i < 16; ++i)
+                if (zgodne[i] && std::memcmp(p + i, szukany_.data(), m) == 0)
+                    return p + i;
+        }
+        for (; p <= ostatni; ++p)
+            if (std::memcmp(p, szukany_.data(), m) == 0)
+                return p;
+        return nullptr;
+    }
+
+private:
+    std::string_view szukany_;
+};
+
+// The names of one field of every record: upper-cased in the Polish order, for the list and the
+// candidates, and side by side in file order as classes of the comparison that ignores case, for
+// finding the names that contain a text.
+class NazwyRekordow {
+public:
+    // nazwa(n) is the name of record n, from 1 to liczba.
+    template <class Nazwa>
+    NazwyRekordow(long long liczba, Nazwa&& nazwa)
+    {
+        ListaDoSortowania posortowane(true);
+        for (long long numer = 1; numer <= liczba; ++numer) {
+            const std::string_view n = nazwa(numer);
+            posortowane.Dodaj(n);
+            DopiszKlasy(n, klasy_);
+            granice_.push_back(klasy_.size());
+        }
+        posortowane.Sortuj();
+        wPorzadku_ = posortowane.Teksty();
+        rekordyWPorzadku_ = posortowane.Numery();
+    }
+
+    // The sorted names but blank ones.
+    QStringList Lista() const
+    {
+        QStringList lista;
+        lista.reserve(wPorzadku_.size());
+        for (const QString& nazwa : wPorzadku_)
+            if (!Pusty(nazwa))
+                lista << nazwa;
+        return lista;
+    }
+
+    // The sorted names of the records (from 0) marked.
+    QStringList Wybrane(const std::vector<char>& rekordy) const
+    {
+        QStringList lista;
+        for (size_t miejsce = 0; miejsce < rekordyWPorzadku_.size(); ++miejsce)
+            if (rekordy[rekordyWPorzadku_[miejsce]])
+                lista << wPorzadku_[static_cast<qsizetype>(miejsce)];
+        return lista;
+    }
+
+    struct Trafienia {
+        std::vector<char> zawiera; // for each record from 0
+        long long rowna = 0;       // the last record whose name equals the text; 0 when none
+    };
+
+    Trafienia Szukaj(std::string_view tekst) const
+    {
+        std::string szukane;
+        DopiszKlasy(tekst, szukane);
+        const SzukanieTekstu szukanie(szukane);
+        const char* koniecWszystkich = klasy_.data() + klasy_.size();
+        Trafienia t;
+        t.zawiera.resize(granice_.size() - 1);
+        // The next place of the text at or after the start of the record at hand; one that runs
+        // over the record's end belongs to no record, so the search goes on from the next one.
+        const char* trafienie = nullptr;
+        for (size_t rekord = 0; rekord + 1 < granice_.size(); ++rekord) {
+            const char* poczatek = klasy_.data() + granice_[rekord];
+            const char* koniec = klasy_.data() + granice_[rekord + 1];
+            if (trafienie < poczatek)
+                trafienie = szukanie.Znajdz(poczatek, koniecWszystkich);
+            if (!trafienie)
+                break;
+            if (trafienie + szukane.size() <= koniec) {
+                t.zawiera[rekord] = 1;
+                if (trafienie == poczatek && koniec - poczatek == static_cast<std::ptrdiff_t>(szukane.size()))
+                    t.rowna = static_cast<long long>(rekord) + 1;
+            }
+        }
+        return t;
+    }
+
+private:
+    std::string klasy_;
+    std::vector<size_t> granice_{0}; // record n's name lies at granice_[n] .. granice_[n + 1]
+    QStringList wPorzadku_;
+    std::vector<unsigned> rekordyWPorzadku_;
+};
+
 // Records lie far apart in memory, so the copy below asks for the text fields of the record this
 // many ahead: it does not wait for memory record by record.
 constexpr long long RekordyNaprzod = 8;
@@ -144,10 +383,23 @@ public:
     // Record n from 1.
     const unsigned char* Rekord(long long numer) const { return bajty_.data() + (numer - 1) * KoniecPolTekstowych(); }
 
+    // The names of the field (Polish or English) of every record, sorted by the first list fill or
+    // search that needs them, and kept for the rest of this opening.
+    const NazwyRekordow& Nazwy(PoleSzukania pole) const
+    {
+        std::optional<NazwyRekordow>& nazwy = nazwy_[pole == PoleSzukania::NazwaANG];
+        if (!nazwy) {
+            const PoleTekstowe nazwa(pole);
+            nazwy.emplace(Liczba(), [&](long long numer) { return nazwa(Rekord(numer)); });
+        }
+        return *nazwy;
+    }
+
 private:
     void Skopiuj()
     {
         otwarcie_ = PlikYaws.Otwarcie();
+        nazwy_ = {};
         const long long liczba = std::max(0LL, PlikYaws.Rozmiar() - 1);
         const int szerokosc = KoniecPolTekstowych();
         bajty_.resize(static_cast<size_t>(liczba * szerokosc));
@@ -162,6 +414,7 @@ private:
 
     unsigned long long otwarcie_ = 0;
     std::vector<unsigned char> bajty_;
+    mutable std::array<std::optional<NazwyRekordow>, 2> nazwy_;
 };
 
 // Walks records 1 .. last of PlikYaws, handing each record's text fields (at their offsets in the
@@ -175,116 +428,15 @@ void PrzejdzPlik(Odwiedzajacy&& odwiedz)
             return;
 }
 
-QString NazwaKandydata(std::string_view nazwa)
-{
-    return Cp1250ToUnicode(UpperAscii(std::string(nazwa))).left(DlugoscNazwy);
-}
-
-bool Pusty(std::string_view tekst)
-{
-    return tekst.empty() || tekst == " ";
-}
-
-// Each byte of code page 1250 as its place among the distinct Polish weights of the 256 bytes,
-// from 1 up: a text of these places compares byte by byte (shorter first) exactly as PorownajPL
-// compares the text itself.
-const std::array<unsigned char, 256>& MiejscaWag()
-{
-    static const std::array<unsigned char, 256> miejsca = [] {
-        std::array<int, 256> wagi{};
-        for (int b = 0; b < 256; ++b)
-            wagi[b] = WagaZnakuPL(Cp1250ToUnicode(std::string(1, static_cast<char>(b))).at(0));
-        std::array<int, 256> rozne = wagi;
-        std::sort(rozne.begin(), rozne.end());
-        const auto koniec = std::unique(rozne.begin(), rozne.end());
-        std::array<unsigned char, 256> m{};
-        for (int b = 0; b < 256; ++b)
-            m[b] = static_cast<unsigned char>(1 + (std::lower_bound(rozne.begin(), koniec, wagi[b]) - rozne.begin()));
-        return m;
-    }();
-    return miejsca;
-}
-
-// Texts as they come from the file, sorted in the Polish order (equal ones in file order) on keys
-// of weight places, without a Unicode text before the end.
-class ListaDoSortowania {
-public:
-    explicit ListaDoSortowania(bool wielkieLitery) : wielkieLitery_(wielkieLitery) {}
-
-    void Dodaj(std::string_view tekst)
-    {
-        const auto& miejsca = MiejscaWag();
-        const size_t offset = bajty_.size();
-        Pozycja p{0, static_cast<unsigned>(offset), static_cast<unsigned>(tekst.size()),
-                  static_cast<unsigned>(pozycje_.size())};
-        bajty_.append(tekst);
-        klucze_.resize(bajty_.size());
-        for (size_t i = 0; i < tekst.size(); ++i) {
-            char& znak = bajty_[offset + i];
-            if (wielkieLitery_ && znak >= 'a' && znak <= 'z')
-                znak = static_cast<char>(znak - 'a' + 'A');
-            const unsigned char miejsce = miejsca[static_cast<unsigned char>(znak)];
-            klucze_[offset + i] = static_cast<char>(miejsce);
-            if (i < sizeof p.poczatek)
-                p.poczatek |= static_cast<std::uint64_t>(miejsce) << (8 * (sizeof p.poczatek - 1 - i));
-        }
-        pozycje_.push_back(p);
-    }
-
-    QStringList Posortowana()
-    {
-        // First on the first eight places alone (in file order where they are equal), then each
-        // run of equal beginnings on the rest of its keys.
-        std::sort(pozycje_.begin(), pozycje_.end(), [](const Pozycja& a, const Pozycja& b) {
-            return a.poczatek != b.poczatek ? a.poczatek < b.poczatek : a.numer < b.numer;
-        });
-        for (auto run = pozycje_.begin(); run != pozycje_.end();) {
-            const auto koniec = std::find_if(run, pozycje_.end(),
-                                             [&](const Pozycja& p) { return p.poczatek != run->poczatek; });
-            if (koniec - run > 1)
-                std::sort(run, koniec, [this](const Pozycja& a, const Pozycja& b) {
-                    const int roznica = Klucz(a).compare(Klucz(b));
-                    return roznica != 0 ? roznica < 0 : a.numer < b.numer;
-                });
-            run = koniec;
-        }
-        QStringList lista;
-        lista.reserve(static_cast<qsizetype>(pozycje_.size()));
-        for (const Pozycja& p : pozycje_)
-            lista << Cp1250ToUnicode(std::string_view(bajty_).substr(p.offset, p.dlugosc));
-        return lista;
-    }
-
-private:
-    struct Pozycja {
-        std::uint64_t poczatek; // the first eight weight places, big-endian, zero past the end
-        unsigned offset, dlugosc, numer;
-    };
-
-    std::string_view Klucz(const Pozycja& p) const { return std::string_view(klucze_).substr(p.offset, p.dlugosc); }
-
-    bool wielkieLitery_;
-    std::string bajty_, klucze_;
-    std::vector<Pozycja> pozycje_;
-};
-
 WynikSzukania SzukajNazwy(PoleSzukania pole, const std::string& tekst)
 {
     WynikSzukania wynik;
     wynik.PoleWyboru = pole;
-    const PoleTekstowe nazwa(pole);
-    ListaDoSortowania kandydaci(true);
-    PrzejdzPlik([&](const unsigned char* rekord, long long pozycja) {
-        const std::string_view n = nazwa(rekord);
-        if (RowneBezWielkosci(n, tekst)) {
-            wynik.Znaleziono = true;
-            wynik.Pozycja = pozycja;
-        }
-        if (ZawieraBezWielkosci(n, tekst))
-            kandydaci.Dodaj(n.substr(0, DlugoscNazwy));
-        return true;
-    });
-    wynik.Kandydaci = kandydaci.Posortowana();
+    const NazwyRekordow& nazwy = PolaTekstoweRekordow::Biezace().Nazwy(pole);
+    const NazwyRekordow::Trafienia trafienia = nazwy.Szukaj(tekst);
+    wynik.Znaleziono = trafienia.rowna != 0;
+    wynik.Pozycja = trafienia.rowna;
+    wynik.Kandydaci = nazwy.Wybrane(trafienia.zawiera);
     wynik.WymagaWyboru = !wynik.Znaleziono && !wynik.Kandydaci.isEmpty();
     return wynik;
 }
@@ -345,27 +497,23 @@ QString TekstDoSzukania(PoleSzukania pole, const QString& tekstListy)
 
 ListySzukania ZbierzListySzukania()
 {
-    const PoleTekstowe nazwaPL(PoleSzukania::NazwaPL), nazwaANG(PoleSzukania::NazwaANG);
-    const PoleTekstowe wzor(PoleSzukania::Wzor), cas(PoleSzukania::CAS);
-    ListaDoSortowania nazwyPL(true), nazwyANG(true), wzory(false), numeryCAS(false);
-    const auto dodaj = [](ListaDoSortowania& lista, std::string_view tekst) {
-        if (!Pusty(tekst))
-            lista.Dodaj(tekst);
+    const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    const auto posortowane = [&pola](PoleSzukania pole) {
+        ListaDoSortowania lista(false);
+        const PoleTekstowe tekst(pole);
+        for (long long numer = 1; numer <= pola.Liczba(); ++numer)
+            if (!Pusty(tekst(pola.Rekord(numer))))
+                lista.Dodaj(tekst(pola.Rekord(numer)));
+        lista.Sortuj();
+        return lista.Teksty();
     };
-    PrzejdzPlik([&](const unsigned char* rekord, long long) {
-        dodaj(nazwyPL, nazwaPL(rekord));
-        dodaj(nazwyANG, nazwaANG(rekord));
-        dodaj(wzory, wzor(rekord));
-        dodaj(numeryCAS, cas(rekord));
-        return true;
-    });
-    // The four lists are sorted side by side, each in a thread of its own.
-    auto posortowana = [](ListaDoSortowania& lista) {
-        return std::async(std::launch::async, [&lista] { return lista.Posortowana(); });
-    };
-    auto angielskie = posortowana(nazwyANG), wzoryPosortowane = posortowana(wzory), numery = posortowana(numeryCAS);
-    QStringList polskie = nazwyPL.Posortowana();
-    return {std::move(polskie), angielskie.get(), wzoryPosortowane.get(), numery.get()};
+    // The four lists are gathered and sorted side by side, each in a thread of its own.
+    const auto osobno = [](auto&& zadanie) { return std::async(std::launch::async, zadanie); };
+    auto angielskie = osobno([&] { return pola.Nazwy(PoleSzukania::NazwaANG).Lista(); });
+    auto wzory = osobno([&] { return posortowane(PoleSzukania::Wzor); });
+    auto numery = osobno([&] { return posortowane(PoleSzukania::CAS); });
+    QStringList polskie = pola.Nazwy(PoleSzukania::NazwaPL).Lista();
+    return {std::move(polskie), angielskie.get(), wzory.get(), numery.get()};
 }
 
 WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
