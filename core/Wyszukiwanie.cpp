@@ -327,7 +327,8 @@ public:
         Trafienia t;
         t.zawiera.resize(granice_.size() - 1);
         // The next place of the text at or after the start of the record at hand; one that runs
-        // over the record's end belongs to no record, so the search goes on from the next one.
+        // over the record's end belongs to no record, so the search goes on from the next one. An
+        // empty name holds nothing, not even an empty text.
         const char* trafienie = nullptr;
         for (size_t rekord = 0; rekord + 1 < granice_.size(); ++rekord) {
             const char* poczatek = klasy_.data() + granice_[rekord];
@@ -336,11 +337,10 @@ public:
                 trafienie = szukanie.Znajdz(poczatek, koniecWszystkich);
             if (!trafienie)
                 break;
-            if (trafienie + szukane.size() <= koniec) {
+            if (trafienie < koniec && trafienie + szukane.size() <= koniec)
                 t.zawiera[rekord] = 1;
-                if (trafienie == poczatek && koniec - poczatek == static_cast<std::ptrdiff_t>(szukane.size()))
-                    t.rowna = static_cast<long long>(rekord) + 1;
-            }
+            if (trafienie == poczatek && koniec - poczatek == static_cast<std::ptrdiff_t>(szukane.size()))
+                t.rowna = static_cast<long long>(rekord) + 1;
         }
         return t;
     }

@@ -89,6 +89,50 @@ TEST(Wyszukiwanie, NamesMatchWhateverTheCaseOfPolishLetters)
     EXPECT_EQ(ZnajdzPierwszyONazwie(PoleSzukania::NazwaANG, QStringLiteral("CARBON")), 0);
 }
 
+TEST(Wyszukiwanie, NameCandidatesAreEveryNameHoldingTheTextInTheListOrderEvenBlankOnes)
+{
+    // Short names of a few letters in both cases, blanks among them, against every short text of
+    // those letters: a name is offered once if any of its stretches equals the text; an empty
+    // name holds not even the empty text, yet equals it.
+    const QStringList litery{QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("ą"), QStringLiteral("Ą"),
+                             QStringLiteral("b"), QStringLiteral(" ")};
+    std::mt19937 los(17);
+    std::uniform_int_distribution<int> dlugosc(0, 7), litera(0, static_cast<int>(litery.size()) - 1);
+    std::vector<TRekordYaws> rekordy;
+    QStringList nazwy;
+    for (int i = 0; i < 400; ++i) {
+        QString nazwa;
+        for (int n = dlugosc(los); n > 0; --n)
+            nazwa += litery[litera(los)];
+        rekordy.push_back(Zwiazek(nazwa, nazwa));
+        nazwy << UpperAscii(nazwa);
+    }
+    BazaTestowa baza(rekordy);
+    QStringList teksty{QString()};
+    for (int dlugoscTekstu = 1; dlugoscTekstu <= 3; ++dlugoscTekstu)
+        for (qsizetype i = teksty.size() - 1; i >= 0 && teksty[i].size() == dlugoscTekstu - 1; --i)
+            for (const QString& l : litery)
+                teksty << teksty[i] + l;
+    for (const QString& tekst : teksty) {
+        QStringList oczekiwani;
+        long long rowna = 0;
+        for (qsizetype r = 0; r < nazwy.size(); ++r) {
+            for (qsizetype i = 0; i < nazwy[r].size() && i + tekst.size() <= nazwy[r].size(); ++i)
+                if (RowneBezWielkosciLiter(nazwy[r].mid(i, tekst.size()), tekst)) {
+                    oczekiwani << nazwy[r];
+                    break;
+                }
+            if (RowneBezWielkosciLiter(nazwy[r], tekst))
+                rowna = r + 1;
+        }
+        SortujPL(oczekiwani);
+        const WynikSzukania wynik = SzukajZwiazku(PoleSzukania::NazwaANG, tekst);
+        EXPECT_EQ(wynik.Kandydaci, oczekiwani) << tekst.toStdString();
+        EXPECT_EQ(wynik.Pozycja, rowna) << tekst.toStdString();
+        EXPECT_EQ(wynik.Znaleziono, rowna != 0) << tekst.toStdString();
+    }
+}
+
 TEST(Wyszukiwanie, TextsTheDataFilesCannotHoldFindNothing)
 {
     BazaTestowa baza({Zwiazek(QStringLiteral("WODA?"), QStringLiteral("WATER"), "H2O", "7732-18-5")});
