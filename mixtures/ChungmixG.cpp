@@ -9,10 +9,12 @@
 #include "NaKoncu.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
+#include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "WspolneMieszanin.h"
 #include "Wilke.h"
 #include "Wyszukiwanie.h"
+#include "ZapisRownan.h"
 #include "Zmienne.h"
 
 #include <QCheckBox>
@@ -51,6 +53,14 @@ TChungMG_Form::TChungMG_Form(QWidget* rodzic) : QMainWindow(rodzic)
     setWindowTitle(QStringLiteral("Lepkość mieszanin gazowych  - metoda Chunga"));
     auto* srodek = new QWidget;
     auto* uklad = new QVBoxLayout(srodek);
+    ImgdelLep = EtykietaHtml(
+        QStringLiteral("ImgdelLep"),
+        RownanieHtml({"@h = 36.344 · (M_{m} · T_{cm})^{1/2} · @h* / V_{cm}^{2/3}   [@mP]",
+                      "@h* = T*^{1/2} · (1/G_{2} + E_{6} · y) · F_{c} / @W_{v} + @h**      y = @r · V_{cm} / 6",
+                      "T* = T / (@e/k)_{m}      F_{c} = 1 - 0.2756 · @w_{m} + 0.059035 · @m_{r}^{4} + @k_{m}"},
+                     11),
+        srodek);
+    uklad->addWidget(ImgdelLep);
     lblWybierz1 = Etykieta(QStringLiteral("Wybierz związki i podaj ich udziały"), QStringLiteral("lblWybierz1"));
     uklad->addWidget(lblWybierz1);
     uklad->addWidget(UtworzSkladniki());

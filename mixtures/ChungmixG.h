@@ -13,6 +13,7 @@ class QPushButton;
 class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
+class TQzHtmlLabel2;
 
 class TChungMG_Form : public QMainWindow {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
     QPushButton* buttonOblicz;
     TPoleLiczbowe* Edit1;      // µP
     TPoleLiczbowe* edtWynikPas; // the same viscosity in Pa·s
+    TQzHtmlLabel2* ImgdelLep; // the equations
     QLabel* lblWybierz1;
     QAction* Zakocz1;
     QAction* Wyjciezprogramu1;

@@ -3,6 +3,8 @@
 #include "ObslugaZdarzen.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <exception>
 
 TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv)
@@ -10,6 +12,16 @@ TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationDisplayName(QStringLiteral("Baza danych QERN 2008"));
     setQuitOnLastWindowClosed(false);
     UstawZamiennikiCzcionek();
+    WczytajPolskieTeksty();
+}
+
+void TAplikacja::WczytajPolskieTeksty()
+{
+    // Qt's own texts (file dialogs, their questions, standard buttons) in Polish, like the rest
+    // of the interface; without the translation files they stay in English.
+    auto* tlumaczenie = new QTranslator(this);
+    if (tlumaczenie->load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(tlumaczenie);
 }
 
 bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie)

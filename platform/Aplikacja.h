@@ -7,6 +7,9 @@ class TAplikacja : public QApplication {
 public:
     TAplikacja(int& argc, char** argv);
     bool notify(QObject* odbiorca, QEvent* zdarzenie) override;
+
+private:
+    void WczytajPolskieTeksty();
 };
 
 // The Windows fonts the windows name ("MS Sans Serif", "Arial", "Arial CE") are drawn in

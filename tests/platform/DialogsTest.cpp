@@ -103,3 +103,11 @@ TEST(Aplikacja, AnErrorThatEscapesItsHandlerIsReportedByTheLastNet)
     ASSERT_EQ(zapis->komunikaty.size(), 1u);
     EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Błąd w obsłudze zdarzenia"));
 }
+
+TEST(Aplikacja, QtsOwnDialogTextsArePolish)
+{
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Anuluj"));
+    const QString pytanie =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?");
+    EXPECT_TRUE(pytanie.contains(QStringLiteral("istnieje"))) << pytanie.toStdString();
+}

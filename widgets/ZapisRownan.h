@@ -1,5 +1,5 @@
 #pragma once
-// Equations and units of the estimation windows in a compact notation, turned into the mark-up of
+// Equations and units of the calculator windows in a compact notation, turned into the mark-up of
 // the rich-text label: _{x} a subscript, ^{x} a superscript (both bold), @x the Greek letter of x
 // in the Symbol font.
 #include <QString>
