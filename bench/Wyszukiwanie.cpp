@@ -1,5 +1,5 @@
 // Start-up list fill at 1 000, 10 000 and 100 000 substances (the file opened anew each time),
-// and the searches of the main window at 100 000 (each walks the text fields of every record).
+// and the searches of the main window at 100 000 (each walks a field of every record).
 #include "BazaWygenerowana.h"
 #include "Wyszukiwanie.h"
 

@@ -56,9 +56,12 @@ bool RowneBezWielkosci(std::string_view a, std::string_view b)
 // Appends the text as classes: texts equal in the Polish comparison are equal byte by byte.
 void DopiszKlasy(std::string_view tekst, std::string& klasy)
 {
-    const auto& klasyZnakow = KlasyZnakow();
-    for (char znak : tekst)
-        klasy += static_cast<char>(klasyZnakow[static_cast<unsigned char>(znak)]);
+    const size_t od = klasy.size();
+    klasy.resize(od + tekst.size());
+    std::transform(tekst.begin(), tekst.end(), klasy.begin() + static_cast<std::ptrdiff_t>(od),
+                   [&klasyZnakow = KlasyZnakow()](char znak) {
+                       return static_cast<char>(klasyZnakow[static_cast<unsigned char>(znak)]);
+                   });
 }
 
 // The typed text in the data files' code page; nothing when it holds a character the files cannot.
@@ -307,6 +310,7 @@ public:
     QStringList Wybrane(const std::vector<char>& rekordy) const
     {
         QStringList lista;
+        lista.reserve(std::count(rekordy.begin(), rekordy.end(), 1));
         for (size_t miejsce = 0; miejsce < rekordyWPorzadku_.size(); ++miejsce)
             if (rekordy[rekordyWPorzadku_[miejsce]])
                 lista << wPorzadku_[static_cast<qsizetype>(miejsce)];
@@ -498,16 +502,18 @@ QString TekstDoSzukania(PoleSzukania pole, const QString& tekstListy)
 ListySzukania ZbierzListySzukania()
 {
     const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    // Formulas and CAS numbers as stored, but blank ones.
     const auto posortowane = [&pola](PoleSzukania pole) {
         ListaDoSortowania lista(false);
-        const PoleTekstowe tekst(pole);
+        const PoleTekstowe pobierz(pole);
         for (long long numer = 1; numer <= pola.Liczba(); ++numer)
-            if (!Pusty(tekst(pola.Rekord(numer))))
-                lista.Dodaj(tekst(pola.Rekord(numer)));
+            if (const std::string_view tekst = pobierz(pola.Rekord(numer)); !Pusty(tekst))
+                lista.Dodaj(tekst);
         lista.Sortuj();
         return lista.Teksty();
     };
-    // The four lists are gathered and sorted side by side, each in a thread of its own.
+    // The four lists are gathered and sorted side by side, each in a thread of its own; the names'
+    // order stays for the searches.
     const auto osobno = [](auto&& zadanie) { return std::async(std::launch::async, zadanie); };
     auto angielskie = osobno([&] { return pola.Nazwy(PoleSzukania::NazwaANG).Lista(); });
     auto wzory = osobno([&] { return posortowane(PoleSzukania::Wzor); });

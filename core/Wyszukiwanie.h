@@ -1,8 +1,9 @@
 #pragma once
 // Finding a substance in YAWS.dat by Polish or English name, formula or CAS number, and the
 // contents of the four search lists. Every search walks records 1 .. last in a copy of their text
-// fields, made once for each opening of the file; the record found is read into RekordYaws by
-// WczytajRekordYaws.
+// fields, made once for each opening of the file; a search by name walks the names side by side
+// and offers its candidates in the order the names were sorted in once for that opening. The record
+// found is read into RekordYaws by WczytajRekordYaws.
 #include <QString>
 #include <QStringList>
 #include <vector>
