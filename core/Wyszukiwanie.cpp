@@ -333,8 +333,8 @@ public:
         // The next place of the text at or after the start of the record at hand; one that runs
         // over the record's end belongs to no record, so the search goes on from the next one. An
         // empty name holds nothing, not even an empty text.
-        const char* trafienie = nullptr;
-        for (size_t rekord = 0; rekord + 1 < granice_.size(); ++rekord) {
+        const char* trafienie = szukanie.Znajdz(klasy_.data(), koniecWszystkich);
+        for (size_t rekord = 0; trafienie && rekord + 1 < granice_.size(); ++rekord) {
             const char* poczatek = klasy_.data() + granice_[rekord];
             const char* koniec = klasy_.data() + granice_[rekord + 1];
             if (trafienie < poczatek)
