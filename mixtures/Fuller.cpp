@@ -11,6 +11,7 @@
 #include "RejestrOkienMetod.h"
 #include "WierszeGrup.h"
 #include "WspolneMieszanin.h"
+#include "ZapisRownan.h"
 #include "Zmienne.h"
 
 #include <QGridLayout>
@@ -51,13 +52,6 @@ QLabel* Etykieta(const QString& nazwa, const QString& tekst)
     return etykieta;
 }
 
-TQzHtmlLabel2* EtykietaHtml(const QString& nazwa, const QString& html)
-{
-    auto* etykieta = Utworz<TQzHtmlLabel2>(nazwa);
-    etykieta->setHtml(html);
-    return etykieta;
-}
-
 } // namespace
 
 TFuller_Form::TFuller_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
@@ -74,7 +68,7 @@ QWidget* TFuller_Form::UtworzPanelLewy()
 {
     Panel1 = Utworz<QWidget>(QStringLiteral("Panel1"));
     Panel1->setFixedWidth(440);
-    ImgdelDab = EtykietaHtml(QStringLiteral("ImgdelDab"), Rownanie);
+    ImgdelDab = EtykietaHtml(QStringLiteral("ImgdelDab"), Rownanie, nullptr);
     ImgdelDab->setMinimumHeight(64);
     lbl2T = Etykieta(QStringLiteral("lbl2T"), QStringLiteral("Temeratura"));
     edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"));
@@ -114,9 +108,9 @@ QWidget* TFuller_Form::UtworzPanelLewy()
     auto* wynik = new QHBoxLayout(pnlOblicz);
     wynik->addWidget(buttonOblicz);
     wynik->addSpacing(12);
-    wynik->addWidget(EtykietaHtml(QStringLiteral("qlblDab"), SymbolWyniku));
+    wynik->addWidget(EtykietaHtml(QStringLiteral("qlblDab"), SymbolWyniku, nullptr));
     wynik->addWidget(Edit1, 1);
-    wynik->addWidget(EtykietaHtml(QStringLiteral("qlblJednostka"), JednostkaWyniku));
+    wynik->addWidget(EtykietaHtml(QStringLiteral("qlblJednostka"), JednostkaWyniku, nullptr));
     siatka->setRowStretch(wiersz++, 1);
     siatka->addWidget(pnlOblicz, wiersz, 0, 1, 3);
     siatka->setColumnStretch(1, 1);

@@ -6,6 +6,7 @@
 #include "KorelacjeTemperaturowe.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
+#include "MieszaninyGazowe.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
@@ -341,7 +342,7 @@ void TGrunberg_Form::buttonObliczClick()
     auto x2 = skladniki[1].eU->Wartosc(ZleWartosci);
     if (!x2)
         return;
-    if (*x1 + *x2 != 1.0L) {
+    if (!SumaUdzialowRownaJeden({*x1, *x2})) {
         PokazKomunikat(QStringLiteral("Suma udziałów jest różna od 1. Dopasowano ostatni udział."));
         x2 = 1.0L - *x1;
         skladniki[1].eU->setText(FloatToStr(*x2));
