@@ -783,8 +783,7 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double)
     tynaCalusa_.reset();
     const long double T = Liczba(edtT);
     const auto znajdz = [](const QString& nazwa) -> std::optional<TRekordYaws> {
-        const long long pozycja = nazwa.trimmed().isEmpty() ? 0 : ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, UpperAscii(nazwa));
-        if (pozycja == 0 || !WczytajRekordYaws(pozycja))
+        if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa))
             return std::nullopt;
         return RekordYaws;
     };

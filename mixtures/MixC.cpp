@@ -464,8 +464,7 @@ void TMixcFrm::cbWarunkiChange()
 
 void TMixcFrm::WczytajSkladnikSD(const QString& nazwa, const std::array<QLineEdit*, 5>& pola)
 {
-    const long long pozycja = nazwa.isEmpty() ? 0 : ZnajdzPierwszyONazwie(PoleSzukania::NazwaANG, nazwa);
-    if (pozycja > 0 && WczytajRekordYaws(pozycja)) {
+    if (WczytajSkladnik(PoleSzukania::NazwaANG, nazwa)) {
         WypelnijKarteGlowna();
         const TRekordYaws& r = RekordYaws;
         pola[0]->setText(TekstLubBrak(r.Tc));
@@ -487,8 +486,7 @@ void TMixcFrm::WczytajSkladnikNadmiarowy(const QString& cas, TQzHtmlLabel2* etyk
     for (QLineEdit* pole : {V, ro, M})
         pole->clear();
     etykieta->setHtml(ObjetoscCzystego(numer, {}));
-    const long long pozycja = cas.isEmpty() ? 0 : ZnajdzPierwszyONazwie(PoleSzukania::CAS, UpperAscii(cas));
-    if (pozycja > 0 && WczytajRekordYaws(pozycja)) {
+    if (WczytajSkladnik(PoleSzukania::CAS, cas)) {
         WypelnijKarteGlowna();
         const TRekordYaws& r = RekordYaws;
         M->setText(TekstLubBrak(r.Mmol));

@@ -54,10 +54,9 @@ void Pogrub(QLabel* etykieta, bool pogrubiona)
 
 // "T<" + Tb of the first substance of the name in YAWS.dat, "T<?" when there is none or it has
 // no boiling point. Leaves the substance in RekordYaws.
-QString PodpowiedzTb(const QString& przedrostek, const QString& nazwa, bool& znaleziono)
+QString PodpowiedzTb(const QString& przedrostek, const QString& nazwa)
 {
-    znaleziono = WczytajRekordYaws(ZnajdzPierwszyONazwie(PoleSzukania::NazwaPL, nazwa));
-    if (!znaleziono || RekordYaws.Tb == BrakDanych)
+    if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa) || RekordYaws.Tb == BrakDanych)
         return przedrostek + QLatin1Char('?');
     return przedrostek + FloatToStr(RekordYaws.Tb);
 }
@@ -334,7 +333,7 @@ void TFrmRownowaga::BitBtn1Click()
     Uklad.NazwaSkladnika1 = UpperAscii(WybranySkladnik1());
     if (Uklad.NazwaSkladnika1.isEmpty())
         return;
-    lblTmin->setText(PodpowiedzTb(QStringLiteral("T<"), Uklad.NazwaSkladnika1, Znaleziono1));
+    lblTmin->setText(PodpowiedzTb(QStringLiteral("T<"), Uklad.NazwaSkladnika1));
     QStringList drugie = DrugieSkladniki(PlikTrybu(), Uklad.NazwaSkladnika1);
     SortujPL(drugie);
     const QSignalBlocker blokada(cbZwiazek2);
@@ -348,8 +347,7 @@ void TFrmRownowaga::cbZwiazek2Change()
     Uklad.NazwaSkladnika2 = UpperAscii(cbZwiazek2->currentText());
     if (Uklad.NazwaSkladnika2.isEmpty())
         return;
-    bool znaleziono2 = false;
-    lblTmax->setText(PodpowiedzTb(QStringLiteral("T>"), Uklad.NazwaSkladnika2, znaleziono2));
+    lblTmax->setText(PodpowiedzTb(QStringLiteral("T>"), Uklad.NazwaSkladnika2));
     cbCisnienie->clear();
     for (const TZestawRownowagi& zestaw : ZestawyPary(PlikTrybu(), Uklad.NazwaSkladnika1, Uklad.NazwaSkladnika2))
         cbCisnienie->addItem(FloatToStr(zestaw.Wartosc), QVariant::fromValue(zestaw.Rekord));
