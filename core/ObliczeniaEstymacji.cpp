@@ -1,5 +1,6 @@
 #include "ObliczeniaEstymacji.h"
 
+#include "KartaZwiazku.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
@@ -71,20 +72,10 @@ bool DaneMetodyKompletne(const QString& kod, const TRekordYaws& rekord)
 
 long double TemperaturaOdniesieniaRacketta(const TRekordYaws& r, long double poprzednia)
 {
-    constexpr long double T25 = 298.15L;
-    if (r.Vcmol == BrakDanych)
+    if (!Podano(r.Vcmol))
         return BrakDanych;
-    if (r.TVcmol != BrakDanych)
-        return r.TVcmol + 273.15L;
-    if (r.Tf == BrakDanych || r.Tb == BrakDanych)
-        return poprzednia;
-    if (r.Tf < T25 && T25 < r.Tb)
-        return T25;
-    if (r.Tf <= T25 && r.Tb < T25)
-        return r.Tb;
-    if (r.Tf > T25)
-        return r.Tf;
-    return poprzednia;
+    const long double temperatura = OdniesienieObjetosciMolowej(r).temperatura;
+    return Podano(temperatura) ? temperatura : poprzednia;
 }
 
 long double WspolczynnikDyfuzjiTynaCalusa(long double T, const TDaneTynaCalusa& d)

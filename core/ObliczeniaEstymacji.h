@@ -11,10 +11,8 @@
 // is BrakDanych. A code whose inputs come from the window's boxes reads none.
 bool DaneMetodyKompletne(const QString& kod, const TRekordYaws& rekord);
 
-// The temperature (K) of the record's liquid molar volume Vcmol: TVcmol in °C when the record
-// has it, otherwise 298.15 K when that lies strictly between Tf and Tb, Tb when the liquid boils
-// below 298.15 K, Tf when it freezes above; `poprzednia` when none of these applies; BrakDanych
-// without Vcmol.
+// The temperature (K) of the record's liquid molar volume Vcmol, by the card's rule
+// (OdniesienieObjetosciMolowej); `poprzednia` when that rule finds none; BrakDanych without Vcmol.
 long double TemperaturaOdniesieniaRacketta(const TRekordYaws& rekord, long double poprzednia);
 
 // The solute (A) and the solvent (B) of a Tyn-Calus computation: molar volumes at their boiling
