@@ -34,8 +34,7 @@ ParametryChunga Chung(long double T)
     p.muR4 = Power(muR, 4.0L);
     p.Fc = 1.0L - 0.2756L * r.Omega + 0.059035L * p.muR4;
     p.Tgw = 1.2593L * T / r.Tc;
-    p.OmegaV = 1.16145L * Power(p.Tgw, -0.14874L) + 0.52487L * Exp(-0.7732L * p.Tgw)
-               + 2.16178L * Exp(-2.43787L * p.Tgw);
+    p.OmegaV = CalkaZderzenChunga(p.Tgw);
     return p;
 }
 
@@ -44,23 +43,6 @@ long double LepkoscChungaPrzyFc(long double T, long double Fc, long double Omega
     const TRekordYaws& r = RekordYaws;
     return 40.785L * Fc * Power(r.Mmol * T, 0.5L) / (Power(r.Vc, DwieTrzecie) * OmegaV) / 1E7L;
 }
-
-// The coefficients a, b, c of Chung's E1 .. E10.
-struct WspolczynnikE {
-    long double a, b, c;
-};
-constexpr std::array<WspolczynnikE, 10> WspolczynnikiE{{
-    {6.324L, 50.412L, -51.68L},
-    {0.00121L, -0.001154L, -0.006257L},
-    {5.283L, 254.209L, -168.48L},
-    {6.623L, 38.096L, -8.464L},
-    {19.745L, 7.63L, -14.354L},
-    {-1.9L, -12.537L, 4.985L},
-    {24.275L, 3.45L, -11.291L},
-    {0.7972L, 1.117L, 0.01235L},
-    {-0.2382L, 0.0677L, -0.8163L},
-    {0.06863L, 0.3479L, 0.5926L},
-}};
 
 long double ZRAzOmegi(long double omega)
 {
@@ -101,7 +83,49 @@ long double Tcij(long double Tci, long double Tcj, long double kij)
     return std::sqrt(Tci * Tcj) * (1.0L - kij);
 }
 
+// The coefficients a, b, c, d of Chung's E1 .. E10: Ei = ai + bi·ω + ci·μr⁴ + di·κ.
+struct WspolczynnikE {
+    long double a, b, c, d;
+};
+constexpr std::array<WspolczynnikE, 10> WspolczynnikiE{{
+    {6.324L, 50.412L, -51.68L, 1189.0L},
+    {0.00121L, -0.001154L, -0.006257L, 0.03728L},
+    {5.283L, 254.209L, -168.48L, 3898.0L},
+    {6.623L, 38.096L, -8.464L, 31.42L},
+    {19.745L, 7.63L, -14.354L, 31.53L},
+    {-1.9L, -12.537L, 4.985L, -18.15L},
+    {24.275L, 3.45L, -11.291L, 69.35L},
+    {0.7972L, 1.117L, 0.01235L, -4.117L},
+    {-0.2382L, 0.0677L, -0.8163L, 4.025L},
+    {0.06863L, 0.3479L, 0.5926L, -0.727L},
+}};
+
 } // namespace
+
+long double CalkaZderzenChunga(long double Tgw)
+{
+    return 1.16145L * Power(Tgw, -0.14874L) + 0.52487L * Exp(-0.7732L * Tgw) + 2.16178L * Exp(-2.43787L * Tgw);
+}
+
+long double KappaChunga(long double nOH, long double M)
+{
+    return 0.0682L + 0.2767L * 17.0L * nOH / M;
+}
+
+long double LepkoscZredukowanaChunga(long double Tgw, long double Y, long double omega, long double muR4,
+                                     long double kappa, long double Fc, long double OmegaV)
+{
+    std::array<long double, 11> E{}; // E[1] .. E[10]
+    for (int i = 1; i <= 10; ++i) {
+        const WspolczynnikE& w = WspolczynnikiE[i - 1];
+        E[i] = w.a + w.b * omega + w.c * muR4 + w.d * kappa;
+    }
+    long double G1 = (1.0L - 0.5L * Y) / Power(1.0L - Y, 3.0L);
+    long double G2 = (E[1] * (1.0L - Exp(-E[4] * Y)) / Y + E[2] * G1 * Exp(E[5] * Y) + E[3] * G1)
+                     / (E[1] * E[4] + E[2] + E[3]);
+    long double etaGwGw = E[7] * Power(Y, 2.0L) * G2 * Exp(E[8] + E[9] * Power(Tgw, -1.0L) + E[10] * Power(Tgw, -2.0L));
+    return Power(Tgw, 0.5L) * (1.0L / G2 + E[6] * Y) * Fc / OmegaV + etaGwGw;
+}
 
 long double NapiecieBrockaBirda(long double T)
 {
@@ -146,7 +170,7 @@ long double LepkoscChungaPolarna(long double T, long double nOH)
 {
     return ObliczSprawdzajac([&] {
         ParametryChunga p = Chung(T);
-        long double kappa = 0.0682L + 0.2767L * 17.0L * nOH / RekordYaws.Mmol;
+        long double kappa = KappaChunga(nOH, RekordYaws.Mmol);
         return LepkoscChungaPrzyFc(T, p.Fc + kappa, p.OmegaV);
     });
 }
@@ -156,20 +180,8 @@ long double LepkoscChungaGestyGaz(long double T, long double /*cisnienie*/, long
     const TRekordYaws& r = RekordYaws;
     return ObliczSprawdzajac([&] {
         ParametryChunga p = Chung(T);
-        std::array<long double, 11> E{}; // E[1] .. E[10]
-        for (int i = 1; i <= 10; ++i) {
-            const WspolczynnikE& w = WspolczynnikiE[i - 1];
-            E[i] = w.a + w.b * r.Omega + w.c * p.muR4;
-        }
-        long double Y = rho * r.Vc / 6.0L;
-        long double G1 = (1.0L - 0.5L * Y) / Power(1.0L - Y, 3.0L);
-        long double G2 = (E[1] * (1.0L - Exp(-E[4] * Y)) / Y + E[2] * G1 * Exp(E[5] * Y)
-                          + E[3] * G1)
-                         / (E[1] * E[4] + E[2] + E[3]);
-        long double etaGwGw = E[7] * Power(Y, 2.0L) * G2
-                              * Exp(E[8] + E[9] * Power(p.Tgw, -1.0L)
-                                         + E[10] * Power(p.Tgw, -2.0L));
-        long double etaGw = Power(p.Tgw, 0.5L) * (1.0L / G2 + E[6] * Y) * p.Fc / p.OmegaV + etaGwGw;
+        long double etaGw =
+            LepkoscZredukowanaChunga(p.Tgw, rho * r.Vc / 6.0L, r.Omega, p.muR4, 0.0L, p.Fc, p.OmegaV);
         // The exponent is the decimal 0.6666666666, not 2/3.
         return 36.344L * Power(r.Mmol * r.Tc, 0.5L) * etaGw / Power(r.Vc, 0.6666666666L) / 1E7L;
     });

@@ -14,6 +14,16 @@ long double NapiecieBrockaBirda(long double T); // N/m
 long double LambdaSatoRiedela(long double T);   // W/(m·K)
 long double DelHvPitzera(long double T);        // J/mol
 
+// The pieces of Chung's viscosities shared with the mixture's, computed without a floating-point
+// check of their own (their callers run them inside theirs): the collision integral Ωv at the
+// reduced temperature T*, the association factor κ of nOH hydroxyl groups at molar mass M, and
+// the reduced dense-gas viscosity η* at T* and the reduced density Y = ρ·Vc/6 (κ = 0 for a
+// substance alone).
+long double CalkaZderzenChunga(long double Tgw);
+long double KappaChunga(long double nOH, long double M);
+long double LepkoscZredukowanaChunga(long double Tgw, long double Y, long double omega, long double muR4,
+                                     long double kappa, long double Fc, long double OmegaV);
+
 // Chung's gas viscosity at low pressure, Pa·s.
 long double LepkoscChunga(long double T);
 // The same for an associating gas with nOH hydroxyl groups.
