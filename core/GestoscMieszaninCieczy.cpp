@@ -20,14 +20,6 @@ void PrzejdzMixc(Obsluga&& obsluga)
         obsluga(rekord);
 }
 
-void DodajRaz(QStringList& lista, const QString& nazwa)
-{
-    const bool jest = std::any_of(lista.cbegin(), lista.cend(),
-                                  [&](const QString& n) { return RowneBezWielkosciLiter(n, nazwa); });
-    if (!jest)
-        lista.append(nazwa);
-}
-
 void DodajRaz(std::vector<long double>& wartosci, long double wartosc)
 {
     if (std::find(wartosci.cbegin(), wartosci.cend(), wartosc) == wartosci.cend())
@@ -44,7 +36,7 @@ bool RowneNazwy(const std::string& zapisana, const QString& nazwa)
 QStringList PierwszeSkladnikiMixc()
 {
     QStringList nazwy;
-    PrzejdzMixc([&](const TRekordMixc& r) { DodajRaz(nazwy, Cp1250ToUnicode(r.Nazwa1)); });
+    PrzejdzMixc([&](const TRekordMixc& r) { DodajBezPowtorzen(nazwy, Cp1250ToUnicode(r.Nazwa1)); });
     SortujPL(nazwy);
     return nazwy;
 }
@@ -55,7 +47,7 @@ PartnerzySkladnika PartnerzyMixc(const QString& skladnik1)
     PrzejdzMixc([&](const TRekordMixc& r) {
         if (!RowneNazwy(r.Nazwa1, skladnik1))
             return;
-        DodajRaz(partnerzy.nazwy, Cp1250ToUnicode(r.Nazwa2));
+        DodajBezPowtorzen(partnerzy.nazwy, Cp1250ToUnicode(r.Nazwa2));
         partnerzy.CAS1 = Cp1250ToUnicode(r.CAS1);
     });
     SortujPL(partnerzy.nazwy);

@@ -61,14 +61,6 @@ void DlaKazdegoZestawu(TPlikTypowany& plik, Dzialanie&& zestaw)
         zestaw(numer, rekord);
 }
 
-void DodajRaz(QStringList& nazwy, const QString& nazwa)
-{
-    const bool jest = std::any_of(nazwy.cbegin(), nazwy.cend(),
-                                  [&](const QString& n) { return RowneBezWielkosciLiter(n, nazwa); });
-    if (!jest)
-        nazwy << nazwa;
-}
-
 } // namespace
 
 TWspolczynnikiWilsona WspolczynnikiWilsona(long double x1, long double W12, long double W21)
@@ -160,7 +152,7 @@ void ObliczIzoterme(long double t, long double A1, long double A2, long double B
 QStringList PierwszeSkladniki(TPlikTypowany& plik)
 {
     QStringList nazwy;
-    DlaKazdegoZestawu(plik, [&](long long, const TRekordRcg& r) { DodajRaz(nazwy, Nazwa(r.Nazwa1)); });
+    DlaKazdegoZestawu(plik, [&](long long, const TRekordRcg& r) { DodajBezPowtorzen(nazwy, Nazwa(r.Nazwa1)); });
     return nazwy;
 }
 
@@ -169,7 +161,7 @@ QStringList DrugieSkladniki(TPlikTypowany& plik, const QString& skladnik1)
     QStringList nazwy;
     DlaKazdegoZestawu(plik, [&](long long, const TRekordRcg& r) {
         if (RowneBezWielkosciLiter(Nazwa(r.Nazwa1), skladnik1))
-            DodajRaz(nazwy, Nazwa(r.Nazwa2));
+            DodajBezPowtorzen(nazwy, Nazwa(r.Nazwa2));
     });
     return nazwy;
 }

@@ -98,6 +98,14 @@ bool RowneBezWielkosciLiter(const QString& a, const QString& b)
     return PorownajPL(a, b) == 0;
 }
 
+void DodajBezPowtorzen(QStringList& lista, const QString& nazwa)
+{
+    const bool jest = std::any_of(lista.cbegin(), lista.cend(),
+                                  [&](const QString& n) { return RowneBezWielkosciLiter(n, nazwa); });
+    if (!jest)
+        lista.append(nazwa);
+}
+
 // The same order as PorownajPL: weights first, then the shorter text first.
 void SortujPL(QStringList& lista)
 {

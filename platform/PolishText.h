@@ -13,6 +13,8 @@ std::string UpperAscii(const std::string& tekst);
 int PorownajPL(const QString& a, const QString& b);
 bool RowneBezWielkosciLiter(const QString& a, const QString& b);
 void SortujPL(QStringList& lista);
+// Appends the name unless the list holds it already, whatever the case of its letters.
+void DodajBezPowtorzen(QStringList& lista, const QString& nazwa);
 // The weight of one character in that order: texts compare by their characters' weights, then
 // the shorter first.
 int WagaZnakuPL(QChar znak);
