@@ -32,7 +32,7 @@ long double Srednia(const std::array<long double, 2>& x, int i, int j)
 
 long double KappaAsocjacji(long double nOH, long double M)
 {
-    return ObliczSprawdzajac([&] { return SkonczonaWartosc(KappaChunga(nOH, M)); });
+    return ObliczSkonczone([&] { return KappaChunga(nOH, M); });
 }
 
 MieszaninaChunga RegulyMieszaniaChunga(const SkladnikChunga& s1, const SkladnikChunga& s2, long double y1,

@@ -57,7 +57,7 @@ ParametryPseudokrytyczne ParametryPseudokrytyczneMieszaniny(const std::vector<Sk
     }
     ParametryPseudokrytyczne p;
     p.Tc = sumaTc;
-    p.Pc = ObliczSprawdzajac([&] { return SkonczonaWartosc(sumaZc * 83.14L * sumaTc / sumaVc); });
+    p.Pc = ObliczSkonczone([&] { return sumaZc * 83.14L * sumaTc / sumaVc; });
     p.Omega = SkonczonaWartosc(sumaOmega);
     p.M = SkonczonaWartosc(sumaM);
     return p;
@@ -65,14 +65,14 @@ ParametryPseudokrytyczne ParametryPseudokrytyczneMieszaniny(const std::vector<Sk
 
 long double WspolczynnikScisliwosci(long double Z0, long double Z1, long double omega)
 {
-    return ObliczSprawdzajac([&] { return SkonczonaWartosc(omega * Z1 + Z0); });
+    return ObliczSkonczone([&] { return omega * Z1 + Z0; });
 }
 
 long double GestoscMolowaGazu(long double Z, long double T, long double P)
 {
-    return ObliczSprawdzajac([&] {
+    return ObliczSkonczone([&] {
         const long double V = Z * 83.14L * T / P;
-        return SkonczonaWartosc(1.0L / V);
+        return 1.0L / V;
     });
 }
 

@@ -192,12 +192,6 @@ constexpr TMetodaEstymacji MetodyEstymacji[] = {
     {"Spencer-Danner", GestoscSpenceraDannera},
 };
 
-// No value the table shows is NaN or infinite, whatever computed it.
-long double SprawdzonaWartosc(const std::function<long double(long double)>& wartosc, long double argument)
-{
-    return SkonczonaWartosc(ObliczSprawdzajac([&] { return wartosc(argument); }));
-}
-
 } // namespace
 
 TZakresTabeli ArgumentyTabeli(long double poczatek, long double koniec, long double krok)
@@ -235,7 +229,8 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
     }
     if (metoda)
         metoda->wartosc = [wartosc = std::move(metoda->wartosc)](long double argument) {
-            return SprawdzonaWartosc(wartosc, argument);
+            // No value the table shows is NaN or infinite, whatever computed it.
+            return ObliczSkonczone([&] { return wartosc(argument); });
         };
     return metoda;
 }

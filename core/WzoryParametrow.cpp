@@ -7,12 +7,6 @@
 
 namespace {
 
-template <class Obliczenie>
-long double Sprawdzone(Obliczenie&& obliczenie)
-{
-    return SkonczonaWartosc(ObliczSprawdzajac(obliczenie));
-}
-
 // Pc in atmospheres.
 long double Atmosfery(long double Pc)
 {
@@ -23,12 +17,12 @@ long double Atmosfery(long double Pc)
 
 long double TcKlincewicza(long double M, long double Tb)
 {
-    return Sprawdzone([&] { return (50.2L - 0.16L * M) + 1.41L * Tb; });
+    return ObliczSkonczone([&] { return (50.2L - 0.16L * M) + 1.41L * Tb; });
 }
 
 long double PcKlincewicza(long double M, long double Na)
 {
-    return Sprawdzone([&] {
+    return ObliczSkonczone([&] {
         const long double D = (0.335L + 0.009L * M) + 0.019L * Na;
         return (M / (D * D)) * 100000.0L;
     });
@@ -36,22 +30,22 @@ long double PcKlincewicza(long double M, long double Na)
 
 long double VcKlincewicza(long double M, long double Na)
 {
-    return Sprawdzone([&] { return (20.0L + 0.88L * M + 13.4L * Na) / 1000.0L; });
+    return ObliczSkonczone([&] { return (20.0L + 0.88L * M + 13.4L * Na) / 1000.0L; });
 }
 
 long double GestoscKrytyczna(long double M, long double Vc)
 {
-    return Sprawdzone([&] { return M / Vc; });
+    return ObliczSkonczone([&] { return M / Vc; });
 }
 
 long double ZcDefinicyjny(long double Pc, long double Vc, long double Tc)
 {
-    return Sprawdzone([&] { return (Pc * Vc) / (StalaGazowaParametrow * Tc); });
+    return ObliczSkonczone([&] { return (Pc * Vc) / (StalaGazowaParametrow * Tc); });
 }
 
 long double OmegaLeeKeslera(long double Pc, long double Tb, long double Tc)
 {
-    return Sprawdzone([&] {
+    return ObliczSkonczone([&] {
         const long double sigma = Tb / Tc;
         const long double sigma6 = Power(sigma, 6.0L);
         const long double alfa = -std::log(Atmosfery(Pc)) - 5.92714L + 6.09648L / sigma + 1.28862L * std::log(sigma)
@@ -63,7 +57,7 @@ long double OmegaLeeKeslera(long double Pc, long double Tb, long double Tc)
 
 long double OmegaPitzera(long double Pc, long double Tb, long double Tc)
 {
-    return Sprawdzone([&] {
+    return ObliczSkonczone([&] {
         const long double sigma = Tb / Tc;
         return std::log10(Atmosfery(Pc)) * ((3.0L / 7.0L * sigma) / (1.0L - sigma)) - 1.0L;
     });
@@ -71,5 +65,5 @@ long double OmegaPitzera(long double Pc, long double Tb, long double Tc)
 
 long double OmegaZZc(long double Pc, long double Vc, long double Tc)
 {
-    return Sprawdzone([&] { return -(-0.291L + (Pc * Vc) / (StalaGazowaParametrow * Tc)) / 0.080L; });
+    return ObliczSkonczone([&] { return -(-0.291L + (Pc * Vc) / (StalaGazowaParametrow * Tc)) / 0.080L; });
 }

@@ -251,7 +251,7 @@ void TAmbrose_Form::Button1Click()
         PokazBrakWyniku();
         return;
     }
-    PokazWynik(ObliczSprawdzajac([&] { return SkonczonaWartosc(Rownanie(suma)); }));
+    PokazWynik(ObliczSkonczone([&] { return Rownanie(suma); }));
 }
 
 void ZarejestrujAmbrosea()

@@ -885,7 +885,7 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
         if (T == BrakDanych || !dane)
             return Pytajnik;
         try {
-            return FloatToStr(SkonczonaWartosc(ObliczSprawdzajac(oblicz)));
+            return FloatToStr(ObliczSkonczone(oblicz));
         } catch (const EMathError&) {
             return Pytajnik;
         }

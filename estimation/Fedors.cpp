@@ -70,7 +70,7 @@ void TFedors_Form::ObliczBtnClick()
         PokazKomunikat(SumaNiedodatnia, RodzajKomunikatu::Ostrzezenie);
         return;
     }
-    PokazWynik(ObliczSprawdzajac([&] { return FedorsTc(suma); }));
+    PokazWynik(ObliczSkonczone([&] { return FedorsTc(suma); }));
 }
 
 void ZarejestrujFedorsa()

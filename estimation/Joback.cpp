@@ -201,7 +201,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     const long double suma = SumaUdzialow(grupy->Udzialy());
     // A computation that fails (a zero denominator) leaves no earlier result on view.
     wynik->clear();
-    const long double wartosc = ObliczSprawdzajac([&] { return SkonczonaWartosc(Rownanie(suma)); });
+    const long double wartosc = ObliczSkonczone([&] { return Rownanie(suma); });
     PokazWynik(wartosc);
     Porownaj();
     if (kod_ == KodCieplaTworzenia) {

@@ -7,6 +7,7 @@
 // Between checked computations the three flags therefore stay clear, and a computation that
 // raises one always finds it cleared first.
 #include <cfenv>
+#include <utility>
 #include <stdexcept>
 #include <string>
 
@@ -48,4 +49,12 @@ auto ObliczSprawdzajac(Obliczenie&& obliczenie)
     volatile auto wynik = obliczenie();
     SprawdzFlagiFPU();
     return wynik;
+}
+
+// Runs the computation as ObliczSprawdzajac does; a result that is NaN or an infinity without a
+// flag (from a damaged input) is refused as SkonczonaWartosc refuses it.
+template <class Obliczenie>
+long double ObliczSkonczone(Obliczenie&& obliczenie)
+{
+    return SkonczonaWartosc(ObliczSprawdzajac(std::forward<Obliczenie>(obliczenie)));
 }
