@@ -214,15 +214,13 @@ void TChungMG_Form::eUChange(int k)
     TPoleLiczbowe* pole = k == 1 ? eU1 : eU2;
     TPoleLiczbowe* drugie = k == 1 ? eU2 : eU1;
     const long double y = pole->WartoscLagodna();
-    y_[k - 1] = y;
     const QString tekst = pole->text();
     if (tekst.isEmpty() || tekst == QLatin1String("."))
         return;
     {
         wUdzialach_ = true;
         const NaKoncu koniec([this] { wUdzialach_ = false; });
-        y_[2 - k] = 1.0L - y;
-        drugie->UstawWartosc(y_[2 - k]);
+        drugie->UstawWartosc(1.0L - y);
     }
     if (y > 1.0L)
         PokazKomunikat(k == 1 ? QStringLiteral(" y1>1!!!") : QStringLiteral("Suma udziałów jest większa od 1"));
@@ -295,6 +293,12 @@ void TChungMG_Form::buttonObliczClick()
     const std::optional<long double> P = edtP->Wartosc(ZleLiczby);
     if (!P)
         return;
+    const std::optional<long double> y1 = eU1->Wartosc(ZleLiczby);
+    if (!y1)
+        return;
+    const std::optional<long double> y2 = eU2->Wartosc(ZleLiczby);
+    if (!y2)
+        return;
     TempObliczen = *T;
     CisnienieObliczen = *P;
     if (!FullerSzukaj(1) || !FullerSzukaj(2))
@@ -310,7 +314,7 @@ void TChungMG_Form::buttonObliczClick()
             return;
         skladnik_[k - 1].kappa = *kappa;
     }
-    const MieszaninaChunga m = RegulyMieszaniaChunga(skladnik_[0], skladnik_[1], y_[0], y_[1]);
+    const MieszaninaChunga m = RegulyMieszaniaChunga(skladnik_[0], skladnik_[1], *y1, *y2);
     TcMieszaniny = m.Tc;
     MMieszaniny = m.M;
     const long double Y = GestoscZredukowanaChunga(m, *gestosc_);

@@ -63,7 +63,6 @@ private:
     std::optional<long double> Kappa(int k);
 
     SkladnikChunga skladnik_[2];
-    long double y_[2] = {0, 0};
     std::optional<long double> gestosc_; // mol/cm³, for the mixture as it stands
     bool wUdzialach_ = false;
 };

@@ -72,6 +72,10 @@ TEST_F(OknoChunga, RefusesWithoutDensityOrComponent)
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               std::vector<QString>{QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\".")});
     EXPECT_TRUE(okno->Edit1->text().isEmpty());
+    Wpisz(okno->eU2, "abc");
+    Oblicz();
+    EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Źle podane wartości liczbowe"));
+    EXPECT_TRUE(okno->Edit1->text().isEmpty());
     WybierzZwiazek(okno->cbZwiazek2, "AZOTX");
     EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą"));
     Wpisz(okno->edtP, "x");
