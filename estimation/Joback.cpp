@@ -209,8 +209,6 @@ void TJoback1_Form::Oblicz_ButtonClick()
         imgHfWyn->show();
     } else if (kod_ == KodDlaCieplaSpalania) {
         OddajCieploTworzenia();
-    } else {
-        lblCoObl->show();
     }
 }
 
