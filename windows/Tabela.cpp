@@ -10,6 +10,7 @@
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
+#include "ZapisRownan.h"
 #include "Zmienne.h"
 
 #include <QApplication>
@@ -46,8 +47,7 @@ constexpr int ZapasSiatki = 30; // scroll bar and frame beside the columns
 
 TQzHtmlLabel2* EtykietaZakresu(const QString& nazwa, const QString& markup, QWidget* rodzic)
 {
-    auto* etykieta = Utworz<TQzHtmlLabel2>(nazwa, rodzic);
-    etykieta->setHtml(markup);
+    auto* etykieta = EtykietaHtml(nazwa, markup, rodzic);
     etykieta->setFixedSize(44, 24);
     return etykieta;
 }
@@ -486,20 +486,25 @@ void TTabela_Form::PokazWykres(TFWykres* FWykres, const QString& tytulX, const Q
 // Range table: the value over the argument. Equilibrium: T or P over x (red) and over y (blue).
 void TTabela_Form::btnWykresClick()
 {
-    auto klepsydra = std::make_unique<KursorOczekiwania>();
-    TFWykres* FWykres = NowyWykres();
-    const bool rownowaga = rodzaj_ != RodzajTabeli::Zakres;
-    const int kolumnaX = rownowaga ? 2 : 1, kolumnaY = rownowaga ? 1 : 2;
-    for (int w = 1; w < sgTabela->LiczbaWierszy(); ++w)
-        FWykres->Series1->AddXY(LiczbaZKomorki(sgTabela, kolumnaX, w), LiczbaZKomorki(sgTabela, kolumnaY, w), KolorCzerwony);
-    QString tytulX = sgTabela->Komorka(kolumnaX, 0), tytulY = sgTabela->Komorka(kolumnaY, 0);
-    if (rownowaga) {
-        FWykres->Series2->UstawAktywna(true);
+    TFWykres* FWykres = nullptr;
+    QString tytulX, tytulY;
+    {
+        const KursorOczekiwania klepsydra;
+        FWykres = NowyWykres();
+        const bool rownowaga = rodzaj_ != RodzajTabeli::Zakres;
+        const int kolumnaX = rownowaga ? 2 : 1, kolumnaY = rownowaga ? 1 : 2;
         for (int w = 1; w < sgTabela->LiczbaWierszy(); ++w)
-            FWykres->Series2->AddXY(LiczbaZKomorki(sgTabela, 3, w), LiczbaZKomorki(sgTabela, 1, w), KolorNiebieski);
-        tytulX += QStringLiteral(", ") + sgTabela->Komorka(3, 0);
+            FWykres->Series1->AddXY(LiczbaZKomorki(sgTabela, kolumnaX, w), LiczbaZKomorki(sgTabela, kolumnaY, w),
+                                    KolorCzerwony);
+        tytulX = sgTabela->Komorka(kolumnaX, 0);
+        tytulY = sgTabela->Komorka(kolumnaY, 0);
+        if (rownowaga) {
+            FWykres->Series2->UstawAktywna(true);
+            for (int w = 1; w < sgTabela->LiczbaWierszy(); ++w)
+                FWykres->Series2->AddXY(LiczbaZKomorki(sgTabela, 3, w), LiczbaZKomorki(sgTabela, 1, w), KolorNiebieski);
+            tytulX += QStringLiteral(", ") + sgTabela->Komorka(3, 0);
+        }
     }
-    klepsydra.reset();
     PokazWykres(FWykres, tytulX, tytulY);
 }
 
