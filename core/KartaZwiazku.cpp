@@ -242,6 +242,11 @@ std::vector<TekstKontrolki> PodpisyKarty(const TRekordYaws& r)
     };
 }
 
+QString TekstLubPytajnik(long double wartosc, long double mnoznik)
+{
+    return Podano(wartosc) ? FloatToStr(wartosc * mnoznik) : QStringLiteral("?");
+}
+
 OdniesienieObjetosci OdniesienieObjetosciMolowej(const TRekordYaws& r)
 {
     const QString podstawa = PodpisPusty("lblVcmol");

@@ -16,6 +16,8 @@ inline const QString JednostkaKelwin = QStringLiteral("K");
 inline const QString JednostkaCelsjusz = QStringLiteral("<sup>o</sup>C");
 
 inline bool Podano(long double wartosc) { return wartosc != BrakDanych; }
+// The value times `mnoznik` as text, "?" where the record has none (the calculator windows' way).
+QString TekstLubPytajnik(long double wartosc, long double mnoznik = 1.0L);
 
 // How a stored value becomes the value in its unit on the card.
 enum class Przeliczenie {

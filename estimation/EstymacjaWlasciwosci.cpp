@@ -6,6 +6,7 @@
 #include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
+#include "KartaZwiazku.h"
 #include "Kontrolka.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
@@ -13,8 +14,8 @@
 #include "MathError.h"
 #include "ObliczeniaEstymacji.h"
 #include "ObslugaZdarzen.h"
-#include "PolishText.h"
 #include "PoleLiczbowe.h"
+#include "PolishText.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "Tabela.h"
@@ -109,17 +110,6 @@ QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
     // A number longer than the box shows from its first digit.
     QObject::connect(pole, &QLineEdit::textChanged, pole, [pole] { pole->setCursorPosition(0); });
     return pole;
-}
-
-// A record value as the window shows it: "?" where the record has none.
-QString Tekst(long double wartosc)
-{
-    return wartosc == BrakDanych ? Pytajnik : FloatToStr(wartosc);
-}
-
-QString TekstIloczynu(long double wartosc, long double czynnik)
-{
-    return wartosc == BrakDanych ? Pytajnik : FloatToStr(wartosc * czynnik);
 }
 
 // The strict conversion of a box; a box without a number ends the computation with the message.
@@ -531,8 +521,8 @@ void TEstymacjaWlasnosciFrm::ZadnaMetoda()
 
 void TEstymacjaWlasnosciFrm::UstawZakres(long double Tmin, long double Tmax)
 {
-    edtTmin->setText(Tekst(Tmin));
-    edtTmax->setText(Tekst(Tmax));
+    edtTmin->setText(TekstLubPytajnik(Tmin));
+    edtTmax->setText(TekstLubPytajnik(Tmax));
 }
 
 // A page of pcEstWlas or a panel of its own, with the range and the SI factor of the method.
@@ -627,25 +617,25 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
     UstawZakres(r.Tf, r.Tb);
     if (Kod("GestcRackett")) {
         PokazMetode(ts5, "");
-        edtVc->setText(TekstIloczynu(r.Vc, 0.001L));
-        edtOmega->setText(Tekst(r.Omega));
-        edtTc->setText(Tekst(r.Tc));
-        edtM->setText(Tekst(r.Mmol));
+        edtVc->setText(TekstLubPytajnik(r.Vc, 0.001L));
+        edtOmega->setText(TekstLubPytajnik(r.Omega));
+        edtTc->setText(TekstLubPytajnik(r.Tc));
+        edtM->setText(TekstLubPytajnik(r.Mmol));
     } else if (Kod("GestcRackett2")) {
         PokazMetode(TabSheet1, "");
-        edtVr->setText(TekstIloczynu(r.Vcmol, 0.001L));
+        edtVr->setText(TekstLubPytajnik(r.Vcmol, 0.001L));
         temperaturaOdniesienia_ = TemperaturaOdniesieniaRacketta(r, temperaturaOdniesienia_);
-        edtTr->setText(Tekst(temperaturaOdniesienia_));
-        edtOmega_->setText(Tekst(r.Omega));
-        edtTc_->setText(Tekst(r.Tc));
-        edtM_->setText(Tekst(r.Mmol));
+        edtTr->setText(TekstLubPytajnik(temperaturaOdniesienia_));
+        edtOmega_->setText(TekstLubPytajnik(r.Omega));
+        edtTc_->setText(TekstLubPytajnik(r.Tc));
+        edtM_->setText(TekstLubPytajnik(r.Mmol));
     } else if (Kod("HBT")) {
         PokazMetode(TabSheet2, "");
         UstawWysokoscMetod(WysokoscMetodWyzsza);
-        edtVc__->setText(TekstIloczynu(r.Vc, 0.001L));
-        edtOmega__->setText(Tekst(r.Omega));
-        edtTc__->setText(Tekst(r.Tc));
-        edtM__->setText(Tekst(r.Mmol));
+        edtVc__->setText(TekstLubPytajnik(r.Vc, 0.001L));
+        edtOmega__->setText(TekstLubPytajnik(r.Omega));
+        edtTc__->setText(TekstLubPytajnik(r.Tc));
+        edtM__->setText(TekstLubPytajnik(r.Mmol));
         edtTr__->setText(Pytajnik);
     } else if (Kod("Aalto")) {
         PokazMetode(TabSheet3, "");
@@ -654,18 +644,18 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
             kontrolka->show();
         const bool preznosc = KorelacjaKompletna(r, *KorelacjaDlaKodow('5', ' '));
         UstawZakres(preznosc ? r.PvpTmin : BrakDanych, preznosc ? r.PvpTmax : BrakDanych);
-        edtOmega___->setText(Tekst(r.Omega));
-        edtTc___->setText(Tekst(r.Tc));
-        edtPc___->setText(Tekst(r.Pc));
-        edtM___->setText(Tekst(r.Mmol));
+        edtOmega___->setText(TekstLubPytajnik(r.Omega));
+        edtTc___->setText(TekstLubPytajnik(r.Tc));
+        edtPc___->setText(TekstLubPytajnik(r.Pc));
+        edtM___->setText(TekstLubPytajnik(r.Mmol));
         for (QLineEdit* pole : {edtVs___, edtTr___, edtPvp___})
             pole->setText(Pytajnik);
     } else {
         PokazMetode(TabSheet4, "");
-        edtZra->setText(Tekst(r.Zra));
-        edtPcSD->setText(TekstIloczynu(r.Pc, 100000.0L));
-        edtTcSD->setText(Tekst(r.Tc));
-        edtMSD->setText(Tekst(r.Mmol));
+        edtZra->setText(TekstLubPytajnik(r.Zra));
+        edtPcSD->setText(TekstLubPytajnik(r.Pc, 100000.0L));
+        edtTcSD->setText(TekstLubPytajnik(r.Tc));
+        edtMSD->setText(TekstLubPytajnik(r.Mmol));
     }
 }
 

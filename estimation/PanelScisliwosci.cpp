@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "Kontrolka.h"
 #include "MathError.h"
 #include "MieszaninyGazowe.h"
@@ -34,17 +35,12 @@ const QString RownaniaMieszaniny = RownanieHtml({"Z = Z^{(0)} + @w · Z^{(1)}"},
 constexpr int SzerokoscPola = 170;
 constexpr int SzerokoscPrzycisku = 130;
 
-QString TekstWartosci(long double wartosc)
-{
-    return wartosc == BrakDanych ? QStringLiteral("?") : FloatToStr(wartosc);
-}
-
 // "T = 500 K,  P = 20 bar;  Tc = 562.05 K,  Pc = 48.95 bar", pseudo-critical for a mixture.
 QString OpisStanu(const TStanGazu& stan, bool mieszanina)
 {
     const QString k = mieszanina ? QStringLiteral("pc") : QStringLiteral("c");
     return QStringLiteral("T = %1 K,  P = %2 bar;  T%3 = %4 K,  P%3 = %5 bar")
-        .arg(TekstWartosci(stan.T), TekstWartosci(stan.P), k, TekstWartosci(stan.Tc), TekstWartosci(stan.Pc));
+        .arg(TekstLubPytajnik(stan.T), TekstLubPytajnik(stan.P), k, TekstLubPytajnik(stan.Tc), TekstLubPytajnik(stan.Pc));
 }
 
 QString KomunikatProgramu(WynikProgramuZety wynik)

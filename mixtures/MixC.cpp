@@ -77,11 +77,6 @@ QString GestoscCzystego(int numer)
         .arg(numer);
 }
 
-QString TekstLubBrak(long double wartosc, long double mnoznik = 1.0L)
-{
-    return Podano(wartosc) ? FloatToStr(wartosc * mnoznik) : Brak;
-}
-
 QLineEdit* PoleWyniku(const QString& nazwa)
 {
     auto* pole = Utworz<QLineEdit>(nazwa);
@@ -467,11 +462,11 @@ void TMixcFrm::WczytajSkladnikSD(const QString& nazwa, const std::array<QLineEdi
     if (WczytajSkladnik(PoleSzukania::NazwaANG, nazwa)) {
         WypelnijKarteGlowna();
         const TRekordYaws& r = RekordYaws;
-        pola[0]->setText(TekstLubBrak(r.Tc));
-        pola[1]->setText(TekstLubBrak(r.Pc, 100000.0L));
-        pola[2]->setText(TekstLubBrak(r.Vc, 0.001L));
-        pola[3]->setText(TekstLubBrak(r.Mmol));
-        pola[4]->setText(TekstLubBrak(r.Zra));
+        pola[0]->setText(TekstLubPytajnik(r.Tc));
+        pola[1]->setText(TekstLubPytajnik(r.Pc, 100000.0L));
+        pola[2]->setText(TekstLubPytajnik(r.Vc, 0.001L));
+        pola[3]->setText(TekstLubPytajnik(r.Mmol));
+        pola[4]->setText(TekstLubPytajnik(r.Zra));
     }
     CzyscKarteGlowna();
     CzyscRekordYaws();
@@ -489,7 +484,7 @@ void TMixcFrm::WczytajSkladnikNadmiarowy(const QString& cas, TQzHtmlLabel2* etyk
     if (WczytajSkladnik(PoleSzukania::CAS, cas)) {
         WypelnijKarteGlowna();
         const TRekordYaws& r = RekordYaws;
-        M->setText(TekstLubBrak(r.Mmol));
+        M->setText(TekstLubPytajnik(r.Mmol));
         if (const auto objetosc = ObjetoscMolowaCieczy(r, TempObjetosciMolowej, T)) {
             V->setText(FloatToStr(objetosc->V));
             etykieta->setHtml(ObjetoscCzystego(numer, objetosc->zDanych ? QStringLiteral("(d)") : QStringLiteral("(r)")));

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "Kontrolka.h"
 #include "KorelacjeTemperaturowe.h"
 #include "ListaZwiazkow.h"
@@ -13,8 +14,8 @@
 #include "RejestrOkienMetod.h"
 #include "WspolneMieszanin.h"
 #include "Wyszukiwanie.h"
-#include "ZrodloWspolczynnikowZ.h"
 #include "Zmienne.h"
+#include "ZrodloWspolczynnikowZ.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,11 +45,6 @@ std::optional<int> LiczbaCalkowita(const QString& tekst)
     bool poprawna = false;
     const int liczba = tekst.trimmed().toInt(&poprawna);
     return poprawna ? std::optional<int>(liczba) : std::nullopt;
-}
-
-QString BezPustych(long double wartosc)
-{
-    return wartosc == BrakDanych ? QStringLiteral("?") : FloatToStr(wartosc);
 }
 
 QLabel* Etykieta(const QString& nazwa, const QString& tekst)
@@ -434,8 +430,8 @@ void TWilke_Form::ObliczLepkosc()
     for (const SkladnikMieszaninyGazow& s : skladniki_)
         bezZakresu = bezZakresu || s.NigTmin == BrakDanych;
     const ZakresTemperatur zakres = WspolnyZakresTemperatur(skladniki_);
-    const QString granice = QStringLiteral("Tmin=") + (bezZakresu ? QStringLiteral("?") : BezPustych(zakres.Tmin)) +
-                            QStringLiteral(", Tmax=") + (bezZakresu ? QStringLiteral("?") : BezPustych(zakres.Tmax));
+    const QString granice = QStringLiteral("Tmin=") + (bezZakresu ? QStringLiteral("?") : TekstLubPytajnik(zakres.Tmin)) +
+                            QStringLiteral(", Tmax=") + (bezZakresu ? QStringLiteral("?") : TekstLubPytajnik(zakres.Tmax));
     if (bezZakresu || zakres.Pusty()) {
         PokazKomunikat(QStringLiteral("Brak danych do obliczeń lub nieprawidłowy zakres tempratur\n"
                                       "Spróbuj z innymi związkami\n") + granice);
