@@ -77,18 +77,6 @@ std::vector<TRekordMixc> PunktyPrzy(const PomiaryPary& para, long double T, long
     return punkty;
 }
 
-QStringList NazwyAngielskieYaws()
-{
-    QStringList nazwy;
-    TRekordYaws rekord;
-    PlikYaws.Szukaj(1);
-    while (PlikYaws.Czytaj(rekord))
-        if (!rekord.NazwaANG.empty() && rekord.NazwaANG != " ")
-            nazwy.append(Cp1250ToUnicode(rekord.NazwaANG));
-    SortujPL(nazwy);
-    return nazwy;
-}
-
 std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& r, long double TRef,
                                                           long double T)
 {

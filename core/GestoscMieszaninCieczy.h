@@ -30,9 +30,6 @@ PomiaryPary ZbierzPomiaryPary(const QString& skladnik1, const QString& skladnik2
 // The points measured at exactly this temperature and pressure.
 std::vector<TRekordMixc> PunktyPrzy(const PomiaryPary& para, long double T, long double P);
 
-// The English names of YAWS.dat as stored, empty ones and a lone blank left out, sorted.
-QStringList NazwyAngielskieYaws();
-
 // A pure liquid's molar volume at T, m³/kmol, from the current record and the temperature
 // TRef (K) its stored molar volume refers to: the stored volume itself ("(d)") when T is that
 // temperature, else Rackett's reference-volume equation ("(r)"), which needs omega, Tc and M.

@@ -522,6 +522,11 @@ ListySzukania ZbierzListySzukania()
     return {std::move(polskie), angielskie.get(), wzory.get(), numery.get()};
 }
 
+QStringList ListaNazw(PoleSzukania pole)
+{
+    return PolaTekstoweRekordow::Biezace().Nazwy(pole).Lista();
+}
+
 WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
 {
     const QString tekst = TekstDoSzukania(pole, tekstListy);

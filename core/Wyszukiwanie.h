@@ -20,6 +20,8 @@ struct ListySzukania {
 // Every non-empty value of records 1 .. last (a single blank counts as empty), each list sorted in
 // the Polish order; duplicates stay.
 ListySzukania ZbierzListySzukania();
+// Just one of the two name lists (NazwaPL or NazwaANG), as ZbierzListySzukania gives it.
+QStringList ListaNazw(PoleSzukania pole);
 
 struct WynikSzukania {
     bool Znaleziono = false;   // one record found, at Pozycja

@@ -554,7 +554,7 @@ void TEstymacjaWlasnosciFrm::Wczytaj(QWidget* obszar, long double Tmin, long dou
 void TEstymacjaWlasnosciFrm::wczytajTyna()
 {
     PokazMetode(pnlTyna, "");
-    const QStringList nazwy = ZbierzListySzukania().NazwyPL;
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     for (TListaZwiazkow* lista : {cbZwiazek1, cbZwiazek2}) {
         lista->clear();
         lista->WypelnijPosortowane(nazwy);

@@ -185,7 +185,7 @@ void TChungMG_Form::showEvent(QShowEvent* zdarzenie)
 
 void TChungMG_Form::FormShow()
 {
-    const QStringList nazwy = ZbierzListySzukania().NazwyPL;
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     cbZwiazek1->WypelnijPosortowane(nazwy);
     cbZwiazek2->WypelnijPosortowane(nazwy);
     edtOH1->setText(QStringLiteral("1"));

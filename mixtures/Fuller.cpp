@@ -170,7 +170,7 @@ void TFuller_Form::showEvent(QShowEvent* zdarzenie)
 void TFuller_Form::FormShow()
 {
     Znaleziono1 = Znaleziono2 = false;
-    const QStringList nazwy = ZbierzListySzukania().NazwyANG;
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaANG);
     for (TZwiazekFullera& z : zwiazki) {
         z.cbZwiazek->WypelnijPosortowane(nazwy);
         z.lblM->clear();

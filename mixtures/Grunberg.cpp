@@ -205,7 +205,7 @@ void TGrunberg_Form::FormShow()
 {
     lblUwaga->setToolTip(TekstWskazowki(QStringLiteral("-")));
     Znaleziono1 = Znaleziono2 = false;
-    const QStringList nazwy = ZbierzListySzukania().NazwyPL;
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     for (TSkladnikGrunberga& s : skladniki) {
         s.cbZwiazek->WypelnijPosortowane(nazwy);
         s.wzor.clear();

@@ -354,7 +354,7 @@ void TMixcFrm::UlozSpenceraDannera()
         w->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{edt14, edt24, qlblZra1, qlblZra2, edtZra1, edtZra2, qlblT, edtT, qlblTJedn})
         w->show();
-    const QStringList nazwy = NazwyAngielskieYaws();
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaANG);
     cbZwiazek1->WypelnijPosortowane(nazwy);
     cbZwiazek2->WypelnijPosortowane(nazwy);
 }

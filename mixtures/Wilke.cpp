@@ -216,7 +216,7 @@ void TWilke_Form::showEvent(QShowEvent* zdarzenie)
 
 void TWilke_Form::FormShow()
 {
-    const QStringList nazwy = ZbierzListySzukania().NazwyPL;
+    const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     for (TListaZwiazkow* lista : cbZwiazek)
         lista->WypelnijPosortowane(nazwy);
     lComent->setText(PodajLiczbe);
