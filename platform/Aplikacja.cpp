@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <exception>
 
 TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -27,14 +26,9 @@ void TAplikacja::WczytajPolskieTeksty()
 bool TAplikacja::notify(QObject* odbiorca, QEvent* zdarzenie)
 {
     // The last net only: handlers catch their own errors (ObslugaZdarzen.h).
-    try {
-        return QApplication::notify(odbiorca, zdarzenie);
-    } catch (const std::exception& blad) {
-        ZglosBladOgolny(blad);
-    } catch (...) {
-        ZglosNieznanyBlad();
-    }
-    return false;
+    bool obsluzone = false;
+    UruchomWSieci([&] { obsluzone = QApplication::notify(odbiorca, zdarzenie); });
+    return obsluzone;
 }
 
 void UstawZamiennikiCzcionek()
