@@ -101,13 +101,13 @@ QLabel* Tytul(const QString& tekst, QWidget* rodzic)
     return tytul;
 }
 
-QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
+// A box of the window that only shows a value: Tab passes over it, and a number longer than the
+// box shows from its first digit.
+QLineEdit* PoleWynikuStrony(const QString& nazwa, QWidget* rodzic)
 {
-    auto* pole = Utworz<QLineEdit>(nazwa, rodzic);
-    pole->setReadOnly(true);
-    pole->setFocusPolicy(Qt::ClickFocus); // Tab passes over what only shows values
+    auto* pole = PoleTylkoDoOdczytu(nazwa, rodzic);
+    pole->setFocusPolicy(Qt::ClickFocus);
     pole->setFixedWidth(SzerokoscPola);
-    // A number longer than the box shows from its first digit.
     QObject::connect(pole, &QLineEdit::textChanged, pole, [pole] { pole->setCursorPosition(0); });
     return pole;
 }
@@ -309,7 +309,7 @@ void TEstymacjaWlasnosciFrm::UtworzStronyGestosci()
         int i = 0;
         for (const Pole& p : opis.pola) {
             const QString nazwa = QString::fromLatin1(p.nazwa);
-            QLineEdit* pole = p.pole ? PoleTylkoDoOdczytu(nazwa, strona) : (edtZra = UtworzPoleLiczbowe(nazwa, strona));
+            QLineEdit* pole = p.pole ? PoleWynikuStrony(nazwa, strona) : (edtZra = UtworzPoleLiczbowe(nazwa, strona));
             if (p.pole)
                 *p.pole = pole;
             pole->setFixedWidth(SzerokoscPola);
@@ -415,7 +415,7 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzPrzelicznik()
 {
     gbxSI = Utworz<QGroupBox>(QStringLiteral("gbxSI"), QStringLiteral("Przelicznik na SI"), this);
     gbxSI->setFixedSize(Szerokosc, 56);
-    edtSI = PoleTylkoDoOdczytu(QStringLiteral("edtSI"), gbxSI);
+    edtSI = PoleWynikuStrony(QStringLiteral("edtSI"), gbxSI);
     edtSI->setGeometry((Szerokosc - SzerokoscPola) / 2, 24, SzerokoscPola, WysokoscPola);
     return gbxSI;
 }
@@ -424,8 +424,8 @@ QGroupBox* TEstymacjaWlasnosciFrm::UtworzZakres()
 {
     gbxZakres = Utworz<QGroupBox>(QStringLiteral("gbxZakres"), QStringLiteral("Zakres stosowalności"), this);
     gbxZakres->setFixedSize(Szerokosc, 56);
-    edtTmin = PoleTylkoDoOdczytu(QStringLiteral("edtTmin"), gbxZakres);
-    edtTmax = PoleTylkoDoOdczytu(QStringLiteral("edtTmax"), gbxZakres);
+    edtTmin = PoleWynikuStrony(QStringLiteral("edtTmin"), gbxZakres);
+    edtTmax = PoleWynikuStrony(QStringLiteral("edtTmax"), gbxZakres);
     int x = Szerokosc / 2 - 250;
     for (auto [podpis, pole] : {std::pair{"Tmin  [K]", edtTmin}, std::pair{"Tmax  [K]", edtTmax}}) {
         auto* etykieta = new QLabel(QString::fromLatin1(podpis), gbxZakres);

@@ -38,13 +38,6 @@ QLabel* Etykieta(const QString& tekst, QWidget* rodzic, const QString& nazwa = {
     return Utworz<QLabel>(nazwa, tekst, rodzic);
 }
 
-QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
-{
-    auto* pole = Utworz<QLineEdit>(nazwa, rodzic);
-    pole->setReadOnly(true);
-    return pole;
-}
-
 void Pogrub(QLabel* etykieta, bool pogrubiona)
 {
     QFont czcionka = etykieta->font();

@@ -37,13 +37,6 @@ constexpr int WysokoscPola = 22;
 constexpr int Odstep = 8;          // between the window's parts
 constexpr int WysokoscSI = 79 - Odstep; // hiding the group shortens the window by 79 pixels
 
-QLineEdit* PoleTylkoDoOdczytu(const QString& nazwa, QWidget* rodzic)
-{
-    auto* pole = Utworz<QLineEdit>(nazwa, rodzic);
-    pole->setReadOnly(true);
-    return pole;
-}
-
 const TKorelacjaDoswiadczalna& Gaz(char kod)
 {
     return *KorelacjaDlaKodow(kod, ' ');
