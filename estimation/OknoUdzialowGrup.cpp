@@ -43,11 +43,6 @@ QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
 
 } // namespace
 
-void ZakonczProgram()
-{
-    QApplication::quit();
-}
-
 TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<WierszGrupy>& wiersze,
                                      const std::vector<NaglowekSekcji>& naglowki, const NazwyOknaUdzialow& nazwy,
                                      const NazwyWierszy& nazwyWierszy, bool glowkaPrzyrostow, QWidget* rodzic)
@@ -149,7 +144,7 @@ QAction* TOknoUdzialowGrup::UtworzMenu(const QString& zamknij, bool wyjscieZProg
     connect(dodaj(plik, QStringLiteral("Wyjcie1"), zamknij), &QAction::triggered, this, WSieci([this](bool) { close(); }));
     if (wyjscieZProgramu)
         connect(dodaj(plik, QStringLiteral("Wyjciezprogramu1"), QStringLiteral("&Wyjście z programu")), &QAction::triggered,
-                this, WSieci([](bool) { ZakonczProgram(); }));
+                this, WSieci([](bool) { QApplication::quit(); }));
     return dodaj(menuBar()->addMenu(pomoc), QStringLiteral("Ometodzie1"), QStringLiteral("O &metodzie"));
 }
 

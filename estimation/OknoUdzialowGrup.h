@@ -71,9 +71,6 @@ private:
     QWidget* glowkiKolumn_ = nullptr;
 };
 
-// The menu item "&Wyjście z programu" of the calculator windows: ends the whole program.
-void ZakonczProgram();
-
 // The rows of a method's group table (its captions, with their hints where it has them).
 template <class Grupy>
 std::vector<WierszGrupy> WierszeZTabeli(const Grupy& grupy)
