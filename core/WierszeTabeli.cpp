@@ -30,12 +30,6 @@ void WymagajDanych(std::initializer_list<long double> wartosci)
         throw EOdmowaTabeli(BrakDanychDoObliczen);
 }
 
-void WymagajDanychMetody(const char* kod)
-{
-    if (!DaneMetodyKompletne(QString::fromLatin1(kod), RekordYaws))
-        throw EOdmowaTabeli(BrakDanychDoObliczen);
-}
-
 // The estimation rows other than "000" .. "020" read the estimation window.
 const TDaneEstymacji& Okno(const TDaneEstymacji* estymacja)
 {
@@ -54,25 +48,21 @@ long double Liczba(const TDaneEstymacji::Liczba& liczba)
 
 TMetodaTabeli NapiecieBrocka(const TDaneEstymacji*)
 {
-    WymagajDanychMetody("000");
     return {NaglowekT, QStringLiteral(" Sigma [N/m]"), NapiecieBrockaBirda};
 }
 
 TMetodaTabeli LambdaSatoRiedla(const TDaneEstymacji*)
 {
-    WymagajDanychMetody("010");
     return {NaglowekT, QStringLiteral(" Lambda [W/(m K)]"), LambdaSatoRiedela};
 }
 
 TMetodaTabeli CieploPitzera(const TDaneEstymacji*)
 {
-    WymagajDanychMetody("020");
     return {NaglowekT, QStringLiteral(" DelHv [J/mol]"), DelHvPitzera};
 }
 
 TMetodaTabeli LepkoscChungaNiskieCisnienie(const TDaneEstymacji* estymacja)
 {
-    WymagajDanychMetody("030");
     const TDaneEstymacji& okno = Okno(estymacja);
     if (!okno.polarny)
         return {NaglowekT, NaglowekLepkosciChunga, LepkoscChunga};
@@ -82,7 +72,6 @@ TMetodaTabeli LepkoscChungaNiskieCisnienie(const TDaneEstymacji* estymacja)
 
 TMetodaTabeli LepkoscChungaWysokieCisnienie(const TDaneEstymacji* estymacja)
 {
-    WymagajDanychMetody("031");
     const std::optional<long double> gestosc = Okno(estymacja).gestoscMolowa;
     if (!gestosc)
         throw EOdmowaTabeli(NajpierwOblicz);
@@ -96,7 +85,6 @@ TMetodaTabeli LepkoscChungaWysokieCisnienie(const TDaneEstymacji* estymacja)
 // would boil: no rows there.
 TMetodaTabeli LepkoscLucasaPodCisnieniem(const TDaneEstymacji* estymacja)
 {
-    WymagajDanychMetody("032");
     const TDaneEstymacji& okno = Okno(estymacja);
     const long double T = Liczba(okno.T);
     const long double Tnas = Liczba(okno.Tnas);
@@ -223,9 +211,13 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
             throw EOdmowaTabeli(BrakDanychDoObliczen);
         metoda = TMetodaTabeli{NaglowekT, korelacja->naglowekTabeli, korelacja->oblicz};
     } else {
-        for (const TMetodaEstymacji& m : MetodyEstymacji)
-            if (kodMetody == QLatin1String(m.kod))
-                metoda = m.utworz(estymacja);
+        for (const TMetodaEstymacji& m : MetodyEstymacji) {
+            if (kodMetody != QLatin1String(m.kod))
+                continue;
+            if (!DaneMetodyKompletne(kodMetody, RekordYaws))
+                throw EOdmowaTabeli(BrakDanychDoObliczen);
+            metoda = m.utworz(estymacja);
+        }
     }
     if (metoda)
         metoda->wartosc = [wartosc = std::move(metoda->wartosc)](long double argument) {
