@@ -30,10 +30,15 @@ std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
 {
     if (const auto wartosc = WartoscBezKomunikatu())
         return wartosc;
-    PokazKomunikat(komunikat);
-    setFocus();
-    selectAll();
+    OdrzucWpis(this, komunikat);
     return std::nullopt;
+}
+
+void OdrzucWpis(QLineEdit* pole, const QString& komunikat, RodzajKomunikatu rodzaj)
+{
+    PokazKomunikat(komunikat, rodzaj);
+    pole->setFocus();
+    pole->selectAll();
 }
 
 long double TPoleLiczbowe::WartoscLagodna(long double brak) const

@@ -3,6 +3,8 @@
 // the strict conversion (StrToFloat: blanks around the number allowed; a refusal shows the
 // window's message, puts the focus back into the box and selects its text) or by the lenient one
 // (Val: no message). A read-only box shows results.
+#include "Dialogs.h"
+
 #include <QLineEdit>
 #include <optional>
 
@@ -28,6 +30,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 };
+
+// Refuses what a box holds: the message, then the box takes the focus with its text selected.
+void OdrzucWpis(QLineEdit* pole, const QString& komunikat, RodzajKomunikatu rodzaj = RodzajKomunikatu::Zwykly);
 
 // The box made with its name, as every control of the windows is.
 TPoleLiczbowe* UtworzPoleLiczbowe(const QString& nazwa, QWidget* rodzic = nullptr);
