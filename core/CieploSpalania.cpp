@@ -5,6 +5,11 @@
 #include "KorelacjeTemperaturowe.h"
 #include "Zmienne.h"
 
+bool LiczbaAtomowDozwolona(int liczba)
+{
+    return liczba >= 0 && liczba <= NajwiekszaLiczbaAtomow;
+}
+
 int LiczbaHalogenow(const LiczbyAtomow& n)
 {
     return n.F + n.Cl + n.Br + n.I;

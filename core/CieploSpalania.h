@@ -3,11 +3,18 @@
 // heat of formation, and the preparation of its window's globals from the current record.
 #include "LiczenieAtomow.h"
 
+// The most atoms of one element a count may hold: more than any molecule of the data holds, and
+// few enough that no sum or product of the formula leaves the 32-bit range.
+constexpr int NajwiekszaLiczbaAtomow = 10000;
+
+// A count from 0 to NajwiekszaLiczbaAtomow.
+bool LiczbaAtomowDozwolona(int liczba);
+
 // Nx, the number of halogen atoms F + Cl + Br + I.
 int LiczbaHalogenow(const LiczbyAtomow& n);
 
 // -393.78·Nc - 121·(Nh - Nx) - 271.81·Nf - 92.37·Ncl - 36.26·Nbr + 24.81·Ni - 297.26·Ns - DelHf,
-// kJ/mol.
+// kJ/mol, for counts the caller has checked with LiczbaAtomowDozwolona.
 long double CieploSpalania(const LiczbyAtomow& n, long double delHf);
 
 // From RekordYaws: the name and formula, the heat of formation at 298.15 K when its correlation

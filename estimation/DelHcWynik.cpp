@@ -6,6 +6,7 @@
 #include "FloatText.h"
 #include "Joback.h"
 #include "Kontrolka.h"
+#include "PoleLiczbowe.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <iomanip>
 #include <locale>
+#include <optional>
 #include <sstream>
 
 TDelHcWynForm* DelHcWynForm = nullptr;
@@ -87,6 +89,22 @@ QLabel* Wzor(const QString& nazwa, const QString& html)
 
 const QString CieploTworzenia = QStringLiteral("ΔH°<sub>f</sub>(298,15 K)");
 const QString CieploSpalaniaWzor = QStringLiteral("ΔH°<sub>c</sub>(298,15 K)");
+
+// The count an edit holds: a whole number within the allowed range, none otherwise.
+std::optional<int> LiczbaAtomow(const QLineEdit* edycja)
+{
+    bool calkowita = false;
+    const int liczba = edycja->text().trimmed().toInt(&calkowita);
+    if (!calkowita || !LiczbaAtomowDozwolona(liczba))
+        return std::nullopt;
+    return liczba;
+}
+
+// "Liczba atomów węgla NC" and so on, as the row's caption reads.
+QString NazwaWiersza(const WierszAtomow& wiersz)
+{
+    return QString::fromUtf8(wiersz.podpis).simplified() + QString::fromLatin1(wiersz.symbol);
+}
 
 QString WynikWKJ(long double wartosc)
 {
@@ -296,17 +314,14 @@ void TDelHcWynForm::FormShow()
 }
 
 // The counts as they are typed, so the halogen count follows them. An edit that is empty or
-// holds no whole number yet is skipped; "OBLICZ" reports it.
+// holds no allowed count yet is skipped; "OBLICZ" reports it.
 void TDelHcWynForm::NxOblClick()
 {
     if (!TrwaWypelnianie) {
         const std::array<int*, 7> liczby = Liczby();
-        for (size_t i = 0; i < liczby.size(); ++i) {
-            bool calkowita = false;
-            const int liczba = Edycje()[i]->text().trimmed().toInt(&calkowita);
-            if (calkowita)
-                *liczby[i] = liczba;
-        }
+        for (size_t i = 0; i < liczby.size(); ++i)
+            if (const std::optional<int> liczba = LiczbaAtomow(Edycje()[i]))
+                *liczby[i] = *liczba;
         PokazNx();
     }
     btnDefault->setEnabled(true);
@@ -328,14 +343,16 @@ void TDelHcWynForm::btnObliczClick()
     if (TrybAtomow) {
         const std::array<int*, 7> liczby = Liczby();
         for (size_t i = 0; i < liczby.size(); ++i) {
-            bool calkowita = false;
-            const int liczba = Edycje()[i]->text().trimmed().toInt(&calkowita);
-            if (!calkowita) {
-                // The result panel is left as it was: a failed check never shows as a result.
-                PokazKomunikat(QStringLiteral("Uzupełnij liczbę atomów!"), RodzajKomunikatu::Ostrzezenie);
+            const std::optional<int> liczba = LiczbaAtomow(Edycje()[i]);
+            if (!liczba) {
+                pnlDelHcWyn->setText(QStringLiteral("?"));
+                OdrzucWpis(Edycje()[i], QStringLiteral("Uzupełnij liczbę atomów! %1 musi być liczbą całkowitą od 0 do %2.")
+                                            .arg(NazwaWiersza(WierszeAtomow[i]))
+                                            .arg(NajwiekszaLiczbaAtomow),
+                           RodzajKomunikatu::Ostrzezenie);
                 return;
             }
-            *liczby[i] = liczba;
+            *liczby[i] = *liczba;
         }
         PokazNx();
         DelHc = CieploSpalania(ZGlobalnych(), DelHf);

@@ -32,8 +32,10 @@ protected:
 };
 
 // Benzene with ΔHf = 82.93: -393.78·6 - 121·6 - 82.93 = -3171.61 kJ/mol. A count that is not a
-// whole number is refused and the result on view stays as it was.
-TEST_F(CieploSpalania, BenzeneAndABadCountThatLeavesTheResult)
+// whole number from 0 to 10000 is refused in its edit and no result stays on view; counts beyond
+// the 32-bit range typed while Nx follows them change nothing. 10000 hydrogens:
+// -2362.68 - 1210000 - 82.93 = -1212445.61.
+TEST_F(CieploSpalania, BenzeneAndImpossibleCountsAreRefused)
 {
     Przygotuj(6, 6, 0, 82.93L, true);
     EXPECT_EQ(Wynik(), QStringLiteral("?"));
@@ -42,10 +44,27 @@ TEST_F(CieploSpalania, BenzeneAndABadCountThatLeavesTheResult)
     Nacisnij(okno.get(), "btnOblicz");
     EXPECT_EQ(Wynik(), QStringLiteral("-3171.610  kJ/mol"));
 
-    Wpisz(okno.get(), "edtNh", QStringLiteral("6.5"));
+    const QString wodor = QStringLiteral("Uzupełnij liczbę atomów! Liczba atomów wodoru NH musi być liczbą całkowitą od 0 do 10000.");
+    for (const char* H : {"6.5", "-1", "10001", "-2147483648"}) {
+        Nacisnij(okno.get(), "btnOblicz");
+        EXPECT_EQ(Wynik(), QStringLiteral("-3171.610  kJ/mol"));
+        zapis->komunikaty.clear();
+        Wpisz(okno.get(), "edtNh", QString::fromLatin1(H));
+        Nacisnij(okno.get(), "btnOblicz");
+        EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{wodor});
+        EXPECT_EQ(okno->focusWidget(), okno->edtNh);
+        EXPECT_EQ(okno->edtNh->selectedText(), QString::fromLatin1(H));
+        EXPECT_EQ(Wynik(), QStringLiteral("?"));
+        Wpisz(okno.get(), "edtNh", QStringLiteral("6"));
+    }
+    okno->edtNcl->setText(QStringLiteral("2147483647"));
+    okno->edtNf->setText(QStringLiteral("2147483647"));
+    EXPECT_EQ(okno->stxNx->text(), QStringLiteral("0"));
+    okno->edtNcl->setText(QStringLiteral("0"));
+    okno->edtNf->setText(QStringLiteral("0"));
+    Wpisz(okno.get(), "edtNh", QStringLiteral("10000"));
     Nacisnij(okno.get(), "btnOblicz");
-    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Uzupełnij liczbę atomów!")});
-    EXPECT_EQ(Wynik(), QStringLiteral("-3171.610  kJ/mol"));
+    EXPECT_EQ(Wynik(), QStringLiteral("-1212445.610  kJ/mol"));
 
     // The first refusal never shows a zero result.
     Przygotuj(6, 6, 0, 82.93L, true);
