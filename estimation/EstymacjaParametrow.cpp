@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 TEstymacjaParametrowFrm* EstymacjaParametrowFrm = nullptr;
 
@@ -130,8 +131,9 @@ void TEstymacjaParametrowFrm::UtworzKontrolki()
     uklad->addWidget(Panel1);
 }
 
-void TEstymacjaParametrowFrm::PokazWiersz(int wiersz, const char* podpis, const char* jednostka)
+void TEstymacjaParametrowFrm::PokazWiersz(int wiersz, const char* podpis, const char* jednostka, const char* nazwa)
 {
+    nazwyWierszy_[wiersz] = QString::fromUtf8(nazwa);
     lblPodaj[wiersz]->setText(QString::fromUtf8(podpis));
     lblJedn[wiersz]->setText(QString::fromUtf8(jednostka));
     for (QWidget* w : std::initializer_list<QWidget*>{lblPodaj[wiersz], edtPodaj[wiersz], lblJedn[wiersz]})
@@ -155,18 +157,18 @@ void TEstymacjaParametrowFrm::FormCreate()
     const TRekordYaws& r = RekordYaws;
     const QString& kod = KodMetody;
     if (kod == QLatin1String("03") && !Podano(r.Tb))
-        PokazWiersz(0, "Podaj temperaturę wrzenia", "[K]");
+        PokazWiersz(0, "Podaj temperaturę wrzenia", "[K]", "Temperatura wrzenia");
     if (kod == QLatin1String("13") || kod == QLatin1String("23"))
-        PokazWiersz(1, "Podaj liczbę atomów w cząsteczce", "[-]");
+        PokazWiersz(1, "Podaj liczbę atomów w cząsteczce", "[-]", "Liczba atomów w cząsteczce");
     if (kod == QLatin1String("30") && !Podano(r.Vc))
-        PokazWiersz(0, "Podaj objętość krytyczną", "[m^3/kmol]");
+        PokazWiersz(0, "Podaj objętość krytyczną", "[m^3/kmol]", "Objętość krytyczna");
     if (kod == QLatin1String("40")) {
         if (!Podano(r.Pc))
-            PokazWiersz(0, "Podaj ciśnienie krytyczne", "[Pa]");
+            PokazWiersz(0, "Podaj ciśnienie krytyczne", "[Pa]", "Ciśnienie krytyczne");
         if (!Podano(r.Vc))
-            PokazWiersz(1, "Podaj objętość krytyczną", "[m^3/kmol]");
+            PokazWiersz(1, "Podaj objętość krytyczną", "[m^3/kmol]", "Objętość krytyczna");
         if (!Podano(r.Tc))
-            PokazWiersz(2, "Podaj temperaturę krytyczną", "[K]");
+            PokazWiersz(2, "Podaj temperaturę krytyczną", "[K]", "Temperatura krytyczna");
     }
 }
 
@@ -186,11 +188,17 @@ std::optional<long double> TEstymacjaParametrowFrm::Wartosc(long double zRekordu
     return Wpisana(wiersz);
 }
 
-long double TEstymacjaParametrowFrm::Wpisana(int wiersz) const
+long double TEstymacjaParametrowFrm::Wpisana(int wiersz, bool calkowita) const
 {
-    const std::optional<long double> wpisana = edtPodaj[wiersz]->WartoscBezKomunikatu();
-    if (!wpisana)
+    TPoleLiczbowe* pole = edtPodaj[wiersz];
+    if (pole->text().trimmed().isEmpty())
         throw BrakWpisu{};
+    const std::optional<long double> wpisana = pole->WartoscBezKomunikatu();
+    if (!wpisana || !(*wpisana > 0.0L) || (calkowita && *wpisana != std::floor(*wpisana))) {
+        OdrzucWpis(pole, nazwyWierszy_[wiersz] + (calkowita ? QStringLiteral(" musi być dodatnią liczbą całkowitą")
+                                                            : QStringLiteral(" musi być liczbą większą od zera")));
+        throw BrakWpisu{};
+    }
     return *wpisana;
 }
 
@@ -206,7 +214,7 @@ std::optional<QString> TEstymacjaParametrowFrm::Oblicz() const
         return M && Tb ? tekst(TcKlincewicza(*M, *Tb)) : std::nullopt;
     }
     if (kod == QLatin1String("13") || kod == QLatin1String("23")) {
-        const long double Na = Wpisana(1);
+        const long double Na = Wpisana(1, true);
         if (!M)
             return std::nullopt;
         return tekst(kod == QLatin1String("13") ? PcKlincewicza(*M, Na) : VcKlincewicza(*M, Na));

@@ -42,13 +42,17 @@ protected:
 
 private:
     void UtworzKontrolki();
-    void PokazWiersz(int wiersz, const char* podpis, const char* jednostka);
+    // Shows the input row; `nazwa` names its value in the message that refuses it.
+    void PokazWiersz(int wiersz, const char* podpis, const char* jednostka, const char* nazwa);
     // The record's value times the factor; when the record lacks it, the typed value of the row
     // (-1: no row, the value is missing). Throws when the row is empty or holds no number.
     std::optional<long double> Wartosc(long double zRekordu, long double mnoznik, int wiersz) const;
-    // The typed value of the row; throws when the row is empty or holds no number.
-    long double Wpisana(int wiersz) const;
+    // The typed value of the row, a number above zero (`calkowita`: a whole one). Throws when the
+    // row is empty, and refuses anything else in the row with its message before it throws.
+    long double Wpisana(int wiersz, bool calkowita = false) const;
     std::optional<QString> Oblicz() const;
+
+    std::array<QString, 3> nazwyWierszy_; // what each input row asks for, named in its refusal
 };
 
 extern TEstymacjaParametrowFrm* EstymacjaParametrowFrm;

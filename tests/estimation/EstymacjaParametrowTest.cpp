@@ -109,6 +109,27 @@ TEST_F(Parametry, BenzeneFromTheSampleDatabase)
     EXPECT_EQ(Oblicz(okno.get()), QStringLiteral("?"));
 }
 
+// Klincewicz's number of atoms is a positive whole number: anything else is refused in its row,
+// which takes the focus with its text selected, and no earlier result stays on view.
+TEST_F(Parametry, KlincewiczTakesAPositiveWholeNumberOfAtoms)
+{
+    BazaTestowa baza = BazaTestowa::Probna();
+    ASSERT_TRUE(WczytajSubstancje("BENZEN"));
+    auto okno = Otworz("23");
+    auto* pole = okno->findChild<QLineEdit*>(QStringLiteral("edtPodaj2"));
+    for (const char* Na : {"-0", "1,5", "-54.63", "abc"}) {
+        Wpisz(okno.get(), 2, QStringLiteral("12"));
+        EXPECT_FALSE(Oblicz(okno.get()).isEmpty());
+        Wpisz(okno.get(), 2, QString::fromLatin1(Na));
+        EXPECT_EQ(Oblicz(okno.get()), QString()) << Na;
+        EXPECT_EQ(okno->focusWidget(), pole);
+        EXPECT_EQ(pole->selectedText(), pole->text());
+    }
+    EXPECT_EQ(pole->text(), QStringLiteral("abc"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>(4, QStringLiteral("Liczba atomów w cząsteczce musi być dodatnią liczbą całkowitą")));
+}
+
 TEST_F(Parametry, CompressibilityFromTypedValuesOfWhatTheRecordLacks)
 {
     BazaTestowa baza({BazaTestowa::Substancja("X", "X")});
