@@ -37,6 +37,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 
 long double CisnienieEstymacji = 0.0L;
@@ -45,14 +46,18 @@ TEstymacjaWlasnosciFrm* EstymacjaWlasnosciFrm = nullptr;
 
 namespace {
 
-// A refusal of the compute button: its message is shown once the hourglass is off.
+// A refusal of the compute button: its message is shown once the hourglass is off, and the box it
+// is about, if any, then takes the focus with its text selected.
 class EOdmowa : public std::runtime_error {
 public:
-    explicit EOdmowa(const QString& komunikat) : std::runtime_error(komunikat.toStdString()) {}
+    explicit EOdmowa(const QString& komunikat, QLineEdit* pole = nullptr)
+        : std::runtime_error(komunikat.toStdString()), pole(pole)
+    {
+    }
+    QLineEdit* pole;
 };
 
 const QString Pytajnik = QStringLiteral("?");
-const QString SprawdzDane = QStringLiteral("Sprawdź poprawność danych");
 const QString BrakDanychDoObliczen = QStringLiteral("Brak danych do obliczeń");
 const QString NieMaZwiazku = QStringLiteral("Nie ma takiego związku. Spróbuj pod inną nazwą");
 
@@ -112,15 +117,66 @@ QLineEdit* PoleWynikuStrony(const QString& nazwa, QWidget* rodzic)
     return pole;
 }
 
-// The strict conversion of a box; a box without a number ends the computation with the message.
+// A value of the record shown in a read-only box; "?" there is a value the database lacks.
 long double Liczba(const QLineEdit* pole)
 {
     try {
         return StrToFloat(pole->text());
     } catch (const EConvertError&) {
-        throw EOdmowa(SprawdzDane);
+        throw EOdmowa(BrakDanychDoObliczen);
     }
 }
+
+// No method of this window means anything near absolute zero, and a typed 1E-4000 K is zero in
+// all but name.
+constexpr long double NajnizszaTemperatura = 0.001L;
+
+// A typed number at least `najmniejsza`; anything else is refused with the message, in its box.
+long double Wpisana(TPoleLiczbowe* pole, long double najmniejsza, const QString& komunikat)
+{
+    const std::optional<long double> wartosc = pole->WartoscBezKomunikatu();
+    if (!wartosc || *wartosc < najmniejsza)
+        throw EOdmowa(komunikat, pole);
+    return *wartosc;
+}
+
+// A pressure, density or viscosity typed in the box: a number above zero. `nazwa` names the box.
+long double Dodatnia(TPoleLiczbowe* pole, const QString& nazwa)
+{
+    return Wpisana(pole, std::numeric_limits<long double>::denorm_min(),
+                   nazwa + QStringLiteral(" musi być liczbą większą od zera"));
+}
+
+long double Temperatura(TPoleLiczbowe* pole, const QString& nazwa)
+{
+    const QString komunikat = QStringLiteral(" musi być liczbą większą od zera (co najmniej %1 K)");
+    return Wpisana(pole, NajnizszaTemperatura, nazwa + komunikat.arg(FloatToStr(NajnizszaTemperatura)));
+}
+
+// A liquid has no state above its critical temperature.
+void SprawdzCiecz(long double T, long double Tc, QLineEdit* pole, const QString& nazwa)
+{
+    if (T > Tc)
+        throw EOdmowa(QStringLiteral("%1 = %2 K jest wyższa od temperatury krytycznej Tc = %3 K: powyżej niej nie ma cieczy")
+                          .arg(nazwa, FloatToStr(T), FloatToStr(Tc)),
+                      pole);
+}
+
+// A reading of typed boxes outside the compute button: a refusal is said at once, in its box.
+template <class Czytanie>
+std::optional<long double> Odczytaj(Czytanie&& czytanie)
+{
+    try {
+        return czytanie();
+    } catch (const EOdmowa& odmowa) {
+        OdrzucWpis(odmowa.pole, QString::fromStdString(odmowa.what()));
+        return std::nullopt;
+    }
+}
+
+const QString TemperaturaT = QStringLiteral("Temperatura T");
+const QString CisnienieP = QStringLiteral("Ciśnienie P");
+const QString TemperaturaNasyceniaTnas = QStringLiteral("Temperatura nasycenia Tnas");
 
 TDaneEstymacji::Liczba LiczbaPola(const QLineEdit* pole)
 {
@@ -676,22 +732,24 @@ void TEstymacjaWlasnosciFrm::btnObliczClick()
         return;
     }
     CzyscWynik();
-    long double T = 0.0L;
-    if (!Val(edtT->text(), T)) {
-        edtT->clear();
-        return;
-    }
-    TempObliczen = T;
     QString komunikat;
     RodzajKomunikatu rodzaj = RodzajKomunikatu::Zwykly;
+    QLineEdit* pole = nullptr;
     std::optional<TWynik> wynik;
     {
         const KursorOczekiwania klepsydra;
         try {
-            wynik = Oblicz(T);
-            wynik->wartosc = SkonczonaWartosc(wynik->wartosc);
+            const long double T = Temperatura(edtT, TemperaturaT);
+            TempObliczen = T;
+            TWynik obliczony = Oblicz(T);
+            obliczony.wartosc = SkonczonaWartosc(obliczony.wartosc);
+            // A viscosity, density or diffusion coefficient of 0 is an underflow, not a value.
+            if (!obliczony.zeroMozliwe && !(obliczony.wartosc > 0.0L))
+                throw EMathError("wynik nie jest większy od zera");
+            wynik = obliczony;
         } catch (const EOdmowa& odmowa) {
             komunikat = QString::fromStdString(odmowa.what());
+            pole = odmowa.pole;
         } catch (const EMathError& blad) {
             komunikat = QStringLiteral("Obliczenia nie powiodły się dla podanych danych (%1)").arg(QString::fromUtf8(blad.what()));
             rodzaj = RodzajKomunikatu::Blad;
@@ -699,7 +757,9 @@ void TEstymacjaWlasnosciFrm::btnObliczClick()
     }
     if (wynik)
         PokazWynik(*wynik);
-    else if (!komunikat.isEmpty())
+    else if (pole)
+        OdrzucWpis(pole, komunikat);
+    else
         PokazKomunikat(komunikat, rodzaj);
 }
 
@@ -724,54 +784,63 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczZRekordu(long doubl
         throw EOdmowa(MetodaNiedostepna);
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
+    if (!Kod("030"))
+        SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
+    // Surface tension and the heat of vaporisation vanish at the critical point.
     if (Kod("000"))
-        return {NapiecieBrockaBirda(T), SymbolSigma, QStringLiteral("N/m")};
+        return {NapiecieBrockaBirda(T), SymbolSigma, QStringLiteral("N/m"), true};
     if (Kod("010"))
         return {LambdaSatoRiedela(T), QStringLiteral(R"(<font size="13">Lambda = </font>)"), QStringLiteral("[W/(m K)]")};
     if (Kod("020")) {
         const long double Tr = ObliczSprawdzajac([&] { return T / RekordYaws.Tc; });
         return {DelHvPitzera(T), QStringLiteral(R"(<font size="13">DelHv = </font>)"),
-                QStringLiteral("[J/mol] dla Tr=") + QString::number(static_cast<double>(Tr), 'g', 3)};
+                QStringLiteral("[J/mol] dla Tr=") + QString::number(static_cast<double>(Tr), 'g', 3), true};
     }
-    const long double lepkosc = cbPolarny->isChecked()
-                                    ? LepkoscChungaPolarna(T, static_cast<long double>(edtIleOH->text().toInt()))
-                                    : LepkoscChunga(T);
+    const long double lepkosc = cbPolarny->isChecked() ? LepkoscChungaPolarna(T, LiczbaGrupOH()) : LepkoscChunga(T);
     return {lepkosc, Lepkosc, JednostkaLepkosci};
 }
 
-TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczChunga2(long double)
+long double TEstymacjaWlasnosciFrm::LiczbaGrupOH() const
+{
+    bool calkowita = false;
+    const int liczba = edtIleOH->text().trimmed().toInt(&calkowita);
+    if (!calkowita || liczba < 0)
+        throw EOdmowa(QStringLiteral("Liczba grup -OH musi być liczbą całkowitą nie mniejszą od zera"), edtIleOH->edycja());
+    return liczba;
+}
+
+TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczChunga2(long double T)
 {
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
-    const long double T = Liczba(edtT);
-    CisnienieEstymacji = Liczba(edtCisnienie);
-    GestoscMolowa = Liczba(edtGestoscObl);
+    CisnienieEstymacji = Dodatnia(edtCisnienie, CisnienieP);
+    GestoscMolowa = Dodatnia(edtGestoscObl, QStringLiteral("Gęstość molowa ρ"));
     const long double lepkosc = LepkoscChungaGestyGaz(T, CisnienieEstymacji, GestoscMolowa);
     gestoscChunga_ = GestoscMolowa;
     return {lepkosc, Lepkosc, JednostkaLepkosci};
 }
 
 // The saturated viscosity belongs to the saturation temperature; below the saturation pressure
-// the liquid boils, so no value there.
-TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczLucasa(long double)
+// the liquid boils, and above the critical temperature there is no liquid, so no value there.
+TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczLucasa(long double T)
 {
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
-    const long double T = Liczba(edtT);
-    TemperaturaNasycenia = Liczba(edtTnas);
-    const long double Pnas = Liczba(edtPnas);
-    CisnienieEstymacji = Liczba(edtPLucas);
-    LepkoscNasycenia = Liczba(edtLepNas);
+    SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
+    CisnienieEstymacji = Dodatnia(edtPLucas, CisnienieP);
+    const long double Pnas = Dodatnia(edtPnas, QStringLiteral("Ciśnienie nasycenia Ps"));
+    TemperaturaNasycenia = Temperatura(edtTnas, TemperaturaNasyceniaTnas);
+    SprawdzCiecz(TemperaturaNasycenia, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
+    LepkoscNasycenia = Dodatnia(edtLepNas, QStringLiteral("Lepkość cieczy nasyconej"));
     if (CisnienieEstymacji < Pnas)
         throw EOdmowa(QStringLiteral("Ciśnienie jest mniejsze od ciśnienia nasycenia (%1 bar): ciecz wrze").arg(FloatToStr(Pnas)));
     return {LepkoscLucasa(TemperaturaNasycenia, T, Pnas, CisnienieEstymacji, LepkoscNasycenia), Lepkosc, JednostkaLepkosci};
 }
 
 // Each list's chosen name is looked up whole; RekordYaws is left holding the last record read.
-TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double)
+TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double T)
 {
     tynaCalusa_.reset();
-    const long double T = Liczba(edtT);
     const auto znajdz = [](const QString& nazwa) -> std::optional<TRekordYaws> {
         if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa))
             return std::nullopt;
@@ -808,24 +877,33 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double)
     return {wynik.wspolczynnik, QStringLiteral(R"(<font size="13">Wsp. dyfuzji = </font>)"), QStringLiteral("[cm^2/s]")};
 }
 
-TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczGestosc(long double)
+// Each page reads its critical temperature first: above it there is no liquid density.
+TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczGestosc(long double T)
 {
-    const long double T = Liczba(edtT);
+    const auto krytyczna = [&](const QLineEdit* Tc) {
+        const long double wartosc = Liczba(Tc);
+        SprawdzCiecz(T, wartosc, edtT, TemperaturaT);
+        return wartosc;
+    };
     long double gestosc;
     if (Kod("GestcRackett")) {
-        gestosc = GestoscYamadyGunna(T, Liczba(edtVc), Liczba(edtOmega), Liczba(edtTc), Liczba(edtM));
+        const long double Tc = krytyczna(edtTc);
+        gestosc = GestoscYamadyGunna(T, Liczba(edtVc), Liczba(edtOmega), Tc, Liczba(edtM));
     } else if (Kod("GestcRackett2")) {
+        const long double Tc = krytyczna(edtTc_);
         temperaturaOdniesienia_ = Liczba(edtTr);
-        gestosc = GestoscRackettaOdniesienie(T, temperaturaOdniesienia_, Liczba(edtVr), Liczba(edtOmega_), Liczba(edtTc_),
-                                             Liczba(edtM_));
+        gestosc = GestoscRackettaOdniesienie(T, temperaturaOdniesienia_, Liczba(edtVr), Liczba(edtOmega_), Tc, Liczba(edtM_));
     } else if (Kod("HBT")) {
-        gestosc = GestoscCostald(T, Liczba(edtVc__), Liczba(edtOmega__), Liczba(edtTc__), Liczba(edtM__));
+        const long double Tc = krytyczna(edtTc__);
+        gestosc = GestoscCostald(T, Liczba(edtVc__), Liczba(edtOmega__), Tc, Liczba(edtM__));
     } else if (Kod("Aalto")) {
-        CisnienieEstymacji = Liczba(edtP);
+        const long double Tc = krytyczna(edtTc___);
+        CisnienieEstymacji = Dodatnia(edtP, CisnienieP);
         gestosc = GestoscChangaZhao(T, CisnienieEstymacji, Liczba(edtVs___), Liczba(edtOmega___), Liczba(edtPvp___),
-                                    Liczba(edtM___), Liczba(edtPc___), Liczba(edtTc___));
+                                    Liczba(edtM___), Liczba(edtPc___), Tc);
     } else {
-        gestosc = GestoscRacketta(Liczba(edtZra), T, Liczba(edtPcSD), Liczba(edtTcSD), Liczba(edtMSD));
+        const long double Tc = krytyczna(edtTcSD);
+        gestosc = GestoscRacketta(Dodatnia(edtZra, QStringLiteral("Współczynnik ZRA")), T, Liczba(edtPcSD), Tc, Liczba(edtMSD));
     }
     return {gestosc, SymbolGestosci, JednostkaGestosci};
 }
@@ -978,7 +1056,11 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
 // back through PrzyjmijLepkoscNasycenia.
 void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
 {
-    const std::optional<long double> Tnas = edtTnas->Wartosc(SprawdzDane);
+    const std::optional<long double> Tnas = Odczytaj([this] {
+        const long double T = Temperatura(edtTnas, TemperaturaNasyceniaTnas);
+        SprawdzCiecz(T, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
+        return T;
+    });
     if (!Tnas || !Baza_Form)
         return;
     TemperaturaNasycenia = *Tnas;
@@ -996,10 +1078,10 @@ void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
 // temperature row waits hidden until the panel returns, so T cannot change meanwhile.
 void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
 {
-    const std::optional<long double> T = edtT->Wartosc(SprawdzDane);
+    const std::optional<long double> T = Odczytaj([this] { return Temperatura(edtT, TemperaturaT); });
     if (!T)
         return;
-    const std::optional<long double> P = edtCisnienie->Wartosc(SprawdzDane);
+    const std::optional<long double> P = Odczytaj([this] { return Dodatnia(edtCisnienie, CisnienieP); });
     if (!P)
         return;
     TempObliczen = *T;

@@ -146,6 +146,7 @@ private:
         long double wartosc;
         QString symbol;    // mark-up before the result
         QString jednostka; // mark-up after it
+        bool zeroMozliwe = false; // 0 is a value of the quantity, not a failed computation
     };
 
     void UtworzMenu();
@@ -169,6 +170,7 @@ private:
 
     TWynik Oblicz(long double T);
     TWynik ObliczZRekordu(long double T);
+    long double LiczbaGrupOH() const;
     TWynik ObliczChunga2(long double T);
     TWynik ObliczLucasa(long double T);
     TWynik ObliczTyna(long double T);

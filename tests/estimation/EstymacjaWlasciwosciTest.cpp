@@ -60,6 +60,8 @@ void Wpisz(QLineEdit* pole, const QString& tekst)
     QTest::keyClicks(pole, tekst);
 }
 
+const QString ZlaTemperatura = QStringLiteral("Temperatura T musi być liczbą większą od zera (co najmniej 0.001 K)");
+
 long double Wzgledny(const QString& tekst, long double oczekiwana)
 {
     return std::abs(StrToFloat(tekst) / oczekiwana - 1.0L);
@@ -127,6 +129,23 @@ protected:
 
     std::vector<QString> Komunikaty() { return zapis->tekstyKomunikatow(); }
 
+    // Presses "Oblicz" and expects the box refused: one message that starts as given, the box
+    // holding the focus with its whole text selected, no result on view, no NaN or infinity.
+    void OczekujOdmowy(TEstymacjaWlasnosciFrm& o, QLineEdit* pole, const QString& poczatek)
+    {
+        const size_t przed = Komunikaty().size();
+        QTest::mouseClick(o.btnOblicz, Qt::LeftButton);
+        ASSERT_EQ(Komunikaty().size(), przed + 1) << pole->text().toStdString();
+        EXPECT_TRUE(Komunikaty().back().startsWith(poczatek)) << Komunikaty().back().toStdString();
+        EXPECT_EQ(o.focusWidget(), pole);
+        EXPECT_EQ(pole->selectedText(), pole->text());
+        EXPECT_FALSE(o.edtWynik->isVisible());
+        for (const QLineEdit* e : o.findChildren<QLineEdit*>())
+            EXPECT_FALSE(e->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive)
+                         || e->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive))
+                << e->objectName().toStdString();
+    }
+
     ZapisujOkna zapis;
     std::function<void(TEstymacjaWlasnosciFrm&)> wOknie;
     std::function<void(TTabela_Form&)> wTabeli;
@@ -193,7 +212,8 @@ TEST_F(OknoEstymacji, RecordMethodsShowTheirFormulasValues)
         EXPECT_EQ(tytul, QStringLiteral("PL: BENZEN  UK: BENZENE Wzór: C6H6"));
         ASSERT_EQ(Komunikaty().size(), p.powyzejTc ? 1u : 0u);
         if (p.powyzejTc) {
-            EXPECT_TRUE(Komunikaty()[0].startsWith(QStringLiteral("Obliczenia nie powiodły się"))) << Komunikaty()[0].toStdString();
+            EXPECT_EQ(Komunikaty()[0], QStringLiteral("Temperatura T = 600 K jest wyższa od temperatury krytycznej "
+                                                      "Tc = 562.05 K: powyżej niej nie ma cieczy"));
         }
         zapis->komunikaty.clear();
     }
@@ -260,13 +280,13 @@ TEST_F(OknoEstymacji, MissingDataShowQuestionMarksAndAreRefused)
         EXPECT_EQ(o.edtTmax->text(), QStringLiteral("353.24"));
         QTest::mouseClick(o.btnOblicz, Qt::LeftButton); // no temperature yet
         EXPECT_TRUE(Oblicz(o, QStringLiteral("abc")).isEmpty());
-        EXPECT_TRUE(o.edtT->text().isEmpty());
+        EXPECT_EQ(o.edtT->selectedText(), QStringLiteral("abc"));
         Wpisz(o.edtT, QStringLiteral("300,5")); // the comma becomes a point; Enter computes
         QTest::keyClick(o.edtT, Qt::Key_Return);
         wynik = o.edtWynik->isVisible() ? o.edtWynik->text() : QString();
     };
     Uruchom("000");
-    EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Podaj temperaturę")});
+    EXPECT_EQ(Komunikaty(), (std::vector<QString>{QStringLiteral("Podaj temperaturę"), ZlaTemperatura}));
     EXPECT_EQ(wynik, FloatToStr(NapiecieBrockaBirda(300.5L)));
 
     zapis->komunikaty.clear();
@@ -357,7 +377,64 @@ TEST_F(OknoEstymacji, DensityPagesFromTheRecordAndTheirLiveFields)
     Uruchom("Spencer-Danner");
     EXPECT_EQ(TrSD, QStringLiteral("0.5"));
     EXPECT_EQ(sd, FloatToStr(GestoscRacketta(0.27L, 281.025L, 4895000.0L, 562.05L, 78.11184L)));
-    EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Sprawdź poprawność danych")});
+    EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Współczynnik ZRA musi być liczbą większą od zera")});
+}
+
+// Impossible input is refused in its box, whatever was on view before goes: a temperature that
+// is no number or not above zero, a pressure or density not above zero, a saturated viscosity of
+// zero, a liquid asked above its critical temperature (Lucas at 5000 K, and at 1E4000 K where its
+// formula would give 0 Pa s). "340,5" typed is read as 340.5.
+TEST_F(OknoEstymacji, ImpossibleInputIsRefusedInItsBox)
+{
+    auto baza = BazaTestowa::Probna();
+    PokazOknoGlowne();
+    Wczytaj("BENZEN");
+    const TRekordYaws benzen = RekordYaws;
+    const QString nadKrytyczna = QStringLiteral(" jest wyższa od temperatury krytycznej Tc = 562.05 K");
+    QString napiecie;
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        napiecie = Oblicz(o, QStringLiteral("340,5"));
+        for (const char* T : {"abc", "-0", "0.", "1e-4000"}) {
+            Wpisz(o.edtT, QString::fromLatin1(T));
+            OczekujOdmowy(o, o.edtT, ZlaTemperatura);
+        }
+        EXPECT_FALSE(Oblicz(o, QStringLiteral("340")).isEmpty());
+        Wpisz(o.edtT, QStringLiteral("600"));
+        OczekujOdmowy(o, o.edtT, QStringLiteral("Temperatura T = 600 K") + nadKrytyczna);
+    };
+    Uruchom("000");
+    RekordYaws = benzen;
+    EXPECT_EQ(napiecie, FloatToStr(NapiecieBrockaBirda(340.5L)));
+
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        Wpisz(o.edtT, QStringLiteral("400"));
+        Wpisz(o.edtCisnienie, QStringLiteral("10"));
+        Wpisz(o.edtGestoscObl, QStringLiteral("-1"));
+        OczekujOdmowy(o, o.edtGestoscObl, QStringLiteral("Gęstość molowa ρ musi być liczbą większą od zera"));
+        Wpisz(o.edtGestoscObl, QStringLiteral("0.0005"));
+        Wpisz(o.edtCisnienie, QStringLiteral("0"));
+        OczekujOdmowy(o, o.edtCisnienie, QStringLiteral("Ciśnienie P musi być liczbą większą od zera"));
+    };
+    Uruchom("031");
+
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        Wpisz(o.edtTnas, QStringLiteral("300"));
+        Wpisz(o.edtPnas, QStringLiteral("0.1"));
+        Wpisz(o.edtPLucas, QStringLiteral("200"));
+        Wpisz(o.edtLepNas, QStringLiteral("0.0006"));
+        EXPECT_FALSE(Oblicz(o, QStringLiteral("320")).isEmpty());
+        for (const char* T : {"5000", "1e4000"}) {
+            Wpisz(o.edtT, QString::fromLatin1(T));
+            OczekujOdmowy(o, o.edtT, QStringLiteral("Temperatura T = ") + FloatToStr(StrToFloat(QString::fromLatin1(T))) + " K" + nadKrytyczna);
+        }
+        Wpisz(o.edtT, QStringLiteral("320"));
+        Wpisz(o.edtTnas, QStringLiteral("600"));
+        OczekujOdmowy(o, o.edtTnas, QStringLiteral("Temperatura nasycenia Tnas = 600 K") + nadKrytyczna);
+        Wpisz(o.edtTnas, QStringLiteral("300"));
+        Wpisz(o.edtLepNas, QStringLiteral("0"));
+        OczekujOdmowy(o, o.edtLepNas, QStringLiteral("Lepkość cieczy nasyconej musi być liczbą większą od zera"));
+    };
+    Uruchom("032");
 }
 
 // Aalto on benzene: the vapour-pressure range, the live vapour pressure and saturated volume,
