@@ -30,10 +30,15 @@ std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
 {
     if (const auto wartosc = WartoscBezKomunikatu())
         return wartosc;
+    Odrzuc(komunikat);
+    return std::nullopt;
+}
+
+void TPoleLiczbowe::Odrzuc(const QString& komunikat)
+{
     PokazKomunikat(komunikat);
     setFocus();
     selectAll();
-    return std::nullopt;
 }
 
 long double TPoleLiczbowe::WartoscLagodna(long double brak) const

@@ -16,6 +16,9 @@ public:
     std::optional<long double> Wartosc(const QString& komunikat);
     // The value typed, or none (no message).
     std::optional<long double> WartoscBezKomunikatu() const;
+    // Refuses what the box holds (a value out of its range): the message is shown and the box
+    // takes the focus with its text selected, as for a text that is no number.
+    void Odrzuc(const QString& komunikat);
     // The lenient conversion (Val): the value when the text holds one, otherwise `brak`.
     long double WartoscLagodna(long double brak = 0) const;
 
