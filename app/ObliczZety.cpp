@@ -2,9 +2,11 @@
 // Lee-Kesler method and writes them into "zety.txt" of the given data folder.
 //     obliczzety FOLDER              the gas mixture: reads FOLDER/mathcad.txt
 //     obliczzety FOLDER T P Tc Pc    one substance: T and Tc in K, P and Pc in bar
-// Exits with 0 after writing the answer; with 1, writing nothing, when the input cannot be read
-// or the equation has no root there.
+// Exits with 0 after writing the answer. Writes nothing and exits with 1 when the input cannot
+// be read, Tr or Pr is not finite and positive, or the equation gives no finite, positive Z
+// there; with 2 when the answer cannot be written (a read-only data folder).
 #include "FloatText.h"
+#include "ProgramZety.h"
 #include "WymianaArkusza.h"
 
 #include <QDir>
@@ -49,10 +51,12 @@ int main(int argc, char** argv)
         argumenty << QString::fromLocal8Bit(argv[i]);
     if (argumenty.size() != 2 && argumenty.size() != 6) {
         std::fprintf(stderr, "obliczzety KATALOG [T P Tc Pc]\n");
-        return 1;
+        return KodZetyBrakRozwiazania;
     }
     const QDir katalog(argumenty[1]);
     const std::optional<TStanGazu> stan = argumenty.size() == 6 ? StanZArgumentow(argumenty) : StanZPliku(katalog);
     const std::optional<TWspolczynnikiZ> z = stan ? WspolczynnikiStanu(*stan) : std::nullopt;
-    return z && ZapiszZety(katalog, *z) ? 0 : 1;
+    if (!z)
+        return KodZetyBrakRozwiazania;
+    return ZapiszZety(katalog, *z) ? KodZetyObliczono : KodZetyNieZapisano;
 }

@@ -1,5 +1,7 @@
 #include "LeeKesler.h"
 
+#include "MathError.h"
+
 #include <cmath>
 
 namespace {
@@ -14,31 +16,38 @@ constexpr TStaleBWR PlynOdniesienia{0.2026579L, 0.331511L, 0.027655L, 0.203488L,
                                     0.016901L,  0.041577L, 0.48736e-4L, 0.0740336e-4L, 1.226L, 0.03754L};
 constexpr long double OmegaOdniesienia = 0.3978L;
 
-// Pr·Vr/Tr minus the right-hand side of the equation: positive above the largest root.
+// Pr·Vr/Tr minus the right-hand side of the equation: positive above the largest root. An
+// overflow, a division by zero or an invalid operation (a state far outside the equation's reach)
+// throws EMathError.
 long double Residuum(const TStaleBWR& s, long double Tr, long double Pr, long double Vr)
 {
-    const long double B = s.b1 - s.b2 / Tr - s.b3 / (Tr * Tr) - s.b4 / (Tr * Tr * Tr);
-    const long double C = s.c1 - s.c2 / Tr + s.c3 / (Tr * Tr * Tr);
-    const long double D = s.d1 + s.d2 / Tr;
-    const long double V2 = Vr * Vr;
-    const long double prawa = 1.0L + B / Vr + C / V2 + D / (V2 * V2 * Vr)
-                              + s.c4 / (Tr * Tr * Tr * V2) * (s.beta + s.gamma / V2) * std::exp(-s.gamma / V2);
-    return Pr * Vr / Tr - prawa;
+    return ObliczSkonczone([&] {
+        const long double B = s.b1 - s.b2 / Tr - s.b3 / (Tr * Tr) - s.b4 / (Tr * Tr * Tr);
+        const long double C = s.c1 - s.c2 / Tr + s.c3 / (Tr * Tr * Tr);
+        const long double D = s.d1 + s.d2 / Tr;
+        const long double V2 = Vr * Vr;
+        const long double prawa = 1.0L + B / Vr + C / V2 + D / (V2 * V2 * Vr)
+                                  + s.c4 / (Tr * Tr * Tr * V2) * (s.beta + s.gamma / V2) * std::exp(-s.gamma / V2);
+        return Pr * Vr / Tr - prawa;
+    });
 }
 
 // The largest root: from far above the ideal-gas volume down in steps of 1 % to the first change
-// of sign, then halving to the last bit.
+// of sign, then halving to the last bit. The root lies near the ideal-gas volume or below it, so a
+// few hundred steps reach it; the bound only stops a search that could not end.
 std::optional<long double> NajwiekszyPierwiastek(const TStaleBWR& s, long double Tr, long double Pr)
 {
     constexpr long double NajmniejszaObjetosc = 0.01L;
-    long double gorna = 10.0L * Tr / Pr + 10.0L;
+    constexpr int MaksKrokow = 100000;
+    long double gorna = ObliczSkonczone([&] { return 10.0L * Tr / Pr + 10.0L; });
     if (Residuum(s, Tr, Pr, gorna) <= 0)
         return std::nullopt;
     long double dolna = gorna;
+    int kroki = 0;
     do {
         gorna = dolna;
         dolna = gorna * 0.99L;
-        if (dolna < NajmniejszaObjetosc)
+        if (dolna < NajmniejszaObjetosc || ++kroki > MaksKrokow)
             return std::nullopt;
     } while (Residuum(s, Tr, Pr, dolna) > 0);
     for (int i = 0; i < 200 && dolna < gorna; ++i) {
@@ -50,12 +59,14 @@ std::optional<long double> NajwiekszyPierwiastek(const TStaleBWR& s, long double
     return (dolna + gorna) / 2;
 }
 
+// Z of the fluid; none unless it is finite and positive.
 std::optional<long double> CzynnikZ(const TStaleBWR& s, long double Tr, long double Pr)
 {
     const std::optional<long double> Vr = NajwiekszyPierwiastek(s, Tr, Pr);
     if (!Vr)
         return std::nullopt;
-    return Pr * *Vr / Tr;
+    const long double Z = ObliczSkonczone([&] { return Pr * *Vr / Tr; });
+    return Z > 0 ? std::optional(Z) : std::nullopt;
 }
 
 } // namespace
@@ -64,9 +75,13 @@ std::optional<TWspolczynnikiZ> WspolczynnikiLeeKeslera(long double Tr, long doub
 {
     if (!(Tr > 0) || !(Pr > 0) || !std::isfinite(Tr) || !std::isfinite(Pr))
         return std::nullopt;
-    const std::optional<long double> Z0 = CzynnikZ(PlynProsty, Tr, Pr);
-    const std::optional<long double> Zr = CzynnikZ(PlynOdniesienia, Tr, Pr);
-    if (!Z0 || !Zr)
+    try {
+        const std::optional<long double> Z0 = CzynnikZ(PlynProsty, Tr, Pr);
+        const std::optional<long double> Zr = CzynnikZ(PlynOdniesienia, Tr, Pr);
+        if (!Z0 || !Zr)
+            return std::nullopt;
+        return TWspolczynnikiZ{*Z0, ObliczSkonczone([&] { return (*Zr - *Z0) / OmegaOdniesienia; })};
+    } catch (const EMathError&) {
         return std::nullopt;
-    return TWspolczynnikiZ{*Z0, (*Zr - *Z0) / OmegaOdniesienia};
+    }
 }

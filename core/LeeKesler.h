@@ -11,5 +11,6 @@ struct TWspolczynnikiZ {
     long double Z1;
 };
 
-// None when Tr or Pr is not positive, or no root is found.
+// None when Tr or Pr is not finite and positive, when the equation cannot be evaluated there
+// (an overflow, a division by zero) or has no root, or when a Z is not finite and positive.
 std::optional<TWspolczynnikiZ> WspolczynnikiLeeKeslera(long double Tr, long double Pr);

@@ -45,6 +45,14 @@ WynikProgramuZety UruchomProgramZety(const QString& katalogDanych, const std::op
         program.waitForFinished(1000);
         return WynikProgramuZety::PrzekroczonoCzas;
     }
-    const bool sukces = program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
-    return sukces ? WynikProgramuZety::Obliczono : WynikProgramuZety::Niepowodzenie;
+    if (program.exitStatus() != QProcess::NormalExit)
+        return WynikProgramuZety::Niepowodzenie;
+    switch (program.exitCode()) {
+    case KodZetyObliczono:
+        return WynikProgramuZety::Obliczono;
+    case KodZetyNieZapisano:
+        return WynikProgramuZety::NieZapisano;
+    default:
+        return WynikProgramuZety::Niepowodzenie;
+    }
 }

@@ -8,11 +8,17 @@
 #include <QString>
 #include <optional>
 
+// The runner's exit codes.
+constexpr int KodZetyObliczono = 0;
+constexpr int KodZetyBrakRozwiazania = 1; // the state cannot be read, or has no answer (see LeeKesler.h)
+constexpr int KodZetyNieZapisano = 2;     // "zety.txt" cannot be written
+
 enum class WynikProgramuZety {
     Obliczono,        // "zety.txt" holds the answer
     NieUruchomiono,   // the runner is missing or cannot be started
     PrzekroczonoCzas, // stopped after the time limit
     Niepowodzenie,    // it could not read the state or the equation has no root there
+    NieZapisano,      // it computed, but could not write "zety.txt"
 };
 
 constexpr int LimitCzasuProgramuZety = 15000; // ms

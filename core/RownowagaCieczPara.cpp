@@ -9,7 +9,8 @@
 
 const QString ZlyKrokRownowagi = QStringLiteral(" źle podany krok ");
 const QString ZbytWielePunktow = QStringLiteral("Zbyt wiele punktów");
-const QString ZlyEpsilon = QStringLiteral("Epsilon musi być liczbą większą od zera");
+const QString ZlyEpsilon = QStringLiteral("Epsilon musi być liczbą większą od zera i mniejszą od różnicy "
+                                          "temperatury końcowej i początkowej");
 
 namespace {
 
@@ -49,7 +50,7 @@ QString Nazwa(const std::string& pole)
     return Cp1250ToUnicode(pole);
 }
 
-// Calls zestaw(record number, record) for every data set of the file, from record 1.
+// Calls zestaw(record number, record) for every complete data set of the file, from record 1.
 template <class Dzialanie>
 void DlaKazdegoZestawu(TPlikTypowany& plik, Dzialanie&& zestaw)
 {
@@ -58,7 +59,16 @@ void DlaKazdegoZestawu(TPlikTypowany& plik, Dzialanie&& zestaw)
     TRekordRcg rekord;
     plik.Szukaj(1);
     for (long long numer = 1; plik.Czytaj(rekord); ++numer)
-        zestaw(numer, rekord);
+        if (ZestawKompletny(rekord))
+            zestaw(numer, rekord);
+}
+
+// Throws the first refusal that is not empty.
+void Odmow(std::initializer_list<QString> odmowy)
+{
+    for (const QString& odmowa : odmowy)
+        if (!odmowa.isEmpty())
+            throw EOdmowaRownowagi(odmowa.toStdString());
 }
 
 } // namespace
@@ -77,12 +87,37 @@ long double PreznoscAntoine(long double A, long double B, long double C, long do
     return std::exp(Ln10 * (A - B / (t + C)));
 }
 
+QString OdmowaTemperaturyPoczatkowej(long double Tmin)
+{
+    return Tmin > 0.0L ? QString() : QStringLiteral("Temperatura początkowa musi być większa od 0 K");
+}
+
+QString OdmowaTemperaturyKoncowej(long double Tmin, long double Tmax)
+{
+    return Tmax > Tmin ? QString() : QStringLiteral("Temperatura końcowa musi być większa od temperatury początkowej");
+}
+
+QString OdmowaEpsilonu(long double Tmin, long double Tmax, long double Eps)
+{
+    return Eps > 0.0L && Eps < Tmax - Tmin ? QString() : ZlyEpsilon;
+}
+
+QString OdmowaZestawu(const TRekordRcg& zestaw, bool izobara)
+{
+    if (izobara)
+        return zestaw.PT > 0.0L ? QString()
+                                : QStringLiteral("Ciśnienie całkowite wybranego zestawu danych nie jest większe od zera: "
+                                                 "wybierz inny zestaw");
+    return zestaw.PT > -ZeroCelsjusza ? QString()
+                                      : QStringLiteral("Temperatura układu wybranego zestawu danych nie jest wyższa od zera "
+                                                       "bezwzględnego: wybierz inny zestaw");
+}
+
 int ObliczIzobare(long double P, long double A1, long double A2, long double B1, long double B2, long double C1,
                   long double C2, long double Tmin, long double Tmax, long double Eps, long double W12,
                   long double W21)
 {
-    if (!(Eps > 0.0L))
-        throw EOdmowaRownowagi(ZlyEpsilon.toStdString());
+    Odmow({OdmowaTemperaturyPoczatkowej(Tmin), OdmowaTemperaturyKoncowej(Tmin, Tmax), OdmowaEpsilonu(Tmin, Tmax, Eps)});
     int bezZmianyZnaku = 0;
     ObliczWyniki([&] {
         long double x1 = 0.0L;
@@ -178,10 +213,19 @@ std::vector<TZestawRownowagi> ZestawyPary(TPlikTypowany& plik, const QString& sk
     return zestawy;
 }
 
+bool ZestawKompletny(const TRekordRcg& zestaw)
+{
+    for (long double wartosc : {zestaw.PT, zestaw.A1, zestaw.B1, zestaw.C1, zestaw.A2, zestaw.B2, zestaw.C2, zestaw.W12,
+                                zestaw.W21})
+        if (wartosc == BrakDanych || !std::isfinite(wartosc))
+            return false;
+    return true;
+}
+
 bool WczytajZestaw(TPlikTypowany& plik, long long rekord)
 {
     if (!plik.Otwarty() || rekord < 1 || rekord >= plik.Rozmiar())
         return false;
     plik.Szukaj(rekord);
-    return plik.Czytaj(RekordRcg);
+    return plik.Czytaj(RekordRcg) && ZestawKompletny(RekordRcg);
 }

@@ -29,10 +29,21 @@ long double PreznoscAntoine(long double A, long double B, long double C, long do
 constexpr int PunktyIzobary = 101;
 constexpr int MaksPolowien = 200;
 
+// The refusals of the isobar's inputs, each naming its box; empty when the value can be computed
+// with: a start temperature that is not above 0 K, an end temperature not above the start, an
+// Epsilon that is not above 0 or not below the range.
+QString OdmowaTemperaturyPoczatkowej(long double Tmin);
+QString OdmowaTemperaturyKoncowej(long double Tmin, long double Tmax);
+QString OdmowaEpsilonu(long double Tmin, long double Tmax, long double Eps);
+// The refusal of a data set whose system pressure (isobar, mmHg) is not above 0, or whose system
+// temperature (isotherm, °C) is not above absolute zero; empty otherwise.
+QString OdmowaZestawu(const TRekordRcg& zestaw, bool izobara);
+
 // P in mmHg, Tmin and Tmax in K bound the bisection, which stops when the bracket is narrower
 // than 2·Eps (or after MaksPolowien halvings). Returns how many points had no sign change of the
 // bubble function on [Tmin, Tmax]: their temperature is the end of the range that the halvings
-// moved towards. Refuses Eps ≤ 0; a floating-point error throws EMathError with LiczbaPunktow 0.
+// moved towards. Refuses the range and the Epsilon as above; a floating-point error throws
+// EMathError with LiczbaPunktow 0.
 int ObliczIzobare(long double P, long double A1, long double A2, long double B1, long double B2, long double C1,
                   long double C2, long double Tmin, long double Tmax, long double Eps, long double W12,
                   long double W21);
@@ -56,6 +67,10 @@ struct TZestawRownowagi {
     long long Rekord;
 };
 
+// The lists offer only complete data sets: the value of the set, the six Antoine constants and
+// both Wilson parameters present (a damaged number reads as missing).
+bool ZestawKompletny(const TRekordRcg& zestaw);
+
 // The first components of the file's data sets, each name once whatever its letter case (the
 // first spelling met), unsorted.
 QStringList PierwszeSkladniki(TPlikTypowany& plik);
@@ -64,5 +79,5 @@ QStringList DrugieSkladniki(TPlikTypowany& plik, const QString& skladnik1);
 // The data sets stored for the pair in this order, sorted by their value (equal values in file
 // order).
 std::vector<TZestawRownowagi> ZestawyPary(TPlikTypowany& plik, const QString& skladnik1, const QString& skladnik2);
-// Reads the record into RekordRcg; false when there is none.
+// Reads the record into RekordRcg; false when there is none or it is not complete.
 bool WczytajZestaw(TPlikTypowany& plik, long long rekord);

@@ -54,7 +54,13 @@ QString KomunikatProgramu(WynikProgramuZety wynik)
                               "i został zatrzymany")
             .arg(LimitCzasuProgramuZety / 1000);
     case WynikProgramuZety::Niepowodzenie:
-        return QStringLiteral("Nie udało się obliczyć współczynników Z0 i Z1 dla tego stanu gazu");
+        return QStringLiteral("Nie udało się obliczyć współczynników Z0 i Z1 dla tego stanu gazu: temperatura i ciśnienie "
+                              "zredukowane muszą być dodatnie i skończone, a równanie stanu Lee i Keslera musi mieć dla "
+                              "nich rozwiązanie");
+    case WynikProgramuZety::NieZapisano:
+        return QStringLiteral("Współczynniki Z0 i Z1 obliczono, ale nie można ich zapisać w pliku %1 w katalogu danych "
+                              "(%2): sprawdź, czy katalog nie jest tylko do odczytu")
+            .arg(PlikZety, KatalogDanych);
     case WynikProgramuZety::Obliczono:
         break;
     }
@@ -200,12 +206,9 @@ void TPanelScisliwosci::PrzygotujDlaSubstancji(long double T, long double P)
     Image6->setHtml(RownaniaSubstancji);
     wierszGestosci->show();
     OleContainer1->setText(QStringLiteral("wyniki.mcd"));
-    for (TPoleLiczbowe* pole : {edtZ0, edtZ1}) {
+    for (TPoleLiczbowe* pole : {edtZ0, edtZ1})
         pole->setReadOnly(false);
-        pole->clear();
-    }
-    wspolczynniki_.reset();
-    CzyscGestosc();
+    CzyscWspolczynniki();
     lblStan->setText(OpisStanu({P, T, RekordYaws.Pc, RekordYaws.Tc}, false));
 }
 
@@ -219,11 +222,9 @@ void TPanelScisliwosci::PrzygotujDlaMieszaniny(const TStanGazu& stan)
     wierszGestosci->hide();
     OleContainer1->setText(QStringLiteral("wyniki2.mcd"));
     // Only coefficients read from the answer go back to the mixture.
-    for (TPoleLiczbowe* pole : {edtZ0, edtZ1}) {
+    for (TPoleLiczbowe* pole : {edtZ0, edtZ1})
         pole->setReadOnly(true);
-        pole->clear();
-    }
-    wspolczynniki_.reset();
+    CzyscWspolczynniki();
     UstawAkcje(Wroc);
     lblStan->setText(OpisStanu(stan, true));
     if (!ZapiszPlikMathcad(KatalogDanych, stan))
@@ -233,6 +234,14 @@ void TPanelScisliwosci::PrzygotujDlaMieszaniny(const TStanGazu& stan)
 void TPanelScisliwosci::UstawAkcje(const QString& napis)
 {
     sbtnObliczGestosc->setText(napis);
+}
+
+void TPanelScisliwosci::CzyscWspolczynniki()
+{
+    edtZ0->clear();
+    edtZ1->clear();
+    wspolczynniki_.reset();
+    CzyscGestosc();
 }
 
 void TPanelScisliwosci::CzyscGestosc()
@@ -266,6 +275,7 @@ bool TPanelScisliwosci::UruchomObliczenie()
         wynik = UruchomProgramZety(KatalogDanych, substancja);
     }
     if (wynik != WynikProgramuZety::Obliczono) {
+        CzyscWspolczynniki();
         PokazKomunikat(KomunikatProgramu(wynik));
         return false;
     }

@@ -64,7 +64,8 @@ public:
     // nothing changed when there is no answer in it.
     void btnZetyClick();
     // The computation alone, without reading the answer (the icon's double click). False, after
-    // a message, when it did not run to its end.
+    // a message saying what failed and with the coefficients cleared, when it did not run to its
+    // end.
     bool UruchomObliczenie();
     void sbtnObliczGestoscClick();
 
@@ -80,6 +81,8 @@ private:
     QWidget* UtworzRownania();
     QWidget* UtworzWspolczynniki();
     void UstawAkcje(const QString& napis);
+    // Takes the coefficients and the density computed from them off the view.
+    void CzyscWspolczynniki();
     void CzyscGestosc();
     void ObliczGestosc();
 

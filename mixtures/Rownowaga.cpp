@@ -7,6 +7,7 @@
 #include "ListaZwiazkow.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
 #include "PolishText.h"
 #include "RejestrOkienMetod.h"
 #include "RownowagaCieczPara.h"
@@ -64,6 +65,15 @@ QString OstrzezenieBezPierwiastka(int punkty, long double Tmin, long double Tmax
         .arg(PunktyIzobary);
 }
 
+// Takes the box's value unless there is a refusal of it, which the box then shows.
+bool Przyjmij(TPoleLiczbowe* pole, const QString& odmowa)
+{
+    if (odmowa.isEmpty())
+        return true;
+    OdrzucWpis(pole, odmowa);
+    return false;
+}
+
 } // namespace
 
 TFrmRownowaga::TFrmRownowaga(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
@@ -91,6 +101,11 @@ TFrmRownowaga::TFrmRownowaga(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     connect(btnSkladniki, &QPushButton::clicked, this, WSieci([this](auto&&...) { btnSkladnikiClick(); }));
     connect(btnWstecz, &QPushButton::clicked, this, WSieci([this](auto&&...) { btnWsteczClick(); }));
     connect(Tab_Button, &QPushButton::clicked, this, WSieci([this](auto&&...) { Tab_ButtonClick(); }));
+    for (QLineEdit* pole : {edtTmin, edtTmax, edtKrok, edtEpsilon})
+        connect(pole, &QLineEdit::textChanged, this, [this] { CzyscWyniki(); });
+    connect(cbZwiazek1, &QComboBox::editTextChanged, this, [this] { CzyscWyniki(); });
+    for (QComboBox* lista : {cbZwiazek2, cbCisnienie})
+        connect(lista, &QComboBox::currentIndexChanged, this, [this] { CzyscWyniki(); });
 }
 
 // Two grids, so the long captions of the temperatures do not widen the columns of the lists:
@@ -116,12 +131,12 @@ QWidget* TFrmRownowaga::UtworzPanelSkladnikow()
         podpowiedz->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("T>888.888")));
     lblTpoczatkowa = Etykieta(QStringLiteral("Podaj temperaturę początkową"), pnlSkladniki, QStringLiteral("lblTpoczatkowa"));
     lblTkoncowa = Etykieta(QStringLiteral("Podaj temperaturę końcową"), pnlSkladniki, QStringLiteral("lblTkoncowa"));
-    edtTmin = Utworz<QLineEdit>(QStringLiteral("edtTmin"), pnlSkladniki);
-    edtTmax = Utworz<QLineEdit>(QStringLiteral("edtTmax"), pnlSkladniki);
+    edtTmin = UtworzPoleLiczbowe(QStringLiteral("edtTmin"), pnlSkladniki);
+    edtTmax = UtworzPoleLiczbowe(QStringLiteral("edtTmax"), pnlSkladniki);
     lblKmin = Etykieta(QStringLiteral("[K]"), pnlSkladniki);
     lblKmax = Etykieta(QStringLiteral("[K]"), pnlSkladniki);
     lblKrok = Etykieta(QStringLiteral(" Krok obliczeń"), pnlSkladniki, QStringLiteral("lblKrok"));
-    edtKrok = Utworz<QLineEdit>(QStringLiteral("edtKrok"), pnlSkladniki);
+    edtKrok = UtworzPoleLiczbowe(QStringLiteral("edtKrok"), pnlSkladniki);
     for (QLineEdit* pole : {edtTmin, edtTmax, edtKrok})
         pole->setFixedWidth(90);
     btnSkladniki = Utworz<QPushButton>(QStringLiteral("btnSkladniki"), QStringLiteral("OK"), pnlSkladniki);
@@ -215,7 +230,7 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     edtTpocz = PoleTylkoDoOdczytu(QStringLiteral("edtTpocz"), pnlRownowaga);
     edtTb = PoleTylkoDoOdczytu(QStringLiteral("edtTb"), pnlRownowaga);
     lblEpsilon = Etykieta(QStringLiteral("Epsilon"), pnlRownowaga, QStringLiteral("lblEpsilon"));
-    edtEpsilon = Utworz<QLineEdit>(QStringLiteral("edtEpsilon"), pnlRownowaga);
+    edtEpsilon = UtworzPoleLiczbowe(QStringLiteral("edtEpsilon"), pnlRownowaga);
     siatka->setRowMinimumHeight(8, Margines);
     siatka->addWidget(lblTpocz, 9, 0, 1, 2);
     siatka->addWidget(edtTpocz, 9, 2);
@@ -373,17 +388,30 @@ bool TFrmRownowaga::SprawdzWybor()
 
 void TFrmRownowaga::btnSkladnikiClick()
 {
-    if (!SprawdzWybor())
+    if (!SprawdzWybor() || !CzytajLiczby())
         return;
     const KursorOczekiwania klepsydra;
-    if (Izobara() && !Val(edtTmin->text(), TempObliczen)) {
-        edtTmin->clear();
-        return;
-    }
     if (!WczytajWybranyZestaw())
         return;
     PokazZestaw();
     PokazPanelParametrow(true);
+}
+
+// The numbers of the selection panel: the isobar's start and end temperature, a range the
+// bisection can work in, and the step of both modes.
+bool TFrmRownowaga::CzytajLiczby()
+{
+    if (Izobara()) {
+        const std::optional<long double> Tmin = edtTmin->Wartosc(QStringLiteral("Źle podana temperatura początkowa"));
+        if (!Tmin || !Przyjmij(edtTmin, OdmowaTemperaturyPoczatkowej(*Tmin)))
+            return false;
+        const std::optional<long double> Tmax = edtTmax->Wartosc(QStringLiteral("Źle podana temperatura końcowa"));
+        if (!Tmax || !Przyjmij(edtTmax, OdmowaTemperaturyKoncowej(*Tmin, *Tmax)))
+            return false;
+        TempObliczen = Uklad.TemperaturaPoczatkowa = *Tmin;
+        Uklad.TemperaturaKoncowa = *Tmax;
+    }
+    return edtKrok->Wartosc(QStringLiteral("Źle podany krok obliczeń")).has_value();
 }
 
 bool TFrmRownowaga::WczytajWybranyZestaw()
@@ -393,10 +421,12 @@ bool TFrmRownowaga::WczytajWybranyZestaw()
     const long long rekord = cbCisnienie->currentData().toLongLong();
     if (!WczytajZestaw(PlikTrybu(), rekord))
         throw std::runtime_error(QStringLiteral("Nie można odczytać zestawu danych nr %1").arg(rekord).toStdString());
+    if (const QString odmowa = OdmowaZestawu(RekordRcg, Izobara()); !odmowa.isEmpty()) {
+        PokazKomunikat(odmowa, RodzajKomunikatu::Zwykly, QMessageBox::Ok, this);
+        cbCisnienie->setFocus();
+        return false;
+    }
     if (Izobara()) {
-        Uklad.Epsilon = StrToFloat(edtEpsilon->text());
-        Uklad.TemperaturaKoncowa = StrToFloat(edtTmax->text());
-        Uklad.TemperaturaPoczatkowa = StrToFloat(edtTmin->text());
         Uklad.CisnienieUkladu = RekordRcg.PT;
     } else {
         Uklad.TemperaturaUkladu = RekordRcg.PT;
@@ -430,6 +460,11 @@ void TFrmRownowaga::PokazPanelParametrow(bool pokaz)
     (pokaz ? Tab_Button : btnSkladniki)->setFocus();
 }
 
+void TFrmRownowaga::CzyscWyniki()
+{
+    LiczbaPunktow = 0;
+}
+
 void TFrmRownowaga::btnWsteczClick()
 {
     PokazPanelParametrow(false);
@@ -455,7 +490,12 @@ QString TFrmRownowaga::Oblicz()
 void TFrmRownowaga::Tab_ButtonClick()
 {
     KrokX = StrToFloat(edtKrok->text());
-    Uklad.Epsilon = StrToFloat(edtEpsilon->text());
+    if (Izobara()) {
+        const std::optional<long double> Eps = edtEpsilon->Wartosc(ZlyEpsilon);
+        if (!Eps || !Przyjmij(edtEpsilon, OdmowaEpsilonu(Uklad.TemperaturaPoczatkowa, Uklad.TemperaturaKoncowa, *Eps)))
+            return;
+        Uklad.Epsilon = *Eps;
+    }
     QString ostrzezenie;
     try {
         const KursorOczekiwania klepsydra;

@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TListaZwiazkow;
+class TPoleLiczbowe;
 
 class TFrmRownowaga : public QWidget, public TRownowagaDlaTabeli {
     Q_OBJECT
@@ -32,14 +33,14 @@ public:
     QLabel* Label18;
     QLabel* lblTpoczatkowa;
     QLabel* lblTkoncowa;
-    QLineEdit* edtTmin;
-    QLineEdit* edtTmax;
+    TPoleLiczbowe* edtTmin;
+    TPoleLiczbowe* edtTmax;
     QLabel* lblKmin;
     QLabel* lblKmax;
     QLabel* lblTmin;
     QLabel* lblTmax;
     QLabel* lblKrok;
-    QLineEdit* edtKrok;
+    TPoleLiczbowe* edtKrok;
     QPushButton* btnSkladniki;
     QPushButton* BitBtn1;
 
@@ -57,7 +58,7 @@ public:
     QLineEdit* edtTpocz;
     QLineEdit* edtTb;
     QLabel* lblEpsilon;
-    QLineEdit* edtEpsilon;
+    TPoleLiczbowe* edtEpsilon;
     QLineEdit *edtW12, *edtW21;
     QPushButton* Tab_Button;
     QPushButton* btnWstecz;
@@ -102,7 +103,10 @@ private:
     TPlikTypowany& PlikTrybu() const;
     QString WybranySkladnik1() const;
     bool SprawdzWybor();
+    bool CzytajLiczby();
     bool WczytajWybranyZestaw();
+    // Any changed input: the points computed from the old ones are dropped.
+    void CzyscWyniki();
     void PokazZestaw();
     // Runs the computation of the mode; the warning to show with its results (empty: none).
     // Throws EOdmowaRownowagi for a refusal.

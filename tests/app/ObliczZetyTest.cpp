@@ -1,9 +1,12 @@
 // The compressibility runner run as the program runs it: from "mathcad.txt" written the way the
 // program writes it, or from one substance's values; its "zety.txt" read back the way the program
-// reads it. Input it cannot read leaves no answer.
+// reads it. Input it cannot read, a state without an answer and an answer it cannot write each
+// end quickly with their own exit code and leave no answer.
+#include "ProgramZety.h"
 #include "WymianaArkusza.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -78,4 +81,25 @@ TEST(ObliczZety, AnswersTheMixtureFileAndOneSubstanceAndRefusesWhatItCannotRead)
     ASSERT_TRUE(z);
     EXPECT_EQ(z->Z0, 0.9L);
     EXPECT_EQ(z->Z1, -0.1L);
+}
+
+// States whose numbers overflow or underflow the equation: the search ends within a second with
+// exit 1 and no answer instead of running forever or answering INF, NAN or Z0 = 7.5E4002.
+// An answer that cannot be written (here a folder stands where "zety.txt" would go) ends with 2.
+TEST(ObliczZety, OverflowingStatesEndQuicklyWithoutAnAnswer)
+{
+    QTemporaryDir katalog;
+    const QDir dane(katalog.path());
+    for (const QStringList& stan : {QStringList{"1e4000", "1e-4000", "1", "1"}, {"3.0", "2.5e3020", "2.5e3020", "0.03"},
+                                    {"1e-4000", "10", "300", "40"}, {"300", "10", "inf", "40"}}) {
+        QElapsedTimer czas;
+        czas.start();
+        EXPECT_EQ(Uruchom(QStringList{katalog.path()} + stan), KodZetyBrakRozwiazania) << stan.join(' ').toStdString();
+        EXPECT_LT(czas.elapsed(), 1000) << stan.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(dane.filePath(PlikZety))) << stan.join(' ').toStdString();
+    }
+    ASSERT_TRUE(dane.mkdir(PlikZety));
+    EXPECT_EQ(Uruchom({katalog.path(), QStringLiteral("300"), QStringLiteral("10"), QStringLiteral("200"),
+                       QStringLiteral("40")}),
+              KodZetyNieZapisano);
 }

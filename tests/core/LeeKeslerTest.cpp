@@ -3,6 +3,8 @@
 #include "LeeKesler.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <utility>
 
 TEST(LeeKesler, ReproducesTheCheckValuesAndTheIdealGasLimit)
 {
@@ -23,6 +25,9 @@ TEST(LeeKesler, ReproducesTheCheckValuesAndTheIdealGasLimit)
         EXPECT_NEAR(double(z->Z0), 1.0, 1e-6);
         EXPECT_NEAR(double(z->Z1), 0.0, 1e-6);
     }
-    EXPECT_FALSE(WspolczynnikiLeeKeslera(0.0L, 1.0L));
-    EXPECT_FALSE(WspolczynnikiLeeKeslera(1.5L, -1.0L));
+    // Outside the reach of the equation there is no answer rather than an infinite or absurd one.
+    for (auto [Tr, Pr] : {std::pair{0.0L, 1.0L}, {1.5L, -1.0L}, {1.5L, std::numeric_limits<long double>::infinity()},
+                          {std::numeric_limits<long double>::quiet_NaN(), 1.0L}, {1e4000L, 1e-4000L},
+                          {1.2e-3020L, 8.3e3021L}, {3e-4003L, 0.25L}})
+        EXPECT_FALSE(WspolczynnikiLeeKeslera(Tr, Pr)) << double(Tr) << " " << double(Pr);
 }

@@ -1,6 +1,6 @@
 // Running the compressibility runner as the program runs it: a program that cannot be started,
-// one that fails and one that runs past the time limit each say so, and the answer file is read
-// once and left alone when it holds no answer.
+// one that fails, one that cannot write its answer and one that runs past the time limit each say
+// so, and the answer file is read once and left alone when it holds no answer.
 #include "ProgramZety.h"
 
 #include <QElapsedTimer>
@@ -31,6 +31,8 @@ TEST(ProgramZety, ReportsAProgramThatIsMissingFailsOrRunsTooLong)
 
     UstawSciezkeProgramuZety(Skrypt(katalog, "blad", "exit 1"));
     EXPECT_EQ(UruchomProgramZety(katalog.path(), TStanGazu{10, 300, 40, 200}), WynikProgramuZety::Niepowodzenie);
+    UstawSciezkeProgramuZety(Skrypt(katalog, "tylkoodczyt", "exit 2"));
+    EXPECT_EQ(UruchomProgramZety(katalog.path(), TStanGazu{10, 300, 40, 200}), WynikProgramuZety::NieZapisano);
 
     UstawSciezkeProgramuZety(Skrypt(katalog, "wolny", "exec sleep 10"));
     QElapsedTimer czas;

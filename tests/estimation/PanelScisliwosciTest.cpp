@@ -19,6 +19,7 @@
 #include "WzoryEstymacyjne.h"
 #include "ZrodloWspolczynnikowZ.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -163,8 +164,8 @@ TEST_F(PanelScisliwosci, OneSubstanceDensityFromTheAnswerFile)
     EXPECT_EQ(Zawartosc(Plik(PlikZety)), QByteArray());
 }
 
-// Refusals change nothing: a runner that cannot be started, a missing ω, a coefficient that is
-// not a number, Z ≤ 0.
+// A runner that cannot be started clears the coefficients; the refusals change nothing: a missing
+// ω, a coefficient that is not a number, Z ≤ 0.
 TEST_F(PanelScisliwosci, RefusalsLeaveTheValuesAsTheyWere)
 {
     ASSERT_TRUE(WczytajSubstancje("GAZ BEZ OMEGI"));
@@ -178,7 +179,9 @@ TEST_F(PanelScisliwosci, RefusalsLeaveTheValuesAsTheyWere)
         p.btnZety->click();
         UstawSciezkeProgramuZety(baza_.katalog() + QStringLiteral("/nie-ma-takiego-programu"));
         QTest::mouseClick(p.bbtnMathCad, Qt::LeftButton);
-        Z0 = p.edtZ0->text();
+        Z0 = p.edtZ0->text(); // a failed run takes the earlier coefficients off the view
+        Wpisz(p.edtZ0, QStringLiteral("0.9"));
+        Wpisz(p.edtZ1, QStringLiteral("-0.1"));
         QTest::mouseClick(p.sbtnObliczGestosc, Qt::LeftButton); // ω missing
         Wpisz(p.edtZ1, QStringLiteral("x"));
         QTest::mouseClick(p.sbtnObliczGestosc, Qt::LeftButton);
@@ -191,7 +194,7 @@ TEST_F(PanelScisliwosci, RefusalsLeaveTheValuesAsTheyWere)
     EXPECT_TRUE(komunikaty[0].startsWith(QStringLiteral("Nie można uruchomić programu"))) << komunikaty[0].toStdString();
     EXPECT_EQ(komunikaty[1], QStringLiteral("Brak danych do obliczeń (współczynnik acentryczny)"));
     EXPECT_EQ(komunikaty[2], QStringLiteral("Sprawdź poprawność danych"));
-    EXPECT_EQ(Z0, QStringLiteral("0.9"));
+    EXPECT_TRUE(Z0.isEmpty());
     EXPECT_TRUE(gestosc.isEmpty());
     EXPECT_TRUE(gestoscChunga.isEmpty());
 
@@ -210,6 +213,43 @@ TEST_F(PanelScisliwosci, RefusalsLeaveTheValuesAsTheyWere)
     UruchomChunga2();
     EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Współczynnik ściśliwości Z = Z0 + ω·Z1 musi być większy od zera")});
     EXPECT_TRUE(gestosc.isEmpty());
+}
+
+// The runner's failures, each said in its own words, and no coefficients or density left on view:
+// a state the equation cannot answer (T = 1e-4000 K once gave Z0 = 7.5E4002 and a density of
+// 0.00029 mol/cm³), and a data folder where the answer cannot be written.
+TEST_F(PanelScisliwosci, RunnerFailuresAreSaidAndLeaveNoValues)
+{
+    ASSERT_TRUE(WczytajSubstancje("GAZ A"));
+    TPanelScisliwosci p;
+    std::vector<long double> przekazane;
+    p.przyjmijGestosc = [&](long double gestosc) { przekazane.push_back(gestosc); };
+    p.PrzygotujDlaSubstancji(1e-4000L, 10.0L);
+    QTest::mouseClick(p.bbtnMathCad, Qt::LeftButton);
+    QTest::mouseClick(p.sbtnObliczGestosc, Qt::LeftButton);
+    EXPECT_TRUE(p.edtZ0->text().isEmpty());
+    EXPECT_TRUE(p.edtGestosc->text().isEmpty());
+    EXPECT_TRUE(przekazane.empty());
+    EXPECT_FALSE(QFile::exists(Plik(PlikZety)));
+
+    p.PrzygotujDlaSubstancji(300.0L, 20.0L);
+    QTest::mouseClick(p.bbtnMathCad, Qt::LeftButton);
+    EXPECT_NEAR(double(StrToFloat(p.edtZ0->text())), 0.91034, 0.6e-5);
+    ASSERT_TRUE(QFile::remove(Plik(PlikZety)));
+    ASSERT_TRUE(QDir().mkdir(Plik(PlikZety))); // "zety.txt" cannot be written
+    QTest::mouseClick(p.bbtnMathCad, Qt::LeftButton);
+    EXPECT_TRUE(p.edtZ0->text().isEmpty());
+    EXPECT_TRUE(p.edtZ1->text().isEmpty());
+    EXPECT_FALSE(p.Wspolczynniki());
+
+    const std::vector<QString> komunikaty = Komunikaty();
+    ASSERT_EQ(komunikaty.size(), 3u);
+    EXPECT_TRUE(komunikaty[0].startsWith(QStringLiteral("Nie udało się obliczyć współczynników Z0 i Z1 dla tego stanu gazu")))
+        << komunikaty[0].toStdString();
+    EXPECT_EQ(komunikaty[1], QStringLiteral("Sprawdź poprawność danych"));
+    EXPECT_TRUE(komunikaty[2].startsWith(QStringLiteral("Współczynniki Z0 i Z1 obliczono, ale nie można ich zapisać w pliku "
+                                                        "zety.txt")))
+        << komunikaty[2].toStdString();
 }
 
 // A mixture end to end: the gas-mixture window's coefficient button opens the panel, which has

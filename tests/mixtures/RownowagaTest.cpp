@@ -7,6 +7,7 @@
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
 #include "ListaZwiazkow.h"
+#include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 #include "Rownowaga.h"
 #include "RownowagaCieczPara.h"
@@ -27,6 +28,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -50,6 +52,15 @@ QStringList Pozycje(const QComboBox* lista)
     for (int i = 0; i < lista->count(); ++i)
         pozycje << lista->itemText(i);
     return pozycje;
+}
+
+// No box of the window shows a number that is not one, nor the missing-value marker.
+void BezNiePoprawnychLiczb(const QWidget& okno)
+{
+    for (const QLineEdit* pole : okno.findChildren<QLineEdit*>())
+        for (const char* zly : {"nan", "inf", "12321"})
+            EXPECT_FALSE(pole->text().contains(QLatin1String(zly), Qt::CaseInsensitive))
+                << pole->objectName().toStdString() << ": " << pole->text().toStdString();
 }
 
 class OknoRownowagi : public ::testing::Test {
@@ -197,9 +208,9 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
     EXPECT_TRUE(Baza_Form->isVisible());
 }
 
-// The selection panel says what is missing; a start temperature that is no number is emptied
-// silently; a bad tolerance is refused before the table opens; a range without the boiling point
-// is said once for each computation, and the table still shows what the rows are.
+// The selection panel says what is missing; a bad tolerance is refused before the table opens; a
+// range without the boiling point is said once for each computation, and the table still shows
+// what the rows are.
 TEST_F(ZOknaGlownego, IsobarRefusalsAndWarnings)
 {
     int tabele = 0;
@@ -221,11 +232,6 @@ TEST_F(ZOknaGlownego, IsobarRefusalsAndWarnings)
         QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
         EXPECT_EQ(OstatniKomunikat(), QStringLiteral("Wybierz ciśnienie układu"));
         Wybierz(r.cbCisnienie, QStringLiteral("760"));
-        const size_t komunikaty = zapis->komunikaty.size();
-        QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
-        EXPECT_EQ(zapis->komunikaty.size(), komunikaty);
-        EXPECT_TRUE(r.edtTmin->text().isEmpty());
-        EXPECT_TRUE(r.pnlSkladniki->isVisible());
 
         Wpisz(r.edtTmin, QStringLiteral("300"));
         Wpisz(r.edtTmax, QStringLiteral("320"));
@@ -252,6 +258,143 @@ TEST_F(ZOknaGlownego, IsobarRefusalsAndWarnings)
         r.close();
     };
     OtworzRownowage(true);
+}
+
+// Every number box of the isobar speaks: a text that is no number, a start temperature not above
+// 0 K, an end not above the start, an Epsilon not inside the range are each refused with a message
+// naming the box, which takes the focus with its text selected, and nothing is computed; a
+// decimal comma is read as a point; a changed input takes the computed points off.
+TEST_F(OknoRownowagi, IsobarBoxesRefuseWhatCannotBeComputed)
+{
+    BazaTestowa baza = BazaTestowa::Probna();
+    KodMetody = QStringLiteral("RcgBis");
+    TFrmRownowaga r;
+    r.show();
+    Wpisz(r.cbZwiazek1->lineEdit(), QStringLiteral("ETANOL"));
+    Wybierz(r.cbZwiazek2, QStringLiteral("WODA"));
+    Wybierz(r.cbCisnienie, QStringLiteral("760"));
+    const auto odmowa = [&](TPoleLiczbowe* pole, const QString& komunikat, QPushButton* przycisk) {
+        const size_t przed = zapis->komunikaty.size();
+        QTest::mouseClick(przycisk, Qt::LeftButton);
+        ASSERT_EQ(zapis->komunikaty.size(), przed + 1) << pole->text().toStdString();
+        EXPECT_EQ(OstatniKomunikat(), komunikat) << pole->text().toStdString();
+        EXPECT_EQ(r.focusWidget(), pole) << pole->text().toStdString();
+        EXPECT_EQ(pole->selectedText(), pole->text());
+        EXPECT_TRUE(zapis->oknaModalne.empty());
+        BezNiePoprawnychLiczb(r);
+    };
+    struct Zakres {
+        const char *Tmin, *Tmax;
+        TPoleLiczbowe* pole;
+        QString komunikat;
+    };
+    for (const Zakres& z : {Zakres{"abc", "380", r.edtTmin, QStringLiteral("Źle podana temperatura początkowa")},
+                            {"0", "380", r.edtTmin, QStringLiteral("Temperatura początkowa musi być większa od 0 K")},
+                            {"-0", "380", r.edtTmin, QStringLiteral("Temperatura początkowa musi być większa od 0 K")},
+                            {"0.", "380", r.edtTmin, QStringLiteral("Temperatura początkowa musi być większa od 0 K")},
+                            {"340", "", r.edtTmax, QStringLiteral("Podaj temperaturę maksymalną")},
+                            {"340", "x1", r.edtTmax, QStringLiteral("Źle podana temperatura końcowa")},
+                            {"340", "340", r.edtTmax, QStringLiteral("Temperatura końcowa musi być większa od temperatury początkowej")},
+                            {"380", "340", r.edtTmax, QStringLiteral("Temperatura końcowa musi być większa od temperatury początkowej")}}) {
+        Wpisz(r.edtTmin, QString::fromLatin1(z.Tmin));
+        Wpisz(r.edtTmax, QString::fromLatin1(z.Tmax));
+        if (z.pole->text().isEmpty()) { // the empty box is asked for, not refused
+            QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+            EXPECT_EQ(OstatniKomunikat(), z.komunikat);
+            EXPECT_EQ(r.focusWidget(), z.pole);
+        } else {
+            odmowa(z.pole, z.komunikat, r.btnSkladniki);
+        }
+        EXPECT_TRUE(r.pnlRownowaga->isHidden());
+    }
+    Wpisz(r.edtTmin, QStringLiteral("340,5"));
+    Wpisz(r.edtTmax, QStringLiteral("380"));
+    Wpisz(r.edtKrok, QStringLiteral("abc"));
+    odmowa(r.edtKrok, QStringLiteral("Źle podany krok obliczeń"), r.btnSkladniki);
+    Wpisz(r.edtKrok, QStringLiteral("0,01"));
+    QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+    ASSERT_TRUE(r.pnlRownowaga->isVisible());
+    EXPECT_EQ(r.edtTpocz->text(), QStringLiteral("340.5"));
+    EXPECT_EQ(TempObliczen, 340.5L);
+
+    // Epsilon 1e4000 once gave every row the middle of the range.
+    for (const char* eps : {"1e4000", "39.5", "-0", "abc"})
+        Wpisz(r.edtEpsilon, QString::fromLatin1(eps)), odmowa(r.edtEpsilon, ZlyEpsilon, r.Tab_Button);
+    EXPECT_EQ(LiczbaPunktow, 0);
+    int tabele = 0;
+    krokTabeli = [&](TTabela_Form& t) {
+        ++tabele;
+        QTest::mouseClick(t.btnOblicz, Qt::LeftButton);
+        EXPECT_EQ(t.sgTabela->LiczbaWierszy(), 102);
+    };
+    Wpisz(r.edtEpsilon, QStringLiteral("0,00001"));
+    QTest::mouseClick(r.Tab_Button, Qt::LeftButton);
+    EXPECT_EQ(tabele, 1);
+    EXPECT_EQ(LiczbaPunktow, PunktyIzobary);
+    QTest::mouseClick(r.btnWstecz, Qt::LeftButton);
+    Wpisz(r.edtTmax, QStringLiteral("390"));
+    EXPECT_EQ(LiczbaPunktow, 0);
+}
+
+// A data set with a damaged (NaN, infinite) or missing Antoine constant or Wilson parameter is not
+// offered, nor a pair or first component that has no other; a set whose system pressure is not
+// above 0, or whose temperature is not above absolute zero, is refused when chosen.
+TEST_F(OknoRownowagi, DamagedDataSetsAreNotOffered)
+{
+    const auto zestaw = [](const char* n1, const char* n2, long double PT) {
+        TRekordRcg z;
+        CzyscRekord(z);
+        z.Nazwa1 = n1, z.Nazwa2 = n2, z.PT = PT;
+        z.A1 = 7.2L, z.B1 = 1238.0L, z.C1 = 231.5L, z.A2 = 8.038L, z.B2 = 1731.7L, z.C2 = 236.0L;
+        z.W12 = 0.12L, z.W21 = 0.46L;
+        return z;
+    };
+    const auto uszkodzony = [&](const char* n1, const char* n2, long double PT, long double TRekordRcg::*pole,
+                                long double wartosc) {
+        TRekordRcg z = zestaw(n1, n2, PT);
+        z.*pole = wartosc;
+        return z;
+    };
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    BazaTestowa baza({BazaTestowa::Substancja("A")},
+                     {zestaw("A", "B", 760), uszkodzony("A", "B", 1520, &TRekordRcg::W12, nan),
+                      uszkodzony("A", "B", 380, &TRekordRcg::C2, BrakDanych), zestaw("A", "B", 0),
+                      uszkodzony("A", "C", 760, &TRekordRcg::A2, inf), uszkodzony("D", "B", 760, &TRekordRcg::W21, nan)},
+                     {zestaw("A", "B", -300)});
+    KodMetody = QStringLiteral("RcgBis");
+    TFrmRownowaga r;
+    r.show();
+    EXPECT_EQ(Pozycje(r.cbZwiazek1), QStringList{"A"});
+    Wpisz(r.cbZwiazek1->lineEdit(), QStringLiteral("A"));
+    EXPECT_EQ(Pozycje(r.cbZwiazek2), QStringList{"B"});
+    Wybierz(r.cbZwiazek2, QStringLiteral("B"));
+    EXPECT_EQ(Pozycje(r.cbCisnienie), (QStringList{"0", "760"}));
+    Wpisz(r.edtTmin, QStringLiteral("300"));
+    Wpisz(r.edtTmax, QStringLiteral("400"));
+    Wybierz(r.cbCisnienie, QStringLiteral("0"));
+    QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+    EXPECT_EQ(OstatniKomunikat(), QStringLiteral("Ciśnienie całkowite wybranego zestawu danych nie jest większe od zera: "
+                                                 "wybierz inny zestaw"));
+    EXPECT_EQ(r.focusWidget(), r.cbCisnienie);
+    EXPECT_TRUE(r.pnlRownowaga->isHidden());
+    Wybierz(r.cbCisnienie, QStringLiteral("760"));
+    QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+    ASSERT_TRUE(r.pnlRownowaga->isVisible());
+    EXPECT_EQ(r.edtW12->text(), QStringLiteral("0.12"));
+    BezNiePoprawnychLiczb(r);
+    r.close();
+    r.close();
+
+    KodMetody = QStringLiteral("RcgpBis");
+    r.show();
+    Wpisz(r.cbZwiazek1->lineEdit(), QStringLiteral("A"));
+    Wybierz(r.cbZwiazek2, QStringLiteral("B"));
+    Wybierz(r.cbCisnienie, QStringLiteral("-300"));
+    QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+    EXPECT_EQ(OstatniKomunikat(), QStringLiteral("Temperatura układu wybranego zestawu danych nie jest wyższa od zera "
+                                                 "bezwzględnego: wybierz inny zestaw"));
+    EXPECT_TRUE(r.pnlRownowaga->isHidden());
 }
 
 // Isotherm on a file of its own: a name in two letter cases is listed once, a pair stored one way
