@@ -18,3 +18,10 @@ long double SkonczonaWartosc(long double wartosc)
         throw EMathError("Niedozwolona operacja zmiennoprzecinkowa");
     return wartosc;
 }
+
+long double NiezerowaWartosc(long double wartosc)
+{
+    if (SkonczonaWartosc(wartosc) == 0)
+        throw EMathError("Niedomiar zmiennoprzecinkowy: wynik zbyt bliski zera");
+    return wartosc;
+}

@@ -40,6 +40,12 @@ inline void SprawdzFlagiFPU()
 // throws the invalid-operation EMathError.
 long double SkonczonaWartosc(long double wartosc);
 
+// The value itself when it is finite and not 0. A quantity its formula cannot make 0 (a viscosity,
+// a density, a pressure, a diffusion coefficient) that comes out 0 was lost to underflow: that
+// throws the underflow EMathError. Formulas that pass through tiny terms on their way are not
+// checked for underflow at all; only such results are.
+long double NiezerowaWartosc(long double wartosc);
+
 // Runs the computation between a clear and a check of the flags.
 template <class Obliczenie>
 auto ObliczSprawdzajac(Obliczenie&& obliczenie)

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <cmath>
+#include <limits>
 
 TPoleLiczbowe::TPoleLiczbowe(QWidget* rodzic) : QLineEdit(rodzic) {}
 
@@ -26,14 +27,50 @@ std::optional<long double> TPoleLiczbowe::WartoscBezKomunikatu() const
     return std::nullopt;
 }
 
+bool JestDodatnia(long double wartosc)
+{
+    return wartosc >= std::numeric_limits<double>::min();
+}
+
+bool JestUdzialemMolowym(long double wartosc)
+{
+    return 0 <= wartosc && wartosc <= 1;
+}
+
 std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
 {
     if (const auto wartosc = WartoscBezKomunikatu())
         return wartosc;
+    Odrzuc(komunikat);
+    return std::nullopt;
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscDodatnia(const QString& komunikat, const QString& komunikatZakresu)
+{
+    return WartoscGdy(JestDodatnia, komunikat, komunikatZakresu);
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscUdzialu(const QString& komunikat, const QString& komunikatZakresu)
+{
+    return WartoscGdy(JestUdzialemMolowym, komunikat, komunikatZakresu);
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscGdy(bool (*dopuszczalna)(long double), const QString& komunikat,
+                                                     const QString& komunikatZakresu)
+{
+    const auto wartosc = Wartosc(komunikat);
+    if (wartosc && !dopuszczalna(*wartosc)) {
+        Odrzuc(komunikatZakresu);
+        return std::nullopt;
+    }
+    return wartosc;
+}
+
+void TPoleLiczbowe::Odrzuc(const QString& komunikat)
+{
     PokazKomunikat(komunikat);
     setFocus();
     selectAll();
-    return std::nullopt;
 }
 
 long double TPoleLiczbowe::WartoscLagodna(long double brak) const
