@@ -22,6 +22,6 @@ long double SkonczonaWartosc(long double wartosc)
 long double NiezerowaWartosc(long double wartosc)
 {
     if (SkonczonaWartosc(wartosc) == 0)
-        throw EMathError("Niedomiar zmiennoprzecinkowy: wynik zbyt bliski zera");
+        throw EMathError("Wynik wychodzi równy 0, a ta wielkość nie może być zerowa. Sprawdź dane.");
     return wartosc;
 }

@@ -41,9 +41,9 @@ inline void SprawdzFlagiFPU()
 long double SkonczonaWartosc(long double wartosc);
 
 // The value itself when it is finite and not 0. A quantity its formula cannot make 0 (a viscosity,
-// a density, a pressure, a diffusion coefficient) that comes out 0 was lost to underflow: that
-// throws the underflow EMathError. Formulas that pass through tiny terms on their way are not
-// checked for underflow at all; only such results are.
+// a density, a pressure, a diffusion coefficient) that comes out 0 was lost to underflow or came
+// from a 0 in the data: that throws EMathError saying so. Formulas that pass through tiny terms on
+// their way are not checked for underflow; only such results are.
 long double NiezerowaWartosc(long double wartosc);
 
 // Runs the computation between a clear and a check of the flags.
