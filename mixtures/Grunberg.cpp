@@ -302,9 +302,9 @@ bool TGrunberg_Form::SprawdzZakres(long double T)
     }
     if (T > Tmax || T < Tmin) {
         editT->Odrzuc(QStringLiteral("Temperatura wykracza poza dopuszczalny zakres ") +
-                       QLatin1String(T > Tmax ? "W GORE" : "W DOL") + QLatin1Char('\n') + Blanki(4) +
-                       QStringLiteral("Dla tej mieszaniny Tmin=") + FloatToStr(Tmin) + QStringLiteral(", Tmax=") +
-                       FloatToStr(Tmax));
+                      QLatin1String(T > Tmax ? "W GORE" : "W DOL") + QLatin1Char('\n') + Blanki(4) +
+                      QStringLiteral("Dla tej mieszaniny Tmin=") + FloatToStr(Tmin) + QStringLiteral(", Tmax=") +
+                      FloatToStr(Tmax));
         return false;
     }
     return true;
