@@ -55,6 +55,6 @@ long double WspolczynnikDyfuzjiFullera(long double T, long double P, long double
         const long double A = Power(T, 1.75L) * 0.00143L;
         const long double B = Power(MAB, 0.5L) * P;
         const long double C = Power(Sv1, 1.0L / 3.0L) + Power(Sv2, 1.0L / 3.0L);
-        return SkonczonaWartosc(A / (Power(C, 2.0L) * B));
+        return NiezerowaWartosc(A / (Power(C, 2.0L) * B));
     });
 }

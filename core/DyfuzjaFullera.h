@@ -25,7 +25,7 @@ std::optional<long double> ObjetoscDyfuzyjnaCzasteczki(const QString& wzor);
 // Σ count × volume over the atoms and rings, in table order; a count of 0 is an atom not present.
 long double SumaObjetosciDyfuzyjnych(const std::array<int, LiczbaObjetosciAtomow>& liczby);
 
-// D°AB in cm²/s. Throws EMathError when the computation leaves the numbers (the caller refuses
-// T, P or a volume sum that is not positive beforehand).
+// D°AB in cm²/s. Throws EMathError when the computation leaves the numbers or D°AB underflows to
+// 0 (the caller refuses T, P or a volume sum that is not positive beforehand).
 long double WspolczynnikDyfuzjiFullera(long double T, long double P, long double M1, long double M2,
                                        long double Sv1, long double Sv2);

@@ -11,13 +11,21 @@
 
 namespace {
 
+// A point without its temperature, pressure, x1 or excess volume (missing, or damaged bytes read
+// as missing) is no measurement: it is offered nowhere and never fitted.
+bool PunktPelny(const TRekordMixc& r)
+{
+    return Podano(r.T) && Podano(r.P) && Podano(r.x1) && Podano(r.VE);
+}
+
 template <class Obsluga>
 void PrzejdzMixc(Obsluga&& obsluga)
 {
     TRekordMixc rekord;
     PlikMixc.Szukaj(1);
     while (PlikMixc.Czytaj(rekord))
-        obsluga(rekord);
+        if (PunktPelny(rekord))
+            obsluga(rekord);
 }
 
 void DodajRaz(std::vector<long double>& wartosci, long double wartosc)
@@ -97,7 +105,7 @@ std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& r, 
 
 long double GestoscZaokraglona(long double M, long double V)
 {
-    return ZaokraglijDoMiejsc(ObliczSprawdzajac([&] { return M / V; }), 3);
+    return NiezerowaWartosc(ZaokraglijDoMiejsc(ObliczSprawdzajac([&] { return M / V; }), 3));
 }
 
 long double ObjetoscMolowaMieszaniny(long double x1, long double V1, long double V2, long double VE)

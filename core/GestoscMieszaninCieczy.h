@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+// Only complete points of mixc.dan count below: one without its T, P, x1 or VE is left out.
 // The first components of mixc.dan, each once ignoring case (first spelling kept), sorted.
 QStringList PierwszeSkladnikiMixc();
 // The second components paired with the first one (case ignored), each once, sorted, and the
@@ -41,7 +42,8 @@ struct ObjetoscCzystejCieczy {
 std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& rekord, long double TRef,
                                                           long double T);
 
-// M / V rounded to thousandths (kg/m³ from kg/kmol and m³/kmol).
+// M / V rounded to thousandths (kg/m³ from kg/kmol and m³/kmol); a density that rounds to 0
+// throws EMathError.
 long double GestoscZaokraglona(long double M, long double V);
 
 // The mixture's molar volume x1·V1 + (1 − x1)·V2 + VE (m³/kmol) and its density

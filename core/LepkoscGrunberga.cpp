@@ -69,7 +69,7 @@ long double G12WTemperaturze(long double G12, long double T)
 long double LepkoscMieszaninyGrunberga(long double x1, long double x2, long double eta1, long double eta2,
                                        long double G12T)
 {
-    return ObliczSkonczone([&] {
+    return NiezerowaWartosc(ObliczSprawdzajac([&] {
         return std::exp(x1 * std::log(eta1) + x2 * std::log(eta2) + x1 * x2 * G12T);
-    });
+    }));
 }

@@ -37,6 +37,7 @@ long double CzlonWielkosciGrunberga(int N1, int N2);
 // G12 carried from 298 K to T (K).
 long double G12WTemperaturze(long double G12, long double T);
 
-// ηm in the unit of η1 and η2. Throws EMathError when the numbers leave their domain.
+// ηm in the unit of η1 and η2. Throws EMathError when the numbers leave their domain or ηm
+// underflows to 0 (a huge group count makes G12 huge).
 long double LepkoscMieszaninyGrunberga(long double x1, long double x2, long double eta1, long double eta2,
                                        long double G12T);

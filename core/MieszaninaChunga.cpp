@@ -86,6 +86,6 @@ long double LepkoscMieszaninyChunga(const MieszaninaChunga& m, long double T, lo
         const long double Tgw = T / m.epsK;
         const long double etaGw = LepkoscZredukowanaChunga(Tgw, GestoscZredukowanaChunga(m, rho), m.Omega,
                                                            Power(m.muR, 4.0L), m.kappa, m.Fc, CalkaZderzenChunga(Tgw));
-        return SkonczonaWartosc(36.344L * Power(m.M * m.Tc, 0.5L) / Power(m.Vc, DwieTrzecie) * etaGw);
+        return NiezerowaWartosc(36.344L * Power(m.M * m.Tc, 0.5L) / Power(m.Vc, DwieTrzecie) * etaGw);
     });
 }

@@ -36,5 +36,6 @@ MieszaninaChunga RegulyMieszaniaChunga(const SkladnikChunga& s1, const SkladnikC
 // Y = ρ·Vcm/6 with ρ in mol/cm³; the correlation needs 0 < Y < 1.
 long double GestoscZredukowanaChunga(const MieszaninaChunga& m, long double rho);
 
-// The mixture's viscosity at T (K) and the molar density ρ (mol/cm³), in µP.
+// The mixture's viscosity at T (K) and the molar density ρ (mol/cm³), in µP; one that is not
+// finite or underflows to 0 throws EMathError.
 long double LepkoscMieszaninyChunga(const MieszaninaChunga& m, long double T, long double rho);

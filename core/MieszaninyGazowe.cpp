@@ -29,7 +29,7 @@ long double LepkoscMieszaninyGazow(const std::vector<SkladnikMieszaninyGazow>& s
                 mianownik += skladniki[j].y * phi[i][j];
             eta += skladniki[i].y * skladniki[i].eta / mianownik;
         }
-        return SkonczonaWartosc(eta);
+        return NiezerowaWartosc(eta);
     });
 }
 
@@ -57,7 +57,7 @@ ParametryPseudokrytyczne ParametryPseudokrytyczneMieszaniny(const std::vector<Sk
     }
     ParametryPseudokrytyczne p;
     p.Tc = sumaTc;
-    p.Pc = ObliczSkonczone([&] { return sumaZc * 83.14L * sumaTc / sumaVc; });
+    p.Pc = NiezerowaWartosc(ObliczSprawdzajac([&] { return sumaZc * 83.14L * sumaTc / sumaVc; }));
     p.Omega = SkonczonaWartosc(sumaOmega);
     p.M = SkonczonaWartosc(sumaM);
     return p;
@@ -70,10 +70,10 @@ long double WspolczynnikScisliwosci(long double Z0, long double Z1, long double 
 
 long double GestoscMolowaGazu(long double Z, long double T, long double P)
 {
-    return ObliczSkonczone([&] {
+    return NiezerowaWartosc(ObliczSprawdzajac([&] {
         const long double V = Z * 83.14L * T / P;
         return 1.0L / V;
-    });
+    }));
 }
 
 bool SumaUdzialowRownaJeden(const std::vector<long double>& udzialy)

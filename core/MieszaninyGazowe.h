@@ -22,7 +22,8 @@ struct SkladnikMieszaninyGazow {
 // Φ_ij of every ordered pair, Φ_ii = 1: Φ_ik = (M_k/M_i)^0.5 as exp(0.5·ln x), Φ_ki = 1/Φ_ik.
 std::vector<std::vector<long double>> WspolczynnikiOddzialywania(const std::vector<SkladnikMieszaninyGazow>& skladniki);
 
-// η_m = Σ y_i·η_i / Σ_j y_j·Φ_ij, Pa·s.
+// η_m = Σ y_i·η_i / Σ_j y_j·Φ_ij, Pa·s. Here and below, a viscosity, pressure or density that
+// is not finite, or 0 (lost to underflow), throws EMathError.
 long double LepkoscMieszaninyGazow(const std::vector<SkladnikMieszaninyGazow>& skladniki);
 
 // The temperature range every component's gas-viscosity correlation covers: the largest Tmin and

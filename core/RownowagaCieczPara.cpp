@@ -89,7 +89,7 @@ long double PreznoscAntoine(long double A, long double B, long double C, long do
 
 QString OdmowaTemperaturyPoczatkowej(long double Tmin)
 {
-    return Tmin > 0.0L ? QString() : QStringLiteral("Temperatura początkowa musi być większa od 0 K");
+    return JestDodatnia(Tmin) ? QString() : QStringLiteral("Temperatura początkowa musi być większa od 0 K");
 }
 
 QString OdmowaTemperaturyKoncowej(long double Tmin, long double Tmax)

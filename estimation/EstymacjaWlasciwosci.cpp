@@ -37,7 +37,6 @@
 #include <QVBoxLayout>
 #include <array>
 #include <functional>
-#include <limits>
 #include <stdexcept>
 
 long double CisnienieEstymacji = 0.0L;
@@ -127,30 +126,14 @@ long double Liczba(const QLineEdit* pole)
     }
 }
 
-// No method of this window means anything near absolute zero, and a typed 1E-4000 K is zero in
-// all but name.
-constexpr long double NajnizszaTemperatura = 0.001L;
-
-// A typed number at least `najmniejsza`; anything else is refused with the message, in its box.
-long double Wpisana(TPoleLiczbowe* pole, long double najmniejsza, const QString& komunikat)
-{
-    const std::optional<long double> wartosc = pole->WartoscBezKomunikatu();
-    if (!wartosc || *wartosc < najmniejsza)
-        throw EOdmowa(komunikat, pole);
-    return *wartosc;
-}
-
-// A pressure, density or viscosity typed in the box: a number above zero. `nazwa` names the box.
+// A number above zero typed in the box (a temperature, pressure, density or viscosity); anything
+// else is refused in its box with a message. `nazwa` names the box.
 long double Dodatnia(TPoleLiczbowe* pole, const QString& nazwa)
 {
-    return Wpisana(pole, std::numeric_limits<long double>::denorm_min(),
-                   nazwa + QStringLiteral(" musi być liczbą większą od zera"));
-}
-
-long double Temperatura(TPoleLiczbowe* pole, const QString& nazwa)
-{
-    const QString komunikat = QStringLiteral(" musi być liczbą większą od zera (co najmniej %1 K)");
-    return Wpisana(pole, NajnizszaTemperatura, nazwa + komunikat.arg(FloatToStr(NajnizszaTemperatura)));
+    const std::optional<long double> wartosc = pole->WartoscBezKomunikatu();
+    if (!wartosc || !JestDodatnia(*wartosc))
+        throw EOdmowa(nazwa + QStringLiteral(" musi być liczbą większą od zera"), pole);
+    return *wartosc;
 }
 
 // A liquid has no state above its critical temperature.
@@ -739,7 +722,7 @@ void TEstymacjaWlasnosciFrm::btnObliczClick()
     {
         const KursorOczekiwania klepsydra;
         try {
-            const long double T = Temperatura(edtT, TemperaturaT);
+            const long double T = Dodatnia(edtT, TemperaturaT);
             TempObliczen = T;
             TWynik obliczony = Oblicz(T);
             obliczony.wartosc = SkonczonaWartosc(obliczony.wartosc);
@@ -829,7 +812,7 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczLucasa(long double 
     SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
     CisnienieEstymacji = Dodatnia(edtPLucas, CisnienieP);
     const long double Pnas = Dodatnia(edtPnas, QStringLiteral("Ciśnienie nasycenia Ps"));
-    TemperaturaNasycenia = Temperatura(edtTnas, TemperaturaNasyceniaTnas);
+    TemperaturaNasycenia = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
     SprawdzCiecz(TemperaturaNasycenia, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
     LepkoscNasycenia = Dodatnia(edtLepNas, QStringLiteral("Lepkość cieczy nasyconej"));
     if (CisnienieEstymacji < Pnas)
@@ -1057,7 +1040,7 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
 void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
 {
     const std::optional<long double> Tnas = Odczytaj([this] {
-        const long double T = Temperatura(edtTnas, TemperaturaNasyceniaTnas);
+        const long double T = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
         SprawdzCiecz(T, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
         return T;
     });
@@ -1078,7 +1061,7 @@ void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
 // temperature row waits hidden until the panel returns, so T cannot change meanwhile.
 void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
 {
-    const std::optional<long double> T = Odczytaj([this] { return Temperatura(edtT, TemperaturaT); });
+    const std::optional<long double> T = Odczytaj([this] { return Dodatnia(edtT, TemperaturaT); });
     if (!T)
         return;
     const std::optional<long double> P = Odczytaj([this] { return Dodatnia(edtCisnienie, CisnienieP); });

@@ -8,6 +8,7 @@
 #include "ListaZwiazkow.h"
 #include "NaKoncu.h"
 #include "ObslugaZdarzen.h"
+#include "MathError.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
@@ -30,6 +31,13 @@ TChungMG_Form* ChungMG_Form = nullptr;
 namespace {
 
 const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe");
+const QString TemperaturaDodatnia = QStringLiteral("Temperatura musi być większa od 0 K");
+const QString CisnienieDodatnie = QStringLiteral("Ciśnienie musi być większe od 0");
+
+QString UdzialPozaZakresem(int k)
+{
+    return QStringLiteral("Udział molowy y%1 musi leżeć w przedziale od 0 do 1").arg(k);
+}
 
 QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
 {
@@ -133,6 +141,7 @@ QWidget* TChungMG_Form::UtworzAsocjacje()
     for (TEdycjaZLicznikiem* pole : {edtOH1, edtOH2}) {
         pole->setFixedWidth(60);
         pole->setText(QStringLiteral("1"));
+        connect(pole->edycja(), &QLineEdit::textChanged, this, WSieci([this](auto&&...) { WyczyscWynik(); }));
     }
     uklad->addWidget(chbCzyPolarne, 0, 0, 1, 4);
     uklad->addWidget(lblIleOH, 1, 0, 1, 4);
@@ -141,7 +150,10 @@ QWidget* TChungMG_Form::UtworzAsocjacje()
     uklad->addWidget(lblIleZw2, 2, 2);
     uklad->addWidget(edtOH2, 2, 3);
     uklad->setColumnStretch(4, 1);
-    connect(chbCzyPolarne, &QCheckBox::clicked, this, WSieci([this](auto&&...) { chbCzyPolarneClick(); }));
+    connect(chbCzyPolarne, &QCheckBox::clicked, this, WSieci([this](auto&&...) {
+        WyczyscWynik();
+        chbCzyPolarneClick();
+    }));
     return panel;
 }
 
@@ -193,10 +205,18 @@ void TChungMG_Form::FormShow()
     WyczyscGestosc();
 }
 
+// The density belongs to the mixture's state; the viscosity to that and the association inputs.
 void TChungMG_Form::WyczyscGestosc()
 {
     gestosc_.reset();
     edtGestoscObl->clear();
+    WyczyscWynik();
+}
+
+void TChungMG_Form::WyczyscWynik()
+{
+    Edit1->clear();
+    edtWynikPas->clear();
 }
 
 void TChungMG_Form::PrzyjmijGestosc(long double gestosc)
@@ -255,12 +275,13 @@ bool TChungMG_Form::FullerSzukaj(int k)
 
 void TChungMG_Form::sbtnGestoscClick()
 {
-    const std::optional<long double> T = edtT->WartoscBezKomunikatu();
-    const std::optional<long double> P = edtP->WartoscBezKomunikatu();
-    if (!T || !P) {
-        PokazKomunikat(QStringLiteral("Sprawdź T i P"));
+    const QString SprawdzTiP = QStringLiteral("Sprawdź T i P");
+    const std::optional<long double> T = edtT->WartoscDodatnia(SprawdzTiP, TemperaturaDodatnia);
+    if (!T)
         return;
-    }
+    const std::optional<long double> P = edtP->WartoscDodatnia(SprawdzTiP, CisnienieDodatnie);
+    if (!P)
+        return;
     TempObliczen = *T;
     CisnienieObliczen = *P;
     TWilke_Form okno;
@@ -285,18 +306,17 @@ std::optional<long double> TChungMG_Form::Kappa(int k)
 
 void TChungMG_Form::buttonObliczClick()
 {
-    Edit1->clear();
-    edtWynikPas->clear();
-    const std::optional<long double> T = edtT->Wartosc(ZleLiczby);
+    WyczyscWynik();
+    const std::optional<long double> T = edtT->WartoscDodatnia(ZleLiczby, TemperaturaDodatnia);
     if (!T)
         return;
-    const std::optional<long double> P = edtP->Wartosc(ZleLiczby);
+    const std::optional<long double> P = edtP->WartoscDodatnia(ZleLiczby, CisnienieDodatnie);
     if (!P)
         return;
-    const std::optional<long double> y1 = eU1->Wartosc(ZleLiczby);
+    const std::optional<long double> y1 = eU1->WartoscUdzialu(ZleLiczby, UdzialPozaZakresem(1));
     if (!y1)
         return;
-    const std::optional<long double> y2 = eU2->Wartosc(ZleLiczby);
+    const std::optional<long double> y2 = eU2->WartoscUdzialu(ZleLiczby, UdzialPozaZakresem(2));
     if (!y2)
         return;
     TempObliczen = *T;
@@ -318,8 +338,8 @@ void TChungMG_Form::buttonObliczClick()
     TcMieszaniny = m.Tc;
     MMieszaniny = m.M;
     const long double Y = GestoscZredukowanaChunga(m, *gestosc_);
-    if (*gestosc_ <= 0 || Y >= 1) {
-        PokazKomunikat(QStringLiteral("Gęstość mieszaniny poza zakresem metody Chunga (wymagane 0 < ρ·Vc/6 < 1)."));
+    if (!JestDodatnia(*gestosc_) || Y >= 1) {
+        OdrzucWpis(edtGestoscObl, QStringLiteral("Gęstość mieszaniny poza zakresem metody Chunga (wymagane 0 < ρ·Vc/6 < 1)."));
         return;
     }
     const long double eta = LepkoscMieszaninyChunga(m, *T, *gestosc_);

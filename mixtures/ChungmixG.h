@@ -59,6 +59,7 @@ private:
     QWidget* UtworzAsocjacje();
     QWidget* UtworzWynik();
     void WyczyscGestosc();
+    void WyczyscWynik();
     void PrzyjmijGestosc(long double gestosc);
     std::optional<long double> Kappa(int k);
 

@@ -99,6 +99,7 @@ QWidget* TFuller_Form::UtworzPanelLewy()
         const auto wybor = WSieci([this, i] { cbZwiazekChange(i); });
         connect(z.cbZwiazek, &TListaZwiazkow::wybrano, this, wybor);
         connect(z.cbZwiazek, &TListaZwiazkow::zatwierdzono, this, wybor);
+        connect(z.cbZwiazek, &QComboBox::editTextChanged, this, [this] { Edit1->clear(); });
     }
 
     pnlOblicz = Utworz<QWidget>(QStringLiteral("pnlOblicz"));
@@ -115,6 +116,8 @@ QWidget* TFuller_Form::UtworzPanelLewy()
     siatka->addWidget(pnlOblicz, wiersz, 0, 1, 3);
     siatka->setColumnStretch(1, 1);
     connect(buttonOblicz, &QPushButton::clicked, this, WSieci([this] { buttonObliczClick(); }));
+    for (TPoleLiczbowe* pole : {edtT, edtP})
+        connect(pole, &QLineEdit::textChanged, this, [this] { Edit1->clear(); });
     return Panel1;
 }
 
@@ -148,6 +151,8 @@ QWidget* TFuller_Form::UtworzStroneZwiazku(int i)
     const std::vector<NaglowekSekcji> naglowki{{1, QStringLiteral("Liczba atomów")},
                                                {PierwszyPierscien + 1, QStringLiteral("Liczba pierścieni")}};
     z.atomy = new TWierszeGrup(QString::fromLatin1(NazwyAtomow[i]), wiersze, naglowki, BezPrzyrostow);
+    connect(z.atomy, &TWierszeGrup::przelaczono, this, [this] { Edit1->clear(); });
+    connect(z.atomy, &TWierszeGrup::zmienionoLiczbe, this, [this] { Edit1->clear(); });
     z.lblKomunikat = Utworz<QLabel>(QString::fromLatin1(NazwyEtykiet[i]));
     z.lblKomunikat->setWordWrap(true);
     z.lblKomunikat->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -249,15 +254,12 @@ void TFuller_Form::buttonObliczClick()
 {
     Edit1->clear();
     edtT->setFocus();
-    const auto T = edtT->Wartosc(ZleWartosci);
+    const auto T = edtT->WartoscDodatnia(ZleWartosci, QStringLiteral("Temperatura musi być większa od zera"));
     if (!T)
         return;
     edtP->setFocus();
-    const auto P = edtP->Wartosc(ZleWartosci);
+    const auto P = edtP->WartoscDodatnia(ZleWartosci, QStringLiteral("Ciśnienie musi być większe od zera"));
     if (!P)
-        return;
-    if (!Sprawdz(*T > 0, QStringLiteral("Temperatura musi być większa od zera")) ||
-        !Sprawdz(*P > 0, QStringLiteral("Ciśnienie musi być większe od zera")))
         return;
     TempObliczen = *T;
     CisnienieObliczen = *P;

@@ -8,6 +8,7 @@
 #include "ListaZwiazkow.h"
 #include "MieszaninyGazowe.h"
 #include "ObslugaZdarzen.h"
+#include "MathError.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
@@ -135,6 +136,12 @@ QWidget* TGrunberg_Form::UtworzPanelLewy()
     for (QLabel* l : {Label5, Label9})
         l->hide();
     connect(editT, &QLineEdit::textChanged, this, WSieci([this] { editTChange(); }));
+    // Any input changed: the viscosity shown no longer belongs to the inputs.
+    std::vector<QLineEdit*> wejscia{editT};
+    for (const TSkladnikGrunberga& s : skladniki)
+        wejscia.insert(wejscia.end(), {s.eU, s.eN, s.cbZwiazek->lineEdit()});
+    for (QLineEdit* pole : wejscia)
+        connect(pole, &QLineEdit::textChanged, this, [this] { Edit1->clear(); });
 
     Panel2 = Utworz<QWidget>(QStringLiteral("Panel2"));
     auto* Label10 = Utworz<TQzHtmlLabel2>(QStringLiteral("Label10"));
@@ -183,6 +190,8 @@ QScrollArea* TGrunberg_Form::UtworzGrupySkladnika(int i)
                            NazwaPolaGrupy("e", i, grupa)});
     }
     s.ScrollBox = new TWierszeGrup(QStringLiteral("ScrollBox%1").arg(i + 1), wiersze, naglowki, BezPrzyrostow);
+    connect(s.ScrollBox, &TWierszeGrup::przelaczono, this, [this] { Edit1->clear(); });
+    connect(s.ScrollBox, &TWierszeGrup::zmienionoLiczbe, this, [this] { Edit1->clear(); });
     s.ScrollBox->setFixedSize(340, 500);
     s.ScrollBox->hide();
     return s.ScrollBox;
@@ -293,10 +302,10 @@ bool TGrunberg_Form::SprawdzZakres(long double T)
         return false;
     }
     if (T > Tmax || T < Tmin) {
-        PokazKomunikat(QStringLiteral("Temperatura wykracza poza dopuszczalny zakres ") +
-                       QLatin1String(T > Tmax ? "W GORE" : "W DOL") + QLatin1Char('\n') + Blanki(4) +
-                       QStringLiteral("Dla tej mieszaniny Tmin=") + FloatToStr(Tmin) + QStringLiteral(", Tmax=") +
-                       FloatToStr(Tmax));
+        OdrzucWpis(editT, QStringLiteral("Temperatura wykracza poza dopuszczalny zakres ") +
+                      QLatin1String(T > Tmax ? "W GORE" : "W DOL") + QLatin1Char('\n') + Blanki(4) +
+                      QStringLiteral("Dla tej mieszaniny Tmin=") + FloatToStr(Tmin) + QStringLiteral(", Tmax=") +
+                      FloatToStr(Tmax));
         return false;
     }
     return true;
@@ -333,7 +342,7 @@ void TGrunberg_Form::buttonObliczClick()
 {
     Edit1->clear();
     editT->setFocus();
-    const auto T = editT->Wartosc(ZleWartosci);
+    const auto T = editT->WartoscDodatnia(ZleWartosci, QStringLiteral("Temperatura musi być większa od 0 K"));
     if (!T)
         return;
     const auto x1 = skladniki[0].eU->Wartosc(ZleWartosci);
@@ -347,10 +356,12 @@ void TGrunberg_Form::buttonObliczClick()
         x2 = 1.0L - *x1;
         skladniki[1].eU->setText(FloatToStr(*x2));
     }
-    if (*x1 < 0.0L || *x1 > 1.0L || *x2 < 0.0L || *x2 > 1.0L) {
-        PokazKomunikat(QStringLiteral("Udziały molowe muszą leżeć w przedziale od 0 do 1"));
-        return;
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!JestUdzialemMolowym(i == 0 ? *x1 : *x2)) {
+            PokazSkladnik(i);
+            OdrzucWpis(skladniki[i].eU, QStringLiteral("Udział molowy składnika %1 musi leżeć w przedziale od 0 do 1").arg(i + 1));
+            return;
+        }
     if (!Grunbergszukaj(0) || !Grunbergszukaj(1) || !SprawdzZakres(*T))
         return;
     const auto N1 = LiczbaWegla(0);

@@ -39,6 +39,8 @@ namespace {
 const QString Tytul = QStringLiteral("Gęstość mieszanin cieczy");
 const QString TytulSD = QStringLiteral("Gęstość mieszanin cieczy - metoda Spencera-Dannera");
 const QString Brak = QStringLiteral("?");
+const QString TemperaturaDodatnia = QStringLiteral("Temperatura T musi być większa od 0 K");
+const QString UdzialX1 = QStringLiteral("Udział molowy x1 musi leżeć w przedziale od 0 do 1");
 constexpr int WierszeSD = 11;
 
 const QString RownaniaNadmiarowe = QStringLiteral(
@@ -113,11 +115,6 @@ std::optional<long double> Liczba(const QString& tekst)
     } catch (const std::exception&) {
         return std::nullopt;
     }
-}
-
-bool PustaLubZero(const QString& tekst)
-{
-    return tekst.isEmpty() || tekst == QLatin1String("0") || tekst == QLatin1String("0.");
 }
 
 } // namespace
@@ -409,11 +406,8 @@ void TMixcFrm::cbZwiazek2Change()
     if (tryb_ == Tryb::SpenceraDannera) {
         for (QLineEdit* pole : std::initializer_list<QLineEdit*>{edt21, edt22, edt23, edt24, edtZra2, edtWynik})
             pole->clear();
-        Series1->Czysc();
-        CzyscKolumnyTabeliSD();
+        // Its Rackett factor, written last, computes the table and the result (edtX1Change).
         WczytajSkladnikSD(NazwaZListy(cbZwiazek2), {edt21, edt22, edt23, edt24, edtZra2});
-        if (DaneDoObliczen())
-            ObliczTabele();
     } else if (tryb_ == Tryb::Nadmiarowy) {
         CzyscTabeleNadmiarowa();
         edtWynik->clear();
@@ -537,17 +531,17 @@ std::vector<long double> TMixcFrm::Kolumna(int kolumna) const
     return wartosci;
 }
 
+// A temperature typed and the second component's Rackett factor known.
 bool TMixcFrm::DaneDoObliczen() const
 {
-    return !edtZra2->text().isEmpty() && edtZra2->text() != Brak && !PustaLubZero(edtZra2->text())
-           && !PustaLubZero(edtT->text());
+    return !edtT->text().isEmpty() && !edtZra2->text().isEmpty() && edtZra2->text() != Brak;
 }
 
 // The arguments are read again from the boxes' texts; one that holds no number throws.
 long double TMixcFrm::GestoscSD(long double x1) const
 {
     const auto z = [](const QLineEdit* pole) { return StrToFloat(pole->text()); };
-    return SkonczonaWartosc(GestoscMieszaninyRacketta(z(edtT), x1, z(edtZra1), z(edtZra2), z(edt11), z(edt21),
+    return NiezerowaWartosc(GestoscMieszaninyRacketta(z(edtT), x1, z(edtZra1), z(edtZra2), z(edt11), z(edt21),
                                                       z(edt12), z(edt22), z(edt13), z(edt23), z(edt14), z(edt24)));
 }
 
@@ -623,7 +617,7 @@ void TMixcFrm::edtX1Change()
 {
     if (tryb_ == Tryb::Nadmiarowy) {
         edtWynik->clear();
-        if (edtX1->text().isEmpty() || edt13->text().isEmpty() || edt23->text().isEmpty())
+        if (edtX1->text().isEmpty() || edt13->text().isEmpty() || edt23->text().isEmpty() || !X1WPrzedziale())
             return;
         LiczbaWyrazowVE = Stopien() + 1;
         if (!calculate_fit(LiczbaWyrazowVE))
@@ -638,15 +632,46 @@ void TMixcFrm::edtX1Change()
         const std::span<const long double> c(WspolczynnikiVE.data(), LiczbaWyrazowVE);
         const long double VE = WartoscWielomianu(c, *x);
         edtWynik->setText(FloatToStr(GestoscMieszaninyCieczy(*x, *M1, *M2, ObjetoscMolowaMieszaniny(*x, *V1, *V2, VE))));
-    } else if (tryb_ == Tryb::SpenceraDannera && DaneDoObliczen()) {
-        ObliczTabele();
-        const std::optional<long double> x = Liczba(edtX1->text());
-        try {
-            edtWynik->setText(x ? FloatToStr(GestoscSD(*x)) : edtX1->text().isEmpty() ? QString() : Brak);
-        } catch (const std::exception&) {
-            edtWynik->setText(Brak);
-        }
+    } else if (tryb_ == Tryb::SpenceraDannera) {
+        ObliczSpenceraDannera();
     }
+}
+
+// The table and the density at x1 from the boxes as they stand. Nothing of an earlier input stays
+// on view: a temperature not above 0 K or an x1 outside 0 .. 1 is refused with the table empty.
+void TMixcFrm::ObliczSpenceraDannera()
+{
+    edtWynik->clear();
+    Series1->Czysc();
+    CzyscKolumnyTabeliSD();
+    if (!DaneDoObliczen())
+        return;
+    const std::optional<long double> T = edtT->WartoscBezKomunikatu();
+    if (T && !JestDodatnia(*T)) {
+        OdrzucWpis(edtT, TemperaturaDodatnia);
+        return;
+    }
+    if (!X1WPrzedziale())
+        return;
+    ObliczTabele();
+    const std::optional<long double> x = Liczba(edtX1->text());
+    try {
+        edtWynik->setText(x ? FloatToStr(GestoscSD(*x)) : edtX1->text().isEmpty() ? QString() : Brak);
+    } catch (const std::exception&) {
+        edtWynik->setText(Brak);
+    }
+}
+
+// An x1 typed outside 0 .. 1 is refused; an empty box or one without a number is left to the
+// computation ("?").
+bool TMixcFrm::X1WPrzedziale()
+{
+    const std::optional<long double> x = edtX1->WartoscBezKomunikatu();
+    if (x && !JestUdzialemMolowym(*x)) {
+        OdrzucWpis(edtX1, UdzialX1);
+        return false;
+    }
+    return true;
 }
 
 void TMixcFrm::cbxRegresjaClick()

@@ -102,6 +102,8 @@ private:
     void WczytajSkladnikSD(const QString& nazwa, const std::array<QLineEdit*, 5>& pola);
     void CzyscKolumnyTabeliSD();
     bool DaneDoObliczen() const;
+    void ObliczSpenceraDannera();
+    bool X1WPrzedziale();
     long double GestoscSD(long double x1) const;
 
     // Excess-volume mode.

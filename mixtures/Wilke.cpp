@@ -30,6 +30,8 @@ const QString KomunikatLiczb = QStringLiteral(" Źle podane wartości liczbowe "
 const QString PodajTemperature = QStringLiteral(" Podaj temperaturę mieszaniny ");
 const QString PodajCisnienie = QStringLiteral(" Podaj ciśnienie mieszaniny ");
 const QString ObliczWspolczynniki = QStringLiteral(" Oblicz współczynniki ściśliwości ");
+const QString TemperaturaDodatnia = QStringLiteral("Temperatura mieszaniny musi być większa od 0 K");
+const QString CisnienieDodatnie = QStringLiteral("Ciśnienie mieszaniny musi być większe od 0");
 const QString MinimumDwa = QStringLiteral("Wybierz minimum dwa związki");
 const QString MaksimumDziesiec = QStringLiteral("Wybierz maksimum dziesięć związków");
 const QString PodajLiczbe = QStringLiteral("Podaj liczbę związków w mieszaninie (2-10)");
@@ -128,6 +130,8 @@ QScrollArea* TWilke_Form::UtworzWiersze()
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{Label[i], cbZwiazek[i], eU[i]})
             kontrolka->hide();
         connect(cbZwiazek[i], &TListaZwiazkow::zatwierdzono, this, WSieci([this, i](auto&&...) { cbZwiazekZatwierdzono(i + 1); }));
+        connect(cbZwiazek[i], &QComboBox::editTextChanged, this, WSieci([this](auto&&...) { WyczyscWynik(); }));
+        connect(eU[i], &QLineEdit::textChanged, this, WSieci([this](auto&&...) { WyczyscWynik(); }));
         if (i + 1 < MaksZwiazkow)
             connect(eU[i], &QLineEdit::textChanged, this, WSieci([this, i](auto&&...) { eUChange(i + 1); }));
     }
@@ -265,6 +269,7 @@ void TWilke_Form::eLiczbaZwiazkowChange()
 
 void TWilke_Form::LiczbaZwiazkow()
 {
+    WyczyscWynik();
     for (int i = 0; i < MaksZwiazkow; ++i)
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{Label[i], cbZwiazek[i], eU[i]})
             kontrolka->hide();
@@ -336,19 +341,18 @@ std::optional<int> TWilke_Form::LiczbaZwiazkowDoObliczen()
     return std::nullopt;
 }
 
-bool TWilke_Form::DaneWejscioweSaLiczbami(int n, bool zWspolczynnikami)
+// Every box is a number, the temperature (and pressure) above 0 and each fraction in 0 .. 1; the
+// first box that is not says so and takes the focus.
+bool TWilke_Form::DaneWejscioweDopuszczalne(int n, bool zWspolczynnikami)
 {
-    std::vector<TPoleLiczbowe*> pola{edtT};
-    if (TrybGestosci())
-        pola.push_back(edtCis);
+    if (!edtT->WartoscDodatnia(KomunikatLiczb, TemperaturaDodatnia))
+        return false;
+    if (TrybGestosci() && !edtCis->WartoscDodatnia(KomunikatLiczb, CisnienieDodatnie))
+        return false;
     for (int i = 0; i < n; ++i)
-        pola.push_back(eU[i]);
-    if (zWspolczynnikami)
-        pola.insert(pola.end(), {edtWsp0, edtWsp1});
-    for (TPoleLiczbowe* pole : pola)
-        if (!pole->Wartosc(KomunikatLiczb))
+        if (!eU[i]->WartoscUdzialu(KomunikatLiczb, QStringLiteral("Udział molowy składnika %1 musi leżeć w przedziale od 0 do 1").arg(i + 1)))
             return false;
-    return true;
+    return !zWspolczynnikami || (edtWsp0->Wartosc(KomunikatLiczb) && edtWsp1->Wartosc(KomunikatLiczb));
 }
 
 // Reads the fractions of rows 1..n, tests their sum and finds every component, leaving their
@@ -361,7 +365,7 @@ bool TWilke_Form::Wilkeszukaj(int n)
     for (int i = 0; i < n; ++i)
         udzialy.push_back(eU[i]->WartoscLagodna());
     if (!SumaUdzialowRownaJeden(udzialy)) {
-        PokazKomunikat(QStringLiteral("Suma udziałów jest różna od 1."));
+        OdrzucWpis(eU[n - 1], QStringLiteral("Suma udziałów jest różna od 1."));
         return false;
     }
     skladniki_.assign(size_t(n), {});
@@ -416,7 +420,7 @@ void TWilke_Form::buttonObliczClick()
         return;
     }
     const std::optional<int> n = LiczbaZwiazkowDoObliczen();
-    if (!n || !DaneWejscioweSaLiczbami(*n, TrybGestosci()) || !Wilkeszukaj(*n))
+    if (!n || !DaneWejscioweDopuszczalne(*n, TrybGestosci()) || !Wilkeszukaj(*n))
         return;
     if (TrybGestosci())
         ObliczGestosc();
@@ -458,11 +462,11 @@ void TWilke_Form::ObliczGestosc()
     ObliczParametryPseudokrytyczne();
     const long double Z = WspolczynnikScisliwosci(StrToFloat(edtWsp0->text()), StrToFloat(edtWsp1->text()),
                                                   pseudokrytyczne_.Omega);
-    const long double gestosc = GestoscMolowaGazu(Z, TemperaturaMieszaniny, CisnienieMieszaniny);
-    if (gestosc <= 0) {
-        PokazKomunikat(QStringLiteral("Gęstość wychodzi niedodatnia. Sprawdź temperaturę, ciśnienie i współczynniki ściśliwości."));
+    if (Z <= 0) {
+        OdrzucWpis(edtWsp0, QStringLiteral("Współczynnik ściśliwości Z = Z(0) + ω·Z(1) wychodzi niedodatni. Sprawdź Z(0) i Z(1)."));
         return;
     }
+    const long double gestosc = GestoscMolowaGazu(Z, TemperaturaMieszaniny, CisnienieMieszaniny);
     GestoscMieszaniny = gestosc;
     Edit11->UstawWartosc(gestosc);
     setWindowTitle(QStringLiteral("Gęstość = ") + FloatToStr(gestosc * pseudokrytyczne_.M * 1000.0L) +
@@ -484,7 +488,7 @@ void TWilke_Form::btnWspClick()
         return;
     }
     const std::optional<int> n = LiczbaZwiazkowDoObliczen();
-    if (!n || !DaneWejscioweSaLiczbami(*n, false) || !Wilkeszukaj(*n))
+    if (!n || !DaneWejscioweDopuszczalne(*n, false) || !Wilkeszukaj(*n))
         return;
     ObliczParametryPseudokrytyczne();
     TZrodloWspolczynnikowZ* zrodlo = ZrodloWspolczynnikowZ();

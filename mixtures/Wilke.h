@@ -94,7 +94,7 @@ private:
     QString TytulTrybu() const;
 
     std::optional<int> LiczbaZwiazkowDoObliczen();
-    bool DaneWejscioweSaLiczbami(int n, bool zWspolczynnikami);
+    bool DaneWejscioweDopuszczalne(int n, bool zWspolczynnikami);
     bool Wilkeszukaj(int n);
     void ObliczLepkosc();
     void ObliczGestosc();

@@ -40,6 +40,18 @@ inline void SprawdzFlagiFPU()
 // throws the invalid-operation EMathError.
 long double SkonczonaWartosc(long double wartosc);
 
+// The value itself when it is finite and not 0. A quantity its formula cannot make 0 (a viscosity,
+// a density, a pressure, a diffusion coefficient) that comes out 0 was lost to underflow or came
+// from a 0 in the data: that throws EMathError saying so. Formulas that pass through tiny terms on
+// their way are not checked for underflow; only such results are.
+long double NiezerowaWartosc(long double wartosc);
+
+// A physical quantity that cannot be 0 (a temperature in K, a pressure, a density) is above 0 and
+// not below the smallest normal double: a typed 1e-4000 is 0 in any double drawn or exchanged.
+bool JestDodatnia(long double wartosc);
+// A mole fraction lies in 0 .. 1.
+bool JestUdzialemMolowym(long double wartosc);
+
 // Runs the computation between a clear and a check of the flags.
 template <class Obliczenie>
 auto ObliczSprawdzajac(Obliczenie&& obliczenie)

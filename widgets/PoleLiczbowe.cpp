@@ -2,9 +2,11 @@
 
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "MathError.h"
 
 #include <QKeyEvent>
 #include <cmath>
+#include <limits>
 
 TPoleLiczbowe::TPoleLiczbowe(QWidget* rodzic) : QLineEdit(rodzic) {}
 
@@ -33,6 +35,28 @@ std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
     OdrzucWpis(this, komunikat);
     return std::nullopt;
 }
+
+std::optional<long double> TPoleLiczbowe::WartoscDodatnia(const QString& komunikat, const QString& komunikatZakresu)
+{
+    return WartoscGdy(JestDodatnia, komunikat, komunikatZakresu);
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscUdzialu(const QString& komunikat, const QString& komunikatZakresu)
+{
+    return WartoscGdy(JestUdzialemMolowym, komunikat, komunikatZakresu);
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscGdy(bool (*dopuszczalna)(long double), const QString& komunikat,
+                                                     const QString& komunikatZakresu)
+{
+    const auto wartosc = Wartosc(komunikat);
+    if (wartosc && !dopuszczalna(*wartosc)) {
+        OdrzucWpis(this, komunikatZakresu);
+        return std::nullopt;
+    }
+    return wartosc;
+}
+
 
 void OdrzucWpis(QLineEdit* pole, const QString& komunikat, RodzajKomunikatu rodzaj)
 {

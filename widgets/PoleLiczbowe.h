@@ -16,6 +16,11 @@ public:
     // The value typed; otherwise the message is shown, the box takes the focus with its text
     // selected, and there is no value. An infinite or NaN value is no value either.
     std::optional<long double> Wartosc(const QString& komunikat);
+    // The value typed when it is above 0, or in 0 .. 1 (a mole fraction); a number outside shows
+    // komunikatZakresu the same way. A value below the smallest normal double (1e-4000) counts as
+    // 0: it is 0 in any double the windows draw or exchange.
+    std::optional<long double> WartoscDodatnia(const QString& komunikat, const QString& komunikatZakresu);
+    std::optional<long double> WartoscUdzialu(const QString& komunikat, const QString& komunikatZakresu);
     // The value typed, or none (no message).
     std::optional<long double> WartoscBezKomunikatu() const;
     // The lenient conversion (Val): the value when the text holds one, otherwise `brak`.
@@ -29,6 +34,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override;
+
+private:
+    std::optional<long double> WartoscGdy(bool (*dopuszczalna)(long double), const QString& komunikat,
+                                          const QString& komunikatZakresu);
 };
 
 // Refuses what a box holds: the message, then the box takes the focus with its text selected.

@@ -60,7 +60,7 @@ void Wpisz(QLineEdit* pole, const QString& tekst)
     QTest::keyClicks(pole, tekst);
 }
 
-const QString ZlaTemperatura = QStringLiteral("Temperatura T musi być liczbą większą od zera (co najmniej 0.001 K)");
+const QString ZlaTemperatura = QStringLiteral("Temperatura T musi być liczbą większą od zera");
 
 long double Wzgledny(const QString& tekst, long double oczekiwana)
 {

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -36,6 +37,25 @@ protected:
     }
 
     void Oblicz() { QTest::mouseClick(okno->buttonOblicz, Qt::LeftButton); }
+
+    // The density button, with Z(0) typed in the gas-mixture window (after the check of what it
+    // took over) and Z(1) = 0; returns the density that window showed.
+    QString PobierzGestosc(const QString& Z0, const std::function<void(TWilke_Form*)>& sprawdz = {})
+    {
+        QString gestosc;
+        zapis->skryptModalny = [&](QWidget* widok) {
+            auto* wilke = qobject_cast<TWilke_Form*>(widok);
+            ASSERT_NE(wilke, nullptr);
+            if (sprawdz)
+                sprawdz(wilke);
+            Wpisz(wilke->edtWsp0, Z0);
+            Wpisz(wilke->edtWsp1, "0");
+            QTest::mouseClick(wilke->buttonOblicz, Qt::LeftButton);
+            gestosc = wilke->Edit11->text();
+        };
+        QTest::mouseClick(okno->sbtnGestosc, Qt::LeftButton);
+        return gestosc;
+    }
 
     BazaTestowa baza_ = BazaTestowa::Probna();
     ZapisujOkna zapis;
@@ -89,10 +109,7 @@ TEST_F(OknoChunga, RefusesWithoutDensityOrComponent)
 TEST_F(OknoChunga, DensityRoundTrip)
 {
     Mieszanina();
-    QString gestoscWilkego;
-    zapis->skryptModalny = [&](QWidget* widok) {
-        auto* wilke = qobject_cast<TWilke_Form*>(widok);
-        ASSERT_NE(wilke, nullptr);
+    const QString gestoscWilkego = PobierzGestosc(QStringLiteral("1"), [](TWilke_Form* wilke) {
         EXPECT_EQ(wilke->eLiczbaZwiazkow->text(), QStringLiteral("2"));
         EXPECT_EQ(wilke->cbZwiazek[0]->currentText(), QStringLiteral("METAN"));
         EXPECT_EQ(wilke->cbZwiazek[1]->currentText(), QStringLiteral("AZOT"));
@@ -100,12 +117,7 @@ TEST_F(OknoChunga, DensityRoundTrip)
         EXPECT_EQ(wilke->edtT->text(), QStringLiteral("300"));
         EXPECT_EQ(wilke->edtCis->text(), QStringLiteral("1"));
         EXPECT_TRUE(wilke->btnWsp->isVisible());
-        Wpisz(wilke->edtWsp0, "1");
-        Wpisz(wilke->edtWsp1, "0");
-        QTest::mouseClick(wilke->buttonOblicz, Qt::LeftButton);
-        gestoscWilkego = wilke->Edit11->text();
-    };
-    QTest::mouseClick(okno->sbtnGestosc, Qt::LeftButton);
+    });
     ASSERT_EQ(zapis->oknaModalne.size(), 1u);
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_FALSE(gestoscWilkego.isEmpty());
@@ -126,6 +138,57 @@ TEST_F(OknoChunga, DensityRoundTrip)
     EXPECT_EQ(zapis->komunikaty.back().tekst,
               QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\"."));
     EXPECT_TRUE(okno->Edit1->text().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Each input is refused in its box before anything is computed: T or P not above 0 (also "-0"
+// and 1e-4000), a fraction outside 0 .. 1 (the warning while typing permits nothing), a density
+// too large for the method. Any change of an input clears the viscosity; a refusal leaves none.
+TEST_F(OknoChunga, ImpossibleInputRefusedAndNoViscosityStays)
+{
+    Mieszanina();
+    PobierzGestosc(QStringLiteral("1"));
+    const std::vector<std::function<void()>> zmiany{
+        [&] { QTest::mouseClick(okno->chbCzyPolarne, Qt::LeftButton); },
+        [&] { Wpisz(okno->edtOH1->edycja(), "2"); },
+        [&] { Wpisz(okno->eU1, "1.2"); }};
+    for (const auto& zmiana : zmiany) {
+        Oblicz();
+        ASSERT_FALSE(okno->Edit1->text().isEmpty());
+        zmiana();
+        EXPECT_TRUE(okno->Edit1->text().isEmpty() && okno->edtWynikPas->text().isEmpty());
+    }
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" y1>1!!!")});
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->eU1, QStringLiteral("Udział molowy y1 musi leżeć w przedziale od 0 do 1"));
+    Wpisz(okno->eU2, "1.5");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->eU1, QStringLiteral("Udział molowy y1 musi leżeć w przedziale od 0 do 1"));
+    for (const char* T : {"0", "-0", "1e-4000"}) {
+        Wpisz(okno->edtT, T);
+        Oblicz();
+        SprawdzOdmowe(zapis, okno->edtT, QStringLiteral("Temperatura musi być większa od 0 K"));
+    }
+    Wpisz(okno->edtT, "300");
+    Wpisz(okno->edtP, "0");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->edtP, QStringLiteral("Ciśnienie musi być większe od 0"));
+    QTest::mouseClick(okno->sbtnGestosc, Qt::LeftButton);
+    SprawdzOdmowe(zapis, okno->edtP, QStringLiteral("Ciśnienie musi być większe od 0"));
+    EXPECT_EQ(zapis->oknaModalne.size(), 1u);
+
+    // Z(0) = 0.0001 gives ρ = 0.4 mol/cm³: ρ·Vc/6 is far above 1.
+    Wpisz(okno->edtP, "1");
+    Wpisz(okno->eU1, "0.4");
+    PobierzGestosc(QStringLiteral("0.0001"));
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->edtGestoscObl,
+                  QStringLiteral("Gęstość mieszaniny poza zakresem metody Chunga (wymagane 0 < ρ·Vc/6 < 1)."));
+    EXPECT_TRUE(okno->Edit1->text().isEmpty());
+    SprawdzBezNieliczb(okno.get());
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -204,4 +205,44 @@ TEST(Fuller, MissingMolarMassAndEmptyNames)
     Oblicz(&okno);
     EXPECT_EQ(Wynik(&okno), QString());
     EXPECT_EQ(zapis->tekstyKomunikatow().back(), QStringLiteral("Brak danych: w bazie nie ma masy molowej związku 1"));
+}
+
+// A coefficient goes as soon as any input changes: T, P, an atom count or tick, a compound. T or
+// P not above 0 (also 1e-4000 and "-0") is refused in its box; a coefficient that underflows to 0
+// (1e-307 K at 1e4500 bar) is a failure, never "0".
+TEST_F(OknoFullera, NoCoefficientOutlivesItsInputsAndNoneIsZero)
+{
+    WybierzZwiazek(okno, 1, QStringLiteral("CARBON DIOXIDE"));
+    WybierzZwiazek(okno, 2, QStringLiteral("BENZENE"));
+    Zaznacz(okno, QStringLiteral("chbC2"), QStringLiteral("edtC2"), QStringLiteral("6"));
+    Wpisz(okno, QStringLiteral("edtT"), QStringLiteral("298.15"));
+    Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("1"));
+    const std::vector<std::function<void()>> zmiany{
+        [&] { Wpisz(okno, QStringLiteral("edtT"), QStringLiteral("300")); },
+        [&] { Wpisz(okno, QStringLiteral("edtP"), QStringLiteral("2")); },
+        [&] { Wpisz(okno, QStringLiteral("edtC2"), QStringLiteral("7")); },
+        [&] { Zaznacz(okno, QStringLiteral("chbH2")); },
+        [&] { WybierzZwiazek(okno, 1, QStringLiteral("NITROGEN")); }};
+    for (const auto& zmiana : zmiany) {
+        Oblicz(okno);
+        ASSERT_FALSE(Wynik(okno).isEmpty());
+        zmiana();
+        EXPECT_EQ(Wynik(okno), QString());
+    }
+    EXPECT_TRUE(zapis->komunikaty.empty());
+
+    auto* T = Kontrolka<QLineEdit>(okno, QStringLiteral("edtT"));
+    auto* P = Kontrolka<QLineEdit>(okno, QStringLiteral("edtP"));
+    Wpisz(T, QStringLiteral("1e-4000"));
+    Oblicz(okno);
+    SprawdzOdmowe(zapis, T, QStringLiteral("Temperatura musi być większa od zera"));
+    Wpisz(T, QStringLiteral("1e-307"));
+    Wpisz(P, QStringLiteral("-0"));
+    Oblicz(okno);
+    SprawdzOdmowe(zapis, P, QStringLiteral("Ciśnienie musi być większe od zera"));
+    Wpisz(P, QStringLiteral("1e4500"));
+    Oblicz(okno);
+    EXPECT_EQ(zapis->tekstyKomunikatow().back(), QStringLiteral("Wynik wychodzi równy 0, a ta wielkość nie może być zerowa. Sprawdź dane."));
+    EXPECT_EQ(Wynik(okno), QString());
+    SprawdzBezNieliczb(okno);
 }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -170,6 +171,56 @@ TEST_F(OknoGrunberga, RangeMessages)
     WybierzZwiazek(okno, 2, QStringLiteral("NIE MA"));
     EXPECT_EQ(zapis->tekstyKomunikatow().back(), QStringLiteral("Niema takiego związku. Spróbuj pod inną nazwą"));
     EXPECT_EQ(Kontrolka<QComboBox>(okno, QStringLiteral("cbZwiazek2"))->currentText(), QString());
+}
+
+// Any change of an input clears ηm. T not above 0 and a fraction outside 0 .. 1 (even where the
+// two add up to 1) are refused in their box; 2147483647 CH3 groups make G12 so negative that ηm
+// underflows: a failure, not "0".
+TEST_F(OknoGrunberga, ImpossibleInputAndAZeroViscosityAreRefused)
+{
+    Wpisz(okno, QStringLiteral("editT"), QStringLiteral("300"));
+    WybierzZwiazek(okno, 1, QStringLiteral("CIECZ A"));
+    Wpisz(okno, QStringLiteral("eU1"), QStringLiteral("0.5"));
+    KliknijSkladnik(okno, 2);
+    WybierzZwiazek(okno, 2, QStringLiteral("CIECZ B"));
+    Wpisz(okno, QStringLiteral("eU2"), QStringLiteral("0.5"));
+    const std::vector<std::function<void()>> zmiany{
+        [&] { Wpisz(okno, QStringLiteral("editT"), QStringLiteral("301")); },
+        [&] { Wpisz(okno, QStringLiteral("eU2"), QStringLiteral("0.50")); },
+        [&] { Wpisz(okno, QStringLiteral("eN2"), QStringLiteral("3")); },
+        [&] { Zaznacz(okno, QStringLiteral("chbCH3_2")); },
+        [&] { WybierzZwiazek(okno, 2, QStringLiteral("CIECZ A")); }};
+    for (const auto& zmiana : zmiany) {
+        Oblicz(okno);
+        ASSERT_FALSE(Wynik(okno).isEmpty());
+        zmiana();
+        EXPECT_EQ(Wynik(okno), QString());
+    }
+    EXPECT_TRUE(zapis->komunikaty.empty());
+
+    auto* T = Kontrolka<QLineEdit>(okno, QStringLiteral("editT"));
+    Wpisz(T, QStringLiteral("0"));
+    Oblicz(okno);
+    SprawdzOdmowe(zapis, T, QStringLiteral("Temperatura musi być większa od 0 K"));
+    Wpisz(T, QStringLiteral("300"));
+    KliknijSkladnik(okno, 1);
+    Wpisz(okno, QStringLiteral("eU1"), QStringLiteral("1.5"));
+    KliknijSkladnik(okno, 2);
+    Wpisz(okno, QStringLiteral("eU2"), QStringLiteral("-0.5"));
+    Oblicz(okno);
+    auto* x1 = Kontrolka<QLineEdit>(okno, QStringLiteral("eU1"));
+    EXPECT_TRUE(x1->isVisible());
+    SprawdzOdmowe(zapis, x1, QStringLiteral("Udział molowy składnika 1 musi leżeć w przedziale od 0 do 1"));
+
+    Wpisz(x1, QStringLiteral("0.5"));
+    KliknijSkladnik(okno, 2);
+    Wpisz(okno, QStringLiteral("eU2"), QStringLiteral("0.5"));
+    KliknijSkladnik(okno, 1);
+    Zaznacz(okno, QStringLiteral("chbCH3"), QStringLiteral("eCH3"), QStringLiteral("2147483647"));
+    Oblicz(okno);
+    EXPECT_EQ(zapis->tekstyKomunikatow().back(), QStringLiteral("Wynik wychodzi równy 0, a ta wielkość nie może być zerowa. Sprawdź dane."));
+    EXPECT_EQ(Wynik(okno), QString());
+    SprawdzBezNieliczb(okno);
 }
 
 // The "!!!" label explains whom to choose first, each letter followed by a tab.

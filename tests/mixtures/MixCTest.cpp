@@ -14,6 +14,7 @@
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "SiatkaTekstowa.h"
+#include "TestyMieszanin.h"
 #include "WykresXY.h"
 
 #include <QComboBox>
@@ -26,6 +27,7 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -182,6 +184,47 @@ TEST_F(OknoMixc, SpencerDannerTableFromPureComponentToPureComponent)
     EXPECT_TRUE(zapis->komunikaty.empty());
 }
 
+// A temperature not above 0 K ("0", "0.", "-0", 1e-4000) or an x1 outside 0 .. 1 is refused in
+// its box, and neither the earlier table nor the earlier result stays; a valid one computes again.
+TEST_F(OknoMixc, SpencerDannerRefusesTemperatureAndX1WithNothingLeftOnView)
+{
+    BazaTestowa baza = BazaTestowa::Probna();
+    ZwolnijOknoGlowne();
+    PokazOknoGlowne();
+    UruchomSD([&](QWidget* okno) {
+        auto* siatka = Kontrolka<TSiatkaTekstowa>(okno, "sgMixC");
+        auto* T = Kontrolka<QLineEdit>(okno, "edtT");
+        auto* x1 = Kontrolka<QLineEdit>(okno, "edtX1");
+        const auto nicNaWidoku = [&](const QString& tekst) {
+            for (int w = 1; w <= 11; ++w)
+                EXPECT_EQ(siatka->Komorka(2, w), QString()) << tekst.toStdString() << ", " << w;
+            EXPECT_EQ(Tekst(okno, "edtWynik"), QString()) << tekst.toStdString();
+        };
+        Wpisz(okno, "edtT", QStringLiteral("298.15"));
+        WybierzSkladnik(okno, "cbZwiazek1", "BENZENE");
+        WybierzSkladnik(okno, "cbZwiazek2", "WATER");
+        Wpisz(okno, "edtX1", QStringLiteral("1"));
+        for (const QString zero : {"0", "0.", "-0", "1e-4000"}) {
+            T->setText(QStringLiteral("298.15"));
+            ASSERT_NEAR(Liczba(Tekst(okno, "edtWynik")), GestoscBenzenu, 1e-9);
+            T->setText(zero);
+            SprawdzOdmowe(zapis, T, QStringLiteral("Temperatura T musi być większa od 0 K"));
+            nicNaWidoku(zero);
+        }
+        T->setText(QStringLiteral("298.15"));
+        for (const QString poza : {"-5", "1.0001", "1e300"}) {
+            x1->setText(poza);
+            SprawdzOdmowe(zapis, x1, QStringLiteral("Udział molowy x1 musi leżeć w przedziale od 0 do 1"));
+            nicNaWidoku(poza);
+        }
+        x1->setText(QStringLiteral("0"));
+        EXPECT_NEAR(Liczba(Tekst(okno, "edtWynik")), GestoscWody, 1e-9);
+        EXPECT_NEAR(Liczba(siatka->Komorka(2, 11)), GestoscBenzenu, 1e-9);
+        EXPECT_EQ(zapis->komunikaty.size(), 7u);
+        SprawdzBezNieliczb(okno);
+    });
+}
+
 TEST_F(OknoMixc, ExcessVolumesOfEthanolAndWaterGiveTheMeasuredDensity)
 {
     BazaTestowa baza = BazaTestowa::Probna();
@@ -277,6 +320,16 @@ std::vector<TRekordMixc> PunktyPary()
                                     Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, 0.5L, -1.0L),
                                     Punkt("alfa", "1-1-1", "Beta", "2-2-2", 308.15L, 0.75L, -0.6L),
                                     Punkt("BETA", "2-2-2", "GAMMA", "3-3-3", 298.15L, 1.0L, 0.0L)};
+    // Damaged or missing numbers make no point: none of these is offered, tabulated or fitted, and
+    // DELTA, which has no other point, is not offered at all.
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    for (TRekordMixc r : {Punkt("ALFA", "1-1-1", "BETA", "2-2-2", nan, 0.3L, -0.7L),
+                          Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, nan, -0.7L),
+                          Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, 0.6L, inf),
+                          Punkt("ALFA", "1-1-1", "BETA", "2-2-2", 298.15L, 0.7L, -0.7L, BrakDanych),
+                          Punkt("DELTA", "4-4-4", "BETA", "2-2-2", 298.15L, 0.5L, nan)})
+        punkty.push_back(r);
     // A long series at another pressure: more points than the old fixed buffers held.
     for (int i = 1; i <= 60; ++i) {
         const long double x = i / 61.0L;
@@ -291,7 +344,8 @@ std::vector<TRekordMixc> PunktyPary()
 // pressure make the table and the fit, however many they are; another temperature brings its own
 // points and pure volumes by Rackett's equation, marked "(r)". A component whose molar volume has
 // no reference temperature gets no volume, whatever the component before it had; a fit with more
-// terms than distinct mole fractions says the matrix is singular and draws nothing.
+// terms than distinct mole fractions says the matrix is singular and draws nothing. A point with a
+// damaged or missing T, P, x1 or VE counts nowhere; an x1 outside 0 .. 1 is refused in its box.
 TEST_F(OknoMixc, ExcessVolumesAtTheChosenConditionsOnly)
 {
     BazaTestowa baza({Skladnik("ALFA", "1-1-1", 50, 50, 500), Skladnik("BETA", "2-2-2", 20, 20, 600),
@@ -342,6 +396,12 @@ TEST_F(OknoMixc, ExcessVolumesAtTheChosenConditionsOnly)
         Wpisz(okno, "edtX1", QStringLiteral("0.5"));
         EXPECT_FALSE(Tekst(okno, "edtWynik").isEmpty());
         EXPECT_TRUE(zapis->komunikaty.empty());
+        auto* x1 = Kontrolka<QLineEdit>(okno, "edtX1");
+        x1->setText(QStringLiteral("1e300"));
+        SprawdzOdmowe(zapis, x1, QStringLiteral("Udział molowy x1 musi leżeć w przedziale od 0 do 1"));
+        EXPECT_EQ(Tekst(okno, "edtWynik"), QString());
+        SprawdzBezNieliczb(okno);
+        zapis->komunikaty.clear();
 
         WybierzSkladnik(okno, "cbZwiazek1", "BETA");
         WybierzSkladnik(okno, "cbZwiazek2", "GAMMA"); // measured at x1 = 1 only: two distinct x1, three terms

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -72,7 +73,7 @@ protected:
     }
 
     BazaTestowa baza_{{Gaz("GAZ A", 4, 100, 200, 800, 300, 100, 0.3L), Gaz("GAZ B", 16, 200, 250, 900, 100, 200, 0.2L),
-                       GazBezDanych()}};
+                       GazBezDanych(), Gaz("GAZ ZERO", 4, 0, 200, 800, 300, 100, 0.3L)}};
     ZapisujOkna zapis;
     std::unique_ptr<TWilke_Form> okno;
 };
@@ -174,6 +175,71 @@ TEST_F(OknoWilkego, UnknownOrEmptyComponentIsRefused)
     WybierzZwiazek(okno->cbZwiazek[0], "GAZ Q");
     EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Nie ma takiego związku. Spróbuj pod inną nazwą"));
     EXPECT_TRUE(okno->Edit11->text().isEmpty());
+}
+
+// Each box is refused on its own, with its message, the focus and its text selected: a
+// temperature or pressure not above 0 (also "-0" and 1e-4000), a fraction outside 0 .. 1 even
+// where the fractions add up to 1, a Z not above 0. A viscosity of 0 is a failure, not a result.
+// A refusal leaves no result, and so does any change of a fraction, a component or the count.
+TEST_F(OknoWilkego, ImpossibleInputRefusedInItsBoxAndNoResultStays)
+{
+    Otworz("MixLepGaz");
+    Wpisz(okno->edtT, "300");
+    Skladniki({"GAZ A", "GAZ B"}, {"0.5"});
+    const std::vector<std::function<void()>> zmiany{[&] { Wpisz(okno->eU[0], "0.4"); },
+                                                     [&] { WybierzZwiazek(okno->cbZwiazek[1], "GAZ A"); },
+                                                     [&] { Licz("3"); }};
+    for (const auto& zmiana : zmiany) {
+        Oblicz();
+        ASSERT_FALSE(okno->Edit11->text().isEmpty());
+        zmiana();
+        EXPECT_TRUE(okno->Edit11->text().isEmpty());
+    }
+    EXPECT_TRUE(zapis->komunikaty.empty());
+
+    Skladniki({"GAZ A", "GAZ B"}, {"0.5"});
+    for (const char* T : {"0", "-0", "1e-4000", "-300"}) {
+        Wpisz(okno->edtT, T);
+        Oblicz();
+        SprawdzOdmowe(zapis, okno->edtT, QStringLiteral("Temperatura mieszaniny musi być większa od 0 K"));
+        EXPECT_TRUE(okno->Edit11->text().isEmpty()) << T;
+    }
+    Wpisz(okno->edtT, "300");
+    Wpisz(okno->eU[0], "1.5");
+    EXPECT_EQ(okno->eU[1]->text(), QStringLiteral("-0.5"));
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->eU[0], QStringLiteral("Udział molowy składnika 1 musi leżeć w przedziale od 0 do 1"));
+    Wpisz(okno->eU[0], "-0.5");
+    Wpisz(okno->eU[1], "1.5");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->eU[0], QStringLiteral("Udział molowy składnika 1 musi leżeć w przedziale od 0 do 1"));
+    Wpisz(okno->eU[0], "0.5");
+    Wpisz(okno->eU[1], "1.5");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->eU[1], QStringLiteral("Udział molowy składnika 2 musi leżeć w przedziale od 0 do 1"));
+    Wpisz(okno->eU[1], "0.5");
+    Skladniki({"GAZ ZERO", "GAZ ZERO"}, {"0.5"});
+    Oblicz();
+    EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Wynik wychodzi równy 0, a ta wielkość nie może być zerowa. Sprawdź dane."));
+    EXPECT_TRUE(okno->Edit11->text().isEmpty());
+    SprawdzBezNieliczb(okno.get());
+
+    Otworz("MixGestGaz");
+    Wpisz(okno->edtT, "300");
+    Wpisz(okno->edtCis, "0");
+    Skladniki({"GAZ A", "GAZ B"}, {"0.5"});
+    Wpisz(okno->edtWsp0, "1");
+    Wpisz(okno->edtWsp1, "0");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->edtCis, QStringLiteral("Ciśnienie mieszaniny musi być większe od 0"));
+    Wpisz(okno->edtCis, "1");
+    Wpisz(okno->edtWsp0, "-1");
+    Oblicz();
+    SprawdzOdmowe(zapis, okno->edtWsp0,
+                  QStringLiteral("Współczynnik ściśliwości Z = Z(0) + ω·Z(1) wychodzi niedodatni. Sprawdź Z(0) i Z(1)."));
+    EXPECT_TRUE(okno->Edit11->text().isEmpty());
+    EXPECT_EQ(okno->windowTitle(), QStringLiteral("Gęstość mieszaniny gazów - metoda stanów odpowiadających sobie"));
+    SprawdzBezNieliczb(okno.get());
 }
 
 class ZrodloTestowe : public TZrodloWspolczynnikowZ {
