@@ -8,6 +8,7 @@
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PolishText.h"
+#include "PrzyciskDomyslny.h"
 #include "RejestrOkienMetod.h"
 #include "RownowagaCieczPara.h"
 #include "Tabela.h"
@@ -91,6 +92,7 @@ TFrmRownowaga::TFrmRownowaga(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     connect(btnSkladniki, &QPushButton::clicked, this, WSieci([this](auto&&...) { btnSkladnikiClick(); }));
     connect(btnWstecz, &QPushButton::clicked, this, WSieci([this](auto&&...) { btnWsteczClick(); }));
     connect(Tab_Button, &QPushButton::clicked, this, WSieci([this](auto&&...) { Tab_ButtonClick(); }));
+    EnterNaciskaDomyslny(this); // OK on the selection panel, "Tabela wyników" on the parameters
 }
 
 // Two grids, so the long captions of the temperatures do not widen the columns of the lists:
