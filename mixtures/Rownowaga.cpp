@@ -128,7 +128,6 @@ QWidget* TFrmRownowaga::UtworzPanelSkladnikow()
         pole->setFixedWidth(90);
     btnSkladniki = Utworz<QPushButton>(QStringLiteral("btnSkladniki"), QStringLiteral("OK"), pnlSkladniki);
     btnSkladniki->setDefault(true);
-    btnSkladniki->setAutoDefault(true);
     BitBtn1 = Utworz<QPushButton>(QStringLiteral("BitBtn1"), QStringLiteral("OK"), pnlSkladniki);
     BitBtn1->hide();
 
@@ -236,7 +235,6 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     Tab_Button = Utworz<QPushButton>(QStringLiteral("Tab_Button"), QStringLiteral("&Tabela wyników"), pnlRownowaga);
     btnWstecz = Utworz<QPushButton>(QStringLiteral("btnWstecz"), QStringLiteral("Wstecz"), pnlRownowaga);
     Tab_Button->setDefault(true);
-    Tab_Button->setAutoDefault(true);
     siatka->addWidget(btnWstecz, 13, 3);
     siatka->addWidget(Tab_Button, 13, 4, 1, 2);
     return pnlRownowaga;

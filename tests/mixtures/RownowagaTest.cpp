@@ -152,6 +152,8 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
     };
     bool sprawdzono = false;
     krokOkna = [&](TFrmRownowaga& r) {
+        r.activateWindow(); // the focus moves between the controls as the user types
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&r));
         EXPECT_EQ(r.windowTitle(), QStringLiteral("Izobara równowagi ciecz - para"));
         EXPECT_EQ(r.size(), QSize(515, 374));
         EXPECT_EQ(r.Label17->text(), QStringLiteral("Ciśnienie całkowite"));
