@@ -193,7 +193,7 @@ void WysrodkujNaPulpicie(QWidget* okno)
 }
 
 // Placed before it is shown, so the window manager maps it there, and again after, when the
-// window's own show handling changed its size.
+// window's own show handling (or its layout settling after it) changed its size.
 void PokazNaEkranie(QWidget* okno, const QWidget* otwierajacy)
 {
     const std::optional<QRect> srodek = ObszarDoSrodka(okno, otwierajacy);
@@ -204,6 +204,7 @@ void PokazNaEkranie(QWidget* okno, const QWidget* otwierajacy)
     Umiesc(okno, srodek, otwierajacy);
     const QSize przed = okno->size();
     okno->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (okno->size() != przed)
         Umiesc(okno, srodek, otwierajacy);
 }
