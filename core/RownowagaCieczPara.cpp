@@ -120,8 +120,9 @@ int ObliczIzobare(long double P, long double A1, long double A2, long double B1,
     Odmow({OdmowaTemperaturyPoczatkowej(Tmin), OdmowaTemperaturyKoncowej(Tmin, Tmax), OdmowaEpsilonu(Tmin, Tmax, Eps)});
     int bezZmianyZnaku = 0;
     ObliczWyniki([&] {
-        long double x1 = 0.0L;
-        for (int i = 1; i <= PunktyIzobary; ++i, x1 += KrokIzobary) {
+        for (int i = 1; i <= PunktyIzobary; ++i) {
+            // A multiple of the step, not a running sum, so the last row is x1 = 1 exactly.
+            const long double x1 = (i - 1) * KrokIzobary;
             const TWspolczynnikiWilsona wilson = WspolczynnikiWilsona(x1, W12, W21);
             const auto P1 = [&](long double T) { return PreznoscAntoine(A1, B1, C1, T - ZeroCelsjusza); };
             const auto P2 = [&](long double T) { return PreznoscAntoine(A2, B2, C2, T - ZeroCelsjusza); };

@@ -200,7 +200,6 @@ TDelHcWynForm::TDelHcWynForm(QWidget* rodzic) : QMainWindow(rodzic)
 
     TrwaWypelnianie = true;
     adjustSize();
-    WysrodkujNaPulpicie(this);
 }
 
 QWidget* TDelHcWynForm::UtworzStroneAtomow()

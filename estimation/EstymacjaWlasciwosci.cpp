@@ -16,6 +16,7 @@
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "PolishText.h"
+#include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "Tabela.h"
@@ -29,7 +30,6 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -201,6 +201,7 @@ TEstymacjaWlasnosciFrm::TEstymacjaWlasnosciFrm(QWidget* rodzic) : QMainWindow(ro
     setCentralWidget(srodek);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window follows its visible stack
     PolaczObsluge();
+    EnterNaciskaDomyslny(this); // "Oblicz"
     ZadnaMetoda();
 }
 
@@ -647,7 +648,6 @@ void TEstymacjaWlasnosciFrm::FormShow()
     else
         edtT->setFocus();
     adjustSize();
-    WysrodkujNaPulpicie(this);
 }
 
 void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
@@ -1109,16 +1109,6 @@ void TEstymacjaWlasnosciFrm::wczytajStanowOSP(const TStanGazu& stan)
     ZadnaMetoda();
     pnlChung2Gestosc->PrzygotujDlaMieszaniny(stan);
     pnlChung2Gestosc->show();
-}
-
-// Enter presses "Oblicz", the window's default button, as in a dialog.
-void TEstymacjaWlasnosciFrm::keyPressEvent(QKeyEvent* zdarzenie)
-{
-    if ((zdarzenie->key() == Qt::Key_Return || zdarzenie->key() == Qt::Key_Enter) && btnOblicz->isVisible()) {
-        btnOblicz->click();
-        return;
-    }
-    QMainWindow::keyPressEvent(zdarzenie);
 }
 
 // While the compressibility panel is on view, closing returns from it to the method.

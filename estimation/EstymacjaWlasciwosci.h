@@ -139,7 +139,6 @@ protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void hideEvent(QHideEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override; // FormCloseQuery
-    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
 private:
     struct TWynik {

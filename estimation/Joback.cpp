@@ -151,12 +151,11 @@ void TJoback1_Form::UstawTryb()
 }
 
 // The formula of the ticked groups in the title. A count that is not a whole number (while the
-// user is still typing it) leaves the title as it was; the compute button reports it.
+// user is still typing it) leaves the title and its formula as they were; the compute button
+// reports it.
 void TJoback1_Form::Wzor_xCreate()
 {
-    WzorJoback.clear();
     DelHf = 0.0L;
-    LiczbyAtomowJoback = {};
     std::vector<std::pair<int, int>> wierszeILiczby;
     for (int wiersz : grupy->ZaznaczoneWiersze()) {
         bool calkowita = false;

@@ -287,7 +287,7 @@ void TChungMG_Form::sbtnGestoscClick()
     TWilke_Form okno;
     okno.PrzejmijMieszanine({edtT->text(), edtP->text(), cbZwiazek1->currentText(), cbZwiazek2->currentText(),
                              eU1->text(), eU2->text(), [this](long double gestosc) { PrzyjmijGestosc(gestosc); }});
-    UruchomModalnie(&okno);
+    UruchomModalnie(&okno, this);
 }
 
 std::optional<long double> TChungMG_Form::Kappa(int k)

@@ -9,6 +9,7 @@
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "PolishText.h"
+#include "PrzyciskDomyslny.h"
 #include "RejestrOkienMetod.h"
 #include "RownowagaCieczPara.h"
 #include "Tabela.h"
@@ -106,6 +107,7 @@ TFrmRownowaga::TFrmRownowaga(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
     connect(cbZwiazek1, &QComboBox::editTextChanged, this, [this] { CzyscWyniki(); });
     for (QComboBox* lista : {cbZwiazek2, cbCisnienie})
         connect(lista, &QComboBox::currentIndexChanged, this, [this] { CzyscWyniki(); });
+    EnterNaciskaDomyslny(this); // OK on the selection panel, "Tabela wyników" on the parameters
 }
 
 // Two grids, so the long captions of the temperatures do not widen the columns of the lists:
@@ -141,7 +143,6 @@ QWidget* TFrmRownowaga::UtworzPanelSkladnikow()
         pole->setFixedWidth(90);
     btnSkladniki = Utworz<QPushButton>(QStringLiteral("btnSkladniki"), QStringLiteral("OK"), pnlSkladniki);
     btnSkladniki->setDefault(true);
-    btnSkladniki->setAutoDefault(true);
     BitBtn1 = Utworz<QPushButton>(QStringLiteral("BitBtn1"), QStringLiteral("OK"), pnlSkladniki);
     BitBtn1->hide();
 
@@ -249,7 +250,6 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     Tab_Button = Utworz<QPushButton>(QStringLiteral("Tab_Button"), QStringLiteral("&Tabela wyników"), pnlRownowaga);
     btnWstecz = Utworz<QPushButton>(QStringLiteral("btnWstecz"), QStringLiteral("Wstecz"), pnlRownowaga);
     Tab_Button->setDefault(true);
-    Tab_Button->setAutoDefault(true);
     siatka->addWidget(btnWstecz, 13, 3);
     siatka->addWidget(Tab_Button, 13, 4, 1, 2);
     return pnlRownowaga;

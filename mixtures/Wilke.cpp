@@ -54,6 +54,31 @@ QLabel* Etykieta(const QString& nazwa, const QString& tekst)
     return Utworz<QLabel>(nazwa, tekst);
 }
 
+// The result's Greek letter (Symbol "h" η, "r" ρ), its subscript, then "=": the subscript label
+// lies over blanks of the symbol's text as wide as it is, lowered below the letter's baseline.
+void UstawSymbol(QLabel* symbol, QLabel* indeks, const QString& litera)
+{
+    const QFontMetrics miara(symbol->font());
+    const QFontMetrics miaraIndeksu(indeks->font());
+    const QString znak = TekstCzcionkiSymbol(litera);
+    const int miejsce = miara.horizontalAdvance(znak) + miaraIndeksu.horizontalAdvance(indeks->text()) + 2;
+    QString tekst = znak;
+    while (miara.horizontalAdvance(tekst) < miejsce)
+        tekst += QLatin1Char(' ');
+    tekst += QStringLiteral(" =");
+    symbol->setText(tekst);
+    const int obnizenie = miara.descent();
+    symbol->setFixedSize(miara.horizontalAdvance(tekst) + 2, miara.height() + obnizenie);
+    indeks->adjustSize();
+    indeks->move(miara.horizontalAdvance(znak) + 1, miara.ascent() + obnizenie - miaraIndeksu.ascent());
+}
+
+// Wide enough for a coefficient in full: 15 significant digits, a sign and leading zeros.
+int SzerokoscWspolczynnika(const QLineEdit* pole)
+{
+    return pole->fontMetrics().horizontalAdvance(QStringLiteral("-0.0123456789012345")) + 16;
+}
+
 } // namespace
 
 TWilke_Form::TWilke_Form(QWidget* rodzic) : QMainWindow(rodzic)
@@ -158,7 +183,7 @@ QWidget* TWilke_Form::UtworzZety()
         for (int i = 0; i < 3; ++i)
             uklad->addWidget(etykietyWsp[3 * wspolczynnik + i]);
         TPoleLiczbowe* pole = wspolczynnik == 0 ? edtWsp0 : edtWsp1;
-        pole->setFixedWidth(90);
+        pole->setFixedWidth(SzerokoscWspolczynnika(pole));
         uklad->addWidget(pole);
         uklad->addSpacing(8);
         connect(pole, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { edtTChange(); }));
@@ -175,9 +200,12 @@ QWidget* TWilke_Form::UtworzDol()
     auto* uklad = new QHBoxLayout(pnlBottom);
     uklad->setContentsMargins(0, 0, 0, 0);
     buttonOblicz = Utworz<QPushButton>(QStringLiteral("buttonOblicz"), QStringLiteral("Oblicz"));
-    lblGreka = Etykieta(QStringLiteral("lblGreka"), TekstCzcionkiSymbol(QStringLiteral("h  =")));
+    lblGreka = Etykieta(QStringLiteral("lblGreka"), QString());
     lblGreka->setFont(CzcionkaEkranowa(QStringLiteral("Symbol"), 12));
-    lblm = Etykieta(QStringLiteral("lblm"), QStringLiteral("<sub>m</sub>"));
+    lblGreka->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblm = Utworz<QLabel>(QStringLiteral("lblm"), QStringLiteral("m"), lblGreka);
+    lblm->setFont(CzcionkaEkranowa(QStringLiteral("Arial"), 9));
+    UstawSymbol(lblGreka, lblm, QStringLiteral("h"));
     Edit11 = UtworzPoleLiczbowe(QStringLiteral("Edit11"));
     Edit11->UstawTylkoDoOdczytu();
     Edit11->setMinimumWidth(160);
@@ -185,7 +213,6 @@ QWidget* TWilke_Form::UtworzDol()
     uklad->addWidget(buttonOblicz);
     uklad->addSpacing(16);
     uklad->addWidget(lblGreka);
-    uklad->addWidget(lblm);
     uklad->addWidget(Edit11, 1);
     uklad->addWidget(lblJednostka);
     connect(buttonOblicz, &QPushButton::clicked, this, WSieci([this](auto&&...) { buttonObliczClick(); }));
@@ -234,7 +261,7 @@ void TWilke_Form::UstawTryb()
 {
     const bool gestosc = TrybGestosci();
     setWindowTitle(TytulTrybu());
-    lblGreka->setText(TekstCzcionkiSymbol(gestosc ? QStringLiteral("r =") : QStringLiteral("h =")));
+    UstawSymbol(lblGreka, lblm, gestosc ? QStringLiteral("r") : QStringLiteral("h"));
     lblJednostka->setText(gestosc ? QStringLiteral("mol/cm^3") : QStringLiteral("Pa s"));
     lblCis->setText(QStringLiteral("podaj ciśnienie"));
     for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblCis, edtCis, lblPa})

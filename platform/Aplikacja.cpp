@@ -8,7 +8,9 @@
 
 TAplikacja::TAplikacja(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationDisplayName(QStringLiteral("Baza danych QERN 2008"));
+    // The name, not a display name: Qt appends a display name to every window title, and each
+    // window's title is its own. Message boxes carry the name, as does a window without a title.
+    setApplicationName(QStringLiteral("Baza danych QERN 2008"));
     setQuitOnLastWindowClosed(false);
     UstawZamiennikiCzcionek();
     WczytajPolskieTeksty();

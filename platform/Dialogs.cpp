@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -125,19 +127,97 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst, RodzajKomunikat
     return static_cast<QMessageBox::StandardButton>(okno.exec());
 }
 
-void WysrodkujNaPulpicie(QWidget* okno)
+namespace {
+
+const char* const NaSrodkuPulpitu = "naSrodkuPulpitu";
+
+// The frame the window manager puts round a window, as it framed a window made before (none
+// before the first one, and none without a window manager).
+QMargins RamkaOkna(const QWidget* okno)
 {
-    if (QScreen* ekran = QGuiApplication::primaryScreen())
-        okno->move(ekran->availableGeometry().center() - okno->rect().center());
+    if (!okno || !okno->testAttribute(Qt::WA_WState_Created))
+        return {};
+    const QRect ramka = okno->frameGeometry(), wnetrze = okno->geometry();
+    return {wnetrze.left() - ramka.left(), wnetrze.top() - ramka.top(), ramka.right() - wnetrze.right(),
+            ramka.bottom() - wnetrze.bottom()};
 }
 
-void UruchomModalnie(QWidget* okno)
+QRect Pulpit(const QWidget* okno, QPoint punkt)
 {
+    QScreen* ekran = QGuiApplication::screenAt(punkt);
+    if (!ekran)
+        ekran = okno->screen() ? okno->screen() : QGuiApplication::primaryScreen();
+    return ekran ? ekran->availableGeometry() : QRect();
+}
+
+// The frame of the window, framed as the model was, centred in the given rectangle (none: where
+// it is), then moved, and shrunk where it is larger, to lie whole on the screen.
+void Umiesc(QWidget* okno, const std::optional<QRect>& srodekW, const QWidget* wzorRamki)
+{
+    QMargins ramka = RamkaOkna(okno);
+    if (ramka.isNull())
+        ramka = RamkaOkna(wzorRamki);
+    // A window's position is its frame's (also when its code moved it before it had a frame).
+    QRect zewnatrz(okno->pos(), okno->size().grownBy(ramka));
+    if (srodekW)
+        zewnatrz.moveCenter(srodekW->center());
+    const QRect pulpit = Pulpit(okno, zewnatrz.center());
+    if (pulpit.isEmpty())
+        return;
+    if (zewnatrz.width() > pulpit.width() || zewnatrz.height() > pulpit.height()) {
+        okno->resize(std::min(okno->width(), pulpit.width() - ramka.left() - ramka.right()),
+                     std::min(okno->height(), pulpit.height() - ramka.top() - ramka.bottom()));
+        zewnatrz.setSize(okno->size().grownBy(ramka));
+    }
+    zewnatrz.moveLeft(std::clamp(zewnatrz.left(), pulpit.left(), std::max(pulpit.left(), pulpit.right() + 1 - zewnatrz.width())));
+    zewnatrz.moveTop(std::clamp(zewnatrz.top(), pulpit.top(), std::max(pulpit.top(), pulpit.bottom() + 1 - zewnatrz.height())));
+    okno->move(zewnatrz.topLeft());
+}
+
+std::optional<QRect> ObszarDoSrodka(const QWidget* okno, const QWidget* otwierajacy)
+{
+    if (okno->property(NaSrodkuPulpitu).toBool())
+        if (QScreen* ekran = QGuiApplication::primaryScreen())
+            return ekran->availableGeometry();
+    if (!okno->testAttribute(Qt::WA_Moved) && otwierajacy)
+        return otwierajacy->frameGeometry();
+    return std::nullopt;
+}
+
+} // namespace
+
+void WysrodkujNaPulpicie(QWidget* okno)
+{
+    okno->setProperty(NaSrodkuPulpitu, true);
+    Umiesc(okno, ObszarDoSrodka(okno, nullptr), QApplication::activeWindow());
+}
+
+// Placed before it is shown, so the window manager maps it there, and again after, when the
+// window's own show handling (or its layout settling after it) changed its size.
+void PokazNaEkranie(QWidget* okno, const QWidget* otwierajacy)
+{
+    const std::optional<QRect> srodek = ObszarDoSrodka(okno, otwierajacy);
+    if (!okno->testAttribute(Qt::WA_Resized)) {
+        okno->adjustSize();
+        okno->setAttribute(Qt::WA_Resized, false);
+    }
+    Umiesc(okno, srodek, otwierajacy);
+    const QSize przed = okno->size();
+    okno->show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (okno->size() != przed)
+        Umiesc(okno, srodek, otwierajacy);
+}
+
+void UruchomModalnie(QWidget* okno, const QWidget* otwierajacy)
+{
+    if (!otwierajacy)
+        otwierajacy = okno->parentWidget() ? okno->parentWidget()->window() : QApplication::activeWindow();
     QPointer<QWidget> straznik(okno);
     okno->setWindowModality(Qt::ApplicationModal);
     if (aktywnyRejestrator) {
         aktywnyRejestrator->oknaModalne.push_back(okno);
-        okno->show();
+        PokazNaEkranie(okno, otwierajacy);
         if (aktywnyRejestrator->skryptModalny)
             aktywnyRejestrator->skryptModalny(okno);
         if (straznik)
@@ -146,7 +226,7 @@ void UruchomModalnie(QWidget* okno)
     }
     QEventLoop petla;
     ObserwatorZamkniecia obserwator(okno, &petla);
-    okno->show();
+    PokazNaEkranie(okno, otwierajacy);
     petla.exec();
     if (straznik)
         okno->hide();

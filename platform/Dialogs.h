@@ -19,11 +19,19 @@ QMessageBox::StandardButton PokazKomunikat(const QString& tekst,
                                            QMessageBox::StandardButtons przyciski = QMessageBox::Ok,
                                            QWidget* rodzic = nullptr);
 
-// Moves the window to the centre of the desktop (the primary screen's working area).
+// Moves the window to the centre of the desktop (the primary screen's working area), whole on
+// it; a window that sizes itself when shown is centred again for its new size.
 void WysrodkujNaPulpicie(QWidget* okno);
 
-// Shows the window application-modal and returns when it closes (not when it merely hides).
-void UruchomModalnie(QWidget* okno);
+// Shows the window where it belongs: a window placed by its own code (moved, or centred on the
+// desktop) stays there; any other opens centred over the window that opened it. Every window
+// opens whole on the screen, shrunk if it is larger.
+void PokazNaEkranie(QWidget* okno, const QWidget* otwierajacy);
+
+// Shows the window application-modal (through PokazNaEkranie) and returns when it closes (not
+// when it merely hides). The opener is the given window, else the window of the window's parent,
+// else the active window.
+void UruchomModalnie(QWidget* okno, const QWidget* otwierajacy = nullptr);
 
 // Creates a window of the form variable's class, runs it modally and frees it, the variable
 // pointing to it meanwhile (also when the run ends by an error).

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -71,6 +72,18 @@ std::pair<double, double> BezZerowejSzerokosci(double od, double doo)
     const double srodek = (od + doo) / 2;
     const double margines = srodek == 0 ? 1 : std::abs(srodek) / 10;
     return {srodek - margines, srodek + margines};
+}
+
+// An automatic range: the points' range with a margin of a fortieth of its width on each side,
+// its ends then rounded outwards to a round step of about a twentieth, so the points at the ends
+// and their markers are drawn whole inside the plot.
+std::pair<double, double> ZMarginesem(double od, double doo)
+{
+    std::tie(od, doo) = BezZerowejSzerokosci(od, doo);
+    const double szerokosc = doo - od;
+    const double margines = szerokosc / 40;
+    const double krok = OkraglyKrok(szerokosc / 20);
+    return {std::floor((od - margines) / krok) * krok, std::ceil((doo + margines) / krok) * krok};
 }
 
 } // namespace
@@ -318,7 +331,7 @@ std::pair<double, double> TWykresXY::ZakresOsi(const TOsWykresu& os) const
     }
     if (od > doo)
         return {0, 1};
-    return BezZerowejSzerokosci(od, doo);
+    return ZMarginesem(od, doo);
 }
 
 void TWykresXY::Uaktualnij()

@@ -65,7 +65,8 @@ class TOsWykresu : public QObject {
 public:
     void UstawTytul(const QString& tytul);
     QString Tytul() const;
-    // Automatic: the range of the active series' points; otherwise minimum to maximum.
+    // Automatic: the range of the active series' points with a small margin, its ends rounded,
+    // so every point is drawn whole; otherwise minimum to maximum exactly.
     void UstawAutomatyczna(bool automatyczna);
     bool Automatyczna() const { return automatyczna_; }
     void UstawMinimum(double minimum);

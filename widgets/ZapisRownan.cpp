@@ -3,15 +3,36 @@
 #include "Kontrolka.h"
 #include "QzHtmlLabel2.h"
 
+namespace {
+
+// The brace that closes the one opened before poczatek; -1 when none does.
+qsizetype KoniecNawiasu(const QString& tekst, qsizetype poczatek)
+{
+    int glebokosc = 1;
+    for (qsizetype i = poczatek; i < tekst.size(); ++i) {
+        if (tekst[i] == u'{')
+            ++glebokosc;
+        else if (tekst[i] == u'}' && --glebokosc == 0)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+// A sub- or superscript is converted like the rest, so "@f" in "Z_{RA}^{@f}" is a Greek letter
+// too. A brace that is never closed ends the conversion: the rest stays as written.
 QString ZnacznikiRownania(const QString& tekst)
 {
     QString wynik;
     for (qsizetype i = 0; i < tekst.size(); ++i) {
         const QChar znak = tekst[i];
         if ((znak == u'_' || znak == u'^') && i + 1 < tekst.size() && tekst[i + 1] == u'{') {
-            const qsizetype koniec = tekst.indexOf(u'}', i + 2);
+            const qsizetype koniec = KoniecNawiasu(tekst, i + 2);
+            if (koniec < 0)
+                return wynik + tekst.mid(i);
             const QString tag = znak == u'_' ? QStringLiteral("sub") : QStringLiteral("sup");
-            wynik += "<" + tag + "><b>" + tekst.mid(i + 2, koniec - i - 2) + "</b></" + tag + ">";
+            wynik += "<" + tag + "><b>" + ZnacznikiRownania(tekst.mid(i + 2, koniec - i - 2)) + "</b></" + tag + ">";
             i = koniec;
         } else if (znak == u'@' && i + 1 < tekst.size()) {
             wynik += QStringLiteral(R"(<font name="Symbol">)") + tekst[++i] + QStringLiteral("</font>");

@@ -45,7 +45,7 @@ bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
         PrzywrocRekord();
     });
     QPointer<QWidget> okno = UtworzOknoMetody(kod);
-    UruchomModalnie(okno);
+    UruchomModalnie(okno, this);
     delete okno;
     return true;
 }

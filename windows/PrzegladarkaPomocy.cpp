@@ -4,6 +4,7 @@
 #include "Help.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -23,6 +24,16 @@ TPrzegladarkaPomocy::TPrzegladarkaPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::
     uklad->addWidget(tbPomoc);
     resize(720, 560);
     WysrodkujNaPulpicie(this);
+}
+
+// Esc closes it, as it closes the program's other dialogs.
+void TPrzegladarkaPomocy::keyPressEvent(QKeyEvent* zdarzenie)
+{
+    if (zdarzenie->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(zdarzenie);
 }
 
 void PokazPlikPomocy(const QString& sciezka)

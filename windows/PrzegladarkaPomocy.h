@@ -9,6 +9,9 @@ class TPrzegladarkaPomocy : public QWidget {
 public:
     explicit TPrzegladarkaPomocy(QWidget* rodzic = nullptr);
     QTextBrowser* tbPomoc;
+
+protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 };
 
 extern TPrzegladarkaPomocy* PrzegladarkaPomocy;

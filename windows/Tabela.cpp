@@ -7,6 +7,7 @@
 #include "FloatText.h"
 #include "Kontrolka.h"
 #include "ObslugaZdarzen.h"
+#include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
@@ -221,6 +222,8 @@ TTabela_Form::TTabela_Form(QWidget* rodzic) : QMainWindow(rodzic, Qt::Window)
     connect(btnOblicz, &QPushButton::clicked, this, WSieci([this] { btnObliczClick(); }));
     connect(btnWykres, &QPushButton::clicked, this, WSieci([this] { btnWykresClick(); }));
     connect(btnWykres2, &QPushButton::clicked, this, WSieci([this] { btnWykres2Click(); }));
+    // "Oblicz", after a computation "Wykres", after the chart "Oblicz" again.
+    EnterNaciskaDomyslny(this);
 }
 
 QWidget* TTabela_Form::UtworzPanelObliczen()
@@ -556,21 +559,12 @@ void TTabela_Form::Drukujtabel1Click()
     });
 }
 
-// Esc closes the window; Enter presses the default button ("Oblicz", after a computation
-// "Wykres", after the chart "Oblicz" again), as in a dialog.
 void TTabela_Form::keyPressEvent(QKeyEvent* zdarzenie)
 {
-    const int klawisz = zdarzenie->key();
-    if (klawisz == Qt::Key_Escape) {
+    if (zdarzenie->key() == Qt::Key_Escape) {
         close();
         return;
     }
-    if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)
-        for (QPushButton* przycisk : {btnOblicz, btnWykres})
-            if (przycisk->isDefault() && przycisk->isEnabled()) {
-                przycisk->click();
-                return;
-            }
     QMainWindow::keyPressEvent(zdarzenie);
 }
 

@@ -61,7 +61,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
-    void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown, and Enter
+    void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown
 
 private:
     QWidget* UtworzPanelObliczen();

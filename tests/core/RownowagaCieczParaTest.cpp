@@ -105,6 +105,9 @@ TEST_F(Rownowaga, RealIsobarOfTheSampleDatabase)
     const TRekordRcg r = RekordRcg;
     EXPECT_EQ(ObliczIzobare(r.PT, r.A1, r.A2, r.B1, r.B2, r.C1, r.C2, 340.0L, 380.0L, 1e-5L, r.W12, r.W21), 0);
     ASSERT_EQ(LiczbaPunktow, 101);
+    // The last row is pure ethanol exactly: no excess Gibbs energy left over from rounding.
+    EXPECT_EQ(WynikX1[101], 1.0L);
+    EXPECT_EQ(WynikGE[101], 0.0L);
     EXPECT_NEAR(static_cast<double>(WynikT[1]), 372.936, 0.1);
     EXPECT_NEAR(static_cast<double>(WynikT[101]), 351.418, 0.1);
     int najnizszy = 1;

@@ -317,6 +317,12 @@ TEST_F(OknoEstymacji, DensityPagesFromTheRecordAndTheirLiveFields)
     QString naOdniesieniu, przy320, wierszTabeli, Tr;
     wOknie = [&](TEstymacjaWlasnosciFrm& o) {
         EXPECT_EQ(o.pcEstWlas->currentWidget(), o.TabSheet1);
+        // Every equation and unit of every page has its Greek letters, in sub- and superscripts too.
+        for (const TQzHtmlLabel2* etykieta : o.findChildren<TQzHtmlLabel2*>())
+            EXPECT_FALSE(etykieta->html().contains(QLatin1Char('@'))) << etykieta->objectName().toStdString();
+        EXPECT_TRUE(o.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblRownanieTabSheet1"))
+                        ->html()
+                        .contains(QStringLiteral(R"(Z<sub><b>RA</b></sub><sup><b><font name="Symbol">f</font></b></sup>)")));
         EXPECT_FALSE(o.gbxSI->isVisible());
         EXPECT_EQ(o.edtVr->text(), QStringLiteral("0.0894"));
         Tr = o.edtTr->text();

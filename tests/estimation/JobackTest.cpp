@@ -45,10 +45,11 @@ protected:
 };
 
 // Propane's groups give Tb = 198 + 2·23.58 + 22.88 = 268.04 K; the title shows the formula and,
-// once per press, the record's boiling point.
+// once per press, the record's boiling point. A count that is no whole number (1.5 >CH2 gives
+// 198 + 47.16 + 34.32 = 279.48 K) leaves the formula in the title as it was.
 TEST_F(Joback, PropaneBoilingPointAndFormulaInTheTitle)
 {
-    QString wynik, tytul, tytulPoDrugim;
+    QString wynik, tytul, tytulPoDrugim, wynikUlamka, tytulUlamka;
     bool widoczny = false;
     UruchomMetode(zapis, "PROPAN", Tb, [&](QWidget* okno) {
         EXPECT_EQ(Kontrolka<QLabel>(okno, QStringLiteral("d1"))->text(), QStringLiteral("23.58"));
@@ -63,12 +64,20 @@ TEST_F(Joback, PropaneBoilingPointAndFormulaInTheTitle)
         Nacisnij(okno, "Oblicz_Button");
         tytulPoDrugim = okno->windowTitle();
         Zrzut(okno, "joback_propan_tb.png");
+        auto* liczba = Kontrolka(okno, QStringLiteral("edt2"));
+        liczba->selectAll();
+        QTest::keyClicks(liczba, QStringLiteral("1.5"));
+        Nacisnij(okno, "Oblicz_Button");
+        wynikUlamka = Wynik(okno);
+        tytulUlamka = okno->windowTitle();
     });
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(wynik, QStringLiteral("268.04"));
     EXPECT_TRUE(widoczny);
     EXPECT_EQ(tytul, QStringLiteral("C3H8  Tb_exp=231.02 [K]"));
     EXPECT_EQ(tytulPoDrugim, tytul);
+    EXPECT_EQ(wynikUlamka, QStringLiteral("279.48"));
+    EXPECT_EQ(tytulUlamka, tytul);
 }
 
 // By hand from the group table: S(Tc) = 0.1184 with Tb 477.67 K gives 698.105616670143 K;

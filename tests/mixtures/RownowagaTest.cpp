@@ -120,7 +120,8 @@ protected:
     BazaTestowa baza_ = BazaTestowa::Probna();
 };
 
-// From the main window's radio to a table of 101 rows and its chart; closing goes back to the
+// From the main window's radio to a table of 101 rows and its chart, Enter pressing each panel's
+// default button (the component list keeps Enter for its look-up); closing goes back to the
 // selection panel first and ends the window the second time.
 TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
 {
@@ -162,6 +163,8 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
     };
     bool sprawdzono = false;
     krokOkna = [&](TFrmRownowaga& r) {
+        r.activateWindow(); // the focus moves between the controls as the user types
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&r));
         EXPECT_EQ(r.windowTitle(), QStringLiteral("Izobara równowagi ciecz - para"));
         EXPECT_EQ(r.size(), QSize(515, 374));
         EXPECT_EQ(r.Label17->text(), QStringLiteral("Ciśnienie całkowite"));
@@ -170,6 +173,8 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_EQ(r.edtEpsilon->text(), QStringLiteral("0.00001"));
         EXPECT_EQ(r.edtKrok->text(), QStringLiteral("0.01"));
         Wpisz(r.cbZwiazek1->lineEdit(), QStringLiteral("ETANOL"));
+        QTest::keyClick(r.cbZwiazek1, Qt::Key_Return);
+        EXPECT_TRUE(r.pnlSkladniki->isVisible());
         EXPECT_EQ(Pozycje(r.cbZwiazek2), (QStringList{"BENZEN", "WODA"}));
         EXPECT_EQ(r.lblTmin->text(), QStringLiteral("T<") + FloatToStr(351.8L));
         Wybierz(r.cbZwiazek2, QStringLiteral("WODA"));
@@ -178,7 +183,7 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         Wybierz(r.cbCisnienie, QStringLiteral("760"));
         Wpisz(r.edtTmin, QStringLiteral("340"));
         Wpisz(r.edtTmax, QStringLiteral("380"));
-        QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
+        QTest::keyClick(r.edtTmax, Qt::Key_Return);
         ASSERT_TRUE(r.pnlRownowaga->isVisible());
         EXPECT_FALSE(r.pnlSkladniki->isVisible());
         EXPECT_EQ(r.size(), QSize(640, 450));
@@ -190,7 +195,7 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_EQ(r.edtTpocz->text(), QStringLiteral("340"));
         EXPECT_EQ(r.edtTb->text(), QStringLiteral("380"));
         EXPECT_EQ(TempObliczen, 340.0L);
-        QTest::mouseClick(r.Tab_Button, Qt::LeftButton);
+        QTest::keyClick(r.edtEpsilon, Qt::Key_Return);
         r.close();
         EXPECT_TRUE(r.isVisible());
         EXPECT_TRUE(r.pnlSkladniki->isVisible());

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -78,6 +79,63 @@ TEST(Dialogs, ScriptedModalRunNeverBlocks)
     EXPECT_TRUE(widoczne);
     EXPECT_FALSE(okno.isVisible());
     ASSERT_EQ(zapis->oknaModalne.size(), 1u);
+}
+
+namespace {
+// Grows when shown, as windows that size themselves in their show handler do.
+class OknoRosnace : public QWidget {
+protected:
+    void showEvent(QShowEvent*) override { resize(500, 400); }
+};
+
+// The frame of the window while it runs modally, opened from the given window.
+QRect RamkaPrzyOtwarciu(QWidget& okno, QWidget* otwierajacy)
+{
+    ZapisujOkna zapis;
+    QRect ramka;
+    zapis->skryptModalny = [&](QWidget* w) { ramka = w->frameGeometry(); };
+    UruchomModalnie(&okno, otwierajacy);
+    return ramka;
+}
+} // namespace
+
+// A window opens centred over the window that opened it, one its own code placed (or centred on
+// the desktop) stays so, and near the screen's edge or larger than the screen it opens whole on
+// the screen.
+TEST(Dialogs, AWindowOpensCentredOverItsOpenerAndWholeOnTheScreen)
+{
+    const QRect pulpit = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto blisko = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; };
+    QWidget otwierajacy;
+    otwierajacy.resize(300, 200);
+    otwierajacy.move(pulpit.topLeft() + QPoint(150, 120));
+    otwierajacy.show();
+
+    QWidget nad;
+    nad.resize(200, 100);
+    EXPECT_TRUE(blisko(RamkaPrzyOtwarciu(nad, &otwierajacy).center(), otwierajacy.frameGeometry().center()));
+
+    QWidget przesuniete;
+    przesuniete.resize(200, 100);
+    przesuniete.move(pulpit.topLeft() + QPoint(7, 9));
+    EXPECT_EQ(RamkaPrzyOtwarciu(przesuniete, &otwierajacy).topLeft(), pulpit.topLeft() + QPoint(7, 9));
+
+    OknoRosnace naPulpicie;
+    WysrodkujNaPulpicie(&naPulpicie);
+    const QRect rosnace = RamkaPrzyOtwarciu(naPulpicie, &otwierajacy);
+    EXPECT_EQ(naPulpicie.size(), QSize(500, 400));
+    EXPECT_TRUE(blisko(rosnace.center(), pulpit.center()));
+
+    otwierajacy.move(pulpit.bottomRight() - QPoint(320, 220));
+    QWidget wRogu;
+    wRogu.resize(400, 300);
+    const QRect ramkaWRogu = RamkaPrzyOtwarciu(wRogu, &otwierajacy);
+    EXPECT_TRUE(pulpit.contains(ramkaWRogu));
+    EXPECT_EQ(ramkaWRogu.bottomRight(), pulpit.bottomRight());
+
+    QWidget wieksze;
+    wieksze.resize(pulpit.width() + 200, pulpit.height() + 100);
+    EXPECT_TRUE(pulpit.contains(RamkaPrzyOtwarciu(wieksze, &otwierajacy)));
 }
 
 namespace {

@@ -111,26 +111,36 @@ TEST(KolorWindows, BlueGreenRedOrder)
     EXPECT_EQ(KolorQt(0x00FF00), QColor(0, 255, 0));
 }
 
-TEST_F(WykresXY, AutomaticRangesCoverTheActiveSeriesOnly)
+// Each automatic axis runs past the active points by at least a fiftieth of their range on
+// both sides (so end points and their markers are whole), to round ends, and not much further.
+TEST_F(WykresXY, AutomaticRangesCoverTheActiveSeriesWithAMarginToRoundEnds)
 {
+    const auto obejmuje = [](const TOsWykresu* os, double od, double doo) {
+        const double szerokosc = doo - od;
+        EXPECT_LT(os->Minimum(), od - szerokosc / 50) << os->Tytul().toStdString();
+        EXPECT_GT(os->Maksimum(), doo + szerokosc / 50) << os->Tytul().toStdString();
+        EXPECT_LT(os->Maksimum() - os->Minimum(), 1.25 * szerokosc);
+    };
+    wykres.OsDolna()->UstawTytul(QStringLiteral("x"));
+    wykres.OsLewa()->UstawTytul(QStringLiteral("y"));
     seria1->AddXY(310, 2e-3, KolorCzerwony);
     seria1->AddXY(300, 1e-3, KolorCzerwony);
     seria1->AddXY(350, 5e-4, KolorCzerwony);
     seria2->AddXY(0, 100, KolorNiebieski);
     seria2->UstawAktywna(false);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 300);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 350);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Minimum(), 5e-4);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), 2e-3);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 295); // 300 .. 350 by steps of 5
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 355);
+    obejmuje(wykres.OsLewa(), 5e-4, 2e-3);
     seria2->UstawAktywna(true);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 0);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), 100);
+    obejmuje(wykres.OsDolna(), 0, 350);
+    obejmuje(wykres.OsLewa(), 5e-4, 100);
     seria1->Czysc();
     seria2->Czysc();
-    seria2->AddXY(7, -3, KolorNiebieski);
-    seria2->AddXY(8, -1, KolorNiebieski);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 7);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), -1);
+    for (int i = 0; i <= 100; ++i) // the liquid-mixture density over x1 = 0 .. 1
+        seria2->AddXY(i / 100.0, 997.05 - 1.92 * i, KolorNiebieski);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), -0.05);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 1.05);
+    obejmuje(wykres.OsLewa(), 997.05 - 192, 997.05);
 }
 
 TEST_F(WykresXY, AFixedRangeHoldsWhateverThePoints)
@@ -144,7 +154,7 @@ TEST_F(WykresXY, AFixedRangeHoldsWhateverThePoints)
     wykres.Obraz();
     EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 0);
     EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 1);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Minimum(), 790); // the other axis still follows the points
+    EXPECT_LT(wykres.OsLewa()->Minimum(), 790); // the other axis still follows the points
 }
 
 TEST_F(WykresXY, RangesOfNoWidthAreWidened)
@@ -153,12 +163,13 @@ TEST_F(WykresXY, RangesOfNoWidthAreWidened)
         double y;
         double od, doo;
     };
-    for (const Przypadek& p : {Przypadek{0, -1, 1}, Przypadek{5, 4.5, 5.5}, Przypadek{-2e-5, -2.2e-5, -1.8e-5}}) {
+    // ±1 around zero, else ±10 %, then the margin.
+    for (const Przypadek& p : {Przypadek{0, -1.1, 1.1}, Przypadek{5, 4.45, 5.55}, Przypadek{-2e-5, -2.22e-5, -1.78e-5}}) {
         seria1->Czysc();
         seria1->AddXY(1, p.y, KolorCzerwony);
         seria1->AddXY(2, p.y, KolorCzerwony);
-        EXPECT_DOUBLE_EQ(wykres.OsLewa()->Minimum(), p.od) << p.y;
-        EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), p.doo) << p.y;
+        EXPECT_NEAR(wykres.OsLewa()->Minimum(), p.od, std::abs(p.od) * 1e-12) << p.y;
+        EXPECT_NEAR(wykres.OsLewa()->Maksimum(), p.doo, std::abs(p.doo) * 1e-12) << p.y;
     }
     seria1->Czysc();
     EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 0);
@@ -307,9 +318,9 @@ TEST_F(WykresXY, DraggingARectangleZoomsAndRightClickShowsTheWholeChart)
     EXPECT_LT(punktyKrzywej, 1000) << "a point of the curve outside the plot area";
 
     QTest::mouseClick(wykres.viewport(), Qt::RightButton, {}, doo);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 300);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 400);
-    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), 1000);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 295);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 405);
+    EXPECT_DOUBLE_EQ(wykres.OsLewa()->Maksimum(), 1020);
 
     // Dragging towards the upper left also brings the whole chart back.
     QTest::mousePress(wykres.viewport(), Qt::LeftButton, {}, od);
@@ -318,8 +329,8 @@ TEST_F(WykresXY, DraggingARectangleZoomsAndRightClickShowsTheWholeChart)
     QTest::mousePress(wykres.viewport(), Qt::LeftButton, {}, doo);
     QTest::mouseMove(wykres.viewport(), od);
     QTest::mouseRelease(wykres.viewport(), Qt::LeftButton, {}, od);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 300);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 400);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 295);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 405);
 }
 
 TEST_F(WykresXY, PrintsOnThePrinterInPlaceOfTheDefaultOne)

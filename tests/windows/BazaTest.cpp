@@ -130,7 +130,7 @@ TEST_F(OknoGlowne, HintsGoToTheStatusBar)
     EXPECT_EQ(etykietyZHintem, 3);
 }
 
-TEST_F(OknoGlowne, HelpMenuShowsTheHelpFileOrSaysItIsMissing)
+TEST_F(OknoGlowne, HelpMenuShowsTheHelpFileOrSaysItIsMissingAndEscClosesIt)
 {
     const QString poprzedni = QDir::currentPath();
     QTemporaryDir katalog;
@@ -148,6 +148,8 @@ TEST_F(OknoGlowne, HelpMenuShowsTheHelpFileOrSaysItIsMissing)
     EXPECT_TRUE(PrzegladarkaPomocy->isVisible());
     EXPECT_TRUE(PrzegladarkaPomocy->tbPomoc->toPlainText().contains(QStringLiteral("Wyszukiwanie związku")));
     EXPECT_EQ(zapis->komunikaty.size(), 1u);
+    QTest::keyClick(PrzegladarkaPomocy->tbPomoc, Qt::Key_Escape);
+    EXPECT_FALSE(PrzegladarkaPomocy->isVisible());
 }
 
 TEST_F(OknoGlowne, AboutBoxRunsModallyAndClosesWithItsButton)
