@@ -356,21 +356,13 @@ private:
     std::vector<unsigned> rekordyWPorzadku_;
 };
 
-// Records lie far apart in memory, so the copy below asks for the text fields of the record this
-// many ahead: it does not wait for memory record by record.
-constexpr long long RekordyNaprzod = 8;
-constexpr int LiniaPamieci = 64;
-
-void PobierzZawczasu(const unsigned char* rekord)
-{
-    for (int bajt = 0; bajt < KoniecPolTekstowych(); bajt += LiniaPamieci)
-        __builtin_prefetch(rekord + bajt);
-}
+// The file is read this many records at a time when the text fields are copied.
+constexpr long long RekordyWPorcji = 256;
 
 // The text fields of records 1 .. last (each record's first bytes, up to the end of its last text
 // field), copied side by side under one opening of PlikYaws: a search walks these few megabytes
-// instead of touching a page of the file for every record. Copied anew when the file is opened
-// anew.
+// instead of reading the file again, and only they stay in memory. Copied anew when the file is
+// opened anew; records that come back short (the file shrank) are left out.
 class PolaTekstoweRekordow {
 public:
     static const PolaTekstoweRekordow& Biezace()
@@ -404,16 +396,20 @@ private:
     {
         otwarcie_ = PlikYaws.Otwarcie();
         nazwy_ = {};
-        const long long liczba = std::max(0LL, PlikYaws.Rozmiar() - 1);
         const int szerokosc = KoniecPolTekstowych();
-        bajty_.resize(static_cast<size_t>(liczba * szerokosc));
-        PlikYaws.Szukaj(1);
-        for (long long i = 0; i < liczba; ++i) {
-            const unsigned char* rekord = PlikYaws.CzytajBajty();
-            if (i + RekordyNaprzod < liczba)
-                PobierzZawczasu(rekord + RekordyNaprzod * RozmiarRekorduYaws);
-            std::copy_n(rekord, szerokosc, bajty_.data() + i * szerokosc);
+        std::vector<unsigned char> porcja(static_cast<size_t>(RekordyWPorcji * RozmiarRekorduYaws));
+        bajty_.clear();
+        bajty_.reserve(static_cast<size_t>(std::max(0LL, PlikYaws.Rozmiar() - 1) * szerokosc));
+        for (long long numer = 1;; numer += RekordyWPorcji) {
+            const long long przeczytane = PlikYaws.CzytajRekordy(numer, RekordyWPorcji, porcja.data());
+            for (long long i = 0; i < przeczytane; ++i) {
+                const unsigned char* rekord = porcja.data() + i * RozmiarRekorduYaws;
+                bajty_.insert(bajty_.end(), rekord, rekord + szerokosc);
+            }
+            if (przeczytane < RekordyWPorcji)
+                break;
         }
+        bajty_.shrink_to_fit(); // when records came back short
     }
 
     unsigned long long otwarcie_ = 0;

@@ -205,8 +205,10 @@ bool TBaza_Form::WybierzZListy(const QStringList& kandydaci)
 
 void TBaza_Form::WczytajZnaleziony(long long pozycja)
 {
-    if (!WczytajRekordYaws(pozycja))
+    if (!WczytajRekordYaws(pozycja)) { // the file shrank since it was opened: the record is gone
+        PokazKomunikat(BrakZwiazku);
         return;
+    }
     Znaleziono = true;
     rekordZwiazku_ = RekordYaws;
     ZaznaczNaListach();

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -385,6 +386,27 @@ TEST_F(Szukanie, NoMatchShowsTheMessageAndLeavesNothingLoaded)
     ASSERT_TRUE(Znaleziono);
     Szukaj("cbSearchCompound", QStringLiteral("unobtainium"));
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą")});
+    OczekujPustego();
+}
+
+// The database is rewritten in place while the program holds it open: a record cut off since the
+// lists were filled is missing, the program goes on, and the records before it still load.
+TEST_F(Szukanie, ARecordCutOffTheFileWhileTheProgramRunsIsMissing)
+{
+    const QString yaws = baza_.katalogDanych() + "YAWS.dat";
+    const QString brak = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
+    // Record 10 (ŻELAZO) is cut in half, record 11 is gone.
+    ASSERT_TRUE(QFile::resize(yaws, QFileInfo(yaws).size() - RozmiarRekorduYaws - RozmiarRekorduYaws / 2));
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("żelazo"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{brak});
+    OczekujPustego();
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    EXPECT_TRUE(Znaleziono);
+    EXPECT_EQ(RekordYaws.Tc, 647.14L);
+
+    ASSERT_TRUE(QFile::resize(yaws, 0));
+    Szukaj("cbSearchCompound", QStringLiteral("water"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{brak, brak}));
     OczekujPustego();
 }
 
