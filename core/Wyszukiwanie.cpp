@@ -317,6 +317,17 @@ public:
         return lista;
     }
 
+    // The first record (from 1) whose upper-cased name is exactly the name; 0 when there is none.
+    // Equal names lie together in the sorted order, in file order, within the names the Polish
+    // order takes for equal.
+    long long Pierwszy(const QString& nazwa) const
+    {
+        const auto wczesniej = [](const QString& a, const QString& b) { return PorownajPL(a, b) < 0; };
+        const auto [od, koniec] = std::equal_range(wPorzadku_.begin(), wPorzadku_.end(), nazwa, wczesniej);
+        const auto rowna = std::find(od, koniec, nazwa);
+        return rowna == koniec ? 0 : rekordyWPorzadku_[static_cast<size_t>(rowna - wPorzadku_.begin())] + 1LL;
+    }
+
     struct Trafienia {
         std::vector<char> zawiera; // for each record from 0
         long long rowna = 0;       // the last record whose name equals the text; 0 when none
@@ -546,11 +557,18 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
 
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa)
 {
+    const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    if (pole == PoleSzukania::NazwaPL || pole == PoleSzukania::NazwaANG)
+        return pola.Nazwy(pole).Pierwszy(nazwa);
     const std::string szukana = UnicodeToCp1250(nazwa);
-    const PoleTekstowe poleNazwy(pole);
+    const PoleTekstowe wartosc(pole);
+    const auto rowneWielkimi = [&szukana](std::string_view zapisana) {
+        return std::equal(zapisana.begin(), zapisana.end(), szukana.begin(), szukana.end(),
+                          [](char z, char s) { return (z >= 'a' && z <= 'z' ? char(z - 'a' + 'A') : z) == s; });
+    };
     long long znaleziona = 0;
     PrzejdzPlik([&](const unsigned char* rekord, long long pozycja) {
-        if (UpperAscii(std::string(poleNazwy(rekord))) == szukana)
+        if (rowneWielkimi(wartosc(rekord)))
             znaleziona = pozycja;
         return znaleziona == 0;
     });
