@@ -40,6 +40,9 @@ int PierwszaRowna(const QComboBox* lista, const QString& tekst)
 QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
 {
     auto* lista = UtworzListeZwiazkow(nazwa, rodzic);
+    // As wide as 24 broad letters, which the longest name of the sample database fits in, without
+    // measuring every one of the (perhaps a hundred thousand) entries when the window first shows.
+    lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     lista->setMinimumContentsLength(24);
     UstawHint(lista, hint);
     return lista;

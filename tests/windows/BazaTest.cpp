@@ -486,6 +486,20 @@ TEST_F(KartaWOknie, TheCardPagesAreTheFirstTabsAndThePictureSitsInTheSearchPanel
     EXPECT_TRUE(Obraz()->isHidden());
 }
 
+// However many entries the lists hold, their width is not measured from every one: still, a list
+// as wide as it asks to be shows every name, formula and CAS number of the sample database whole.
+TEST_F(KartaWOknie, EveryEntryOfTheSampleDatabaseFitsTheWidthItsSearchListAsksFor)
+{
+    for (auto* lista : {Baza_Form->cbZnajdzZwiazek, Baza_Form->cbSearchCompound, Baza_Form->cbZnajdzWzor, Baza_Form->cbCAS}) {
+        SCOPED_TRACE(lista->objectName().toStdString());
+        ASSERT_GT(lista->count(), 100);
+        lista->resize(lista->sizeHint());
+        const QFontMetrics miara(lista->lineEdit()->font());
+        for (int i = 0; i < lista->count(); ++i)
+            EXPECT_LE(miara.horizontalAdvance(lista->itemText(i)), lista->lineEdit()->width()) << lista->itemText(i).toStdString();
+    }
+}
+
 // Selecting the loaded substance in the four lists is no change of the user's: the card filled
 // after the search stays filled once every event has run.
 TEST_F(KartaWOknie, ASearchThroughTheMainWindowLeavesTheCardFilled)
