@@ -17,8 +17,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +46,8 @@ QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget*
     // measuring every one of the (perhaps a hundred thousand) entries when the window first shows.
     lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     lista->setMinimumContentsLength(24);
+    // The drop-down, too, takes the height of one entry for all.
+    static_cast<QListView*>(lista->view())->setUniformItemSizes(true);
     UstawHint(lista, hint);
     return lista;
 }
@@ -114,7 +118,8 @@ void TBaza_Form::WypelnijListy()
         {cbZnajdzWzor, &listy.Wzory}, {cbCAS, &listy.NumeryCAS}};
     for (auto [lista, pozycje] : wypelnienia) {
         const QSignalBlocker blokada(lista);
-        lista->addItems(*pozycje);
+        // A plain list of texts shared with the search's own, not an item object for each entry.
+        lista->setModel(new QStringListModel(*pozycje, lista));
         lista->setCurrentIndex(-1);
     }
 }
