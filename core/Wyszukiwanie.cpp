@@ -367,8 +367,11 @@ private:
     std::vector<unsigned> rekordyWPorzadku_;
 };
 
-// The file is read this many records at a time when the text fields are copied.
-constexpr long long RekordyWPorcji = 256;
+// The text fields are copied from the file read this many records at a time, in up to four parts
+// of at least this many records each.
+constexpr long long RekordyWPorcji = 64;
+constexpr long long RekordyNaCzesc = 8192;
+constexpr long long NajwiecejCzesci = 4;
 
 // The text fields of records 1 .. last (each record's first bytes, up to the end of its last text
 // field), copied side by side under one opening of PlikYaws: a search walks these few megabytes
@@ -407,20 +410,44 @@ private:
     {
         otwarcie_ = PlikYaws.Otwarcie();
         nazwy_ = {};
+        const long long liczba = std::max(0LL, PlikYaws.Rozmiar() - 1);
+        bajty_.resize(static_cast<size_t>(liczba * KoniecPolTekstowych()));
+        // The file comes from memory the system keeps, so copying takes the time: a large file is
+        // copied in a few parts side by side, each in a thread of its own.
+        const long long liczbaCzesci = std::clamp(liczba / RekordyNaCzesc, 1LL, NajwiecejCzesci);
+        const auto poczatek = [&](long long czesc) { return liczba * czesc / liczbaCzesci; };
+        std::vector<std::future<long long>> dalsze;
+        for (long long czesc = 1; czesc < liczbaCzesci; ++czesc)
+            dalsze.push_back(std::async(std::launch::async, [this, od = poczatek(czesc), koniec = poczatek(czesc + 1)] {
+                return SkopiujCzesc(od, koniec);
+            }));
+        // The copy ends at the first record that came back short.
+        long long skopiowane = SkopiujCzesc(0, poczatek(1));
+        for (long long czesc = 1; czesc < liczbaCzesci; ++czesc) {
+            const long long koniec = dalsze[static_cast<size_t>(czesc - 1)].get();
+            if (skopiowane == poczatek(czesc))
+                skopiowane = koniec;
+        }
+        bajty_.resize(static_cast<size_t>(skopiowane * KoniecPolTekstowych()));
+        bajty_.shrink_to_fit();
+    }
+
+    // Copies the text fields of records od .. koniec - 1 (counted from 0); returns where it
+    // stopped: koniec, or the first record that came back short.
+    long long SkopiujCzesc(long long od, long long koniec)
+    {
         const int szerokosc = KoniecPolTekstowych();
         std::vector<unsigned char> porcja(static_cast<size_t>(RekordyWPorcji * RozmiarRekorduYaws));
-        bajty_.clear();
-        bajty_.reserve(static_cast<size_t>(std::max(0LL, PlikYaws.Rozmiar() - 1) * szerokosc));
-        for (long long numer = 1;; numer += RekordyWPorcji) {
-            const long long przeczytane = PlikYaws.CzytajRekordy(numer, RekordyWPorcji, porcja.data());
-            for (long long i = 0; i < przeczytane; ++i) {
-                const unsigned char* rekord = porcja.data() + i * RozmiarRekorduYaws;
-                bajty_.insert(bajty_.end(), rekord, rekord + szerokosc);
-            }
-            if (przeczytane < RekordyWPorcji)
+        while (od < koniec) {
+            const long long chciane = std::min(RekordyWPorcji, koniec - od);
+            const long long przeczytane = PlikYaws.CzytajRekordy(od + 1, chciane, porcja.data());
+            for (long long i = 0; i < przeczytane; ++i)
+                std::copy_n(porcja.data() + i * RozmiarRekorduYaws, szerokosc, bajty_.data() + (od + i) * szerokosc);
+            od += przeczytane;
+            if (przeczytane < chciane)
                 break;
         }
-        bajty_.shrink_to_fit(); // when records came back short
+        return od;
     }
 
     unsigned long long otwarcie_ = 0;
