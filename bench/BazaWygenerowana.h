@@ -7,6 +7,7 @@
 #include "Zmienne.h"
 
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
@@ -34,6 +35,8 @@ public:
         PlikYaws.Otworz(RozmiarRekorduYaws);
         nazwaSrodkowego = Cp1250ToUnicode(srodkowy.NazwaPL);
         casSrodkowego = Cp1250ToUnicode(srodkowy.CAS);
+        for (int i = 0; i < LiczbaSkladnikow; ++i)
+            nazwySkladnikow << Cp1250ToUnicode(rekordy[rekordy.size() * (2 * i + 1) / (2 * LiczbaSkladnikow)].NazwaPL);
     }
 
     // The open database of this size.
@@ -48,6 +51,8 @@ public:
     }
 
     QString nazwaSrodkowego, casSrodkowego; // of the record 7/10 into the file, formula CH4O
+    static constexpr int LiczbaSkladnikow = 10;
+    QStringList nazwySkladnikow; // Polish names of ten records spread over the file
 
 private:
     // Names built from syllables with Polish letters, so sorting meets real, varied texts.

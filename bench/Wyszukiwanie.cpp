@@ -1,5 +1,6 @@
 // Start-up list fill at 1 000, 10 000 and 100 000 substances (the file opened anew each time),
-// and the searches of the main window at 100 000 (each walks a field of every record).
+// the searches of the main window at 100 000 (each walks a field of every record) and the look-up
+// of the ten components of a gas mixture at 100 000.
 #include "BazaWygenerowana.h"
 #include "Wyszukiwanie.h"
 
@@ -40,6 +41,19 @@ BENCHMARK_CAPTURE(Szukaj, Wzor4Znaki24Przejscia, PoleSzukania::Wzor, [] { return
 BENCHMARK_CAPTURE(Szukaj, WzorDlugi, PoleSzukania::Wzor, [] { return QStringLiteral("C12H22O"); })
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Szukaj, CAS, PoleSzukania::CAS, CasSrodkowego)->Unit(benchmark::kMillisecond);
+
+// The Polish names of ten components looked up and read into RekordYaws, as the gas-mixture
+// window does when it computes.
+void SkladnikiMieszaniny(benchmark::State& stan)
+{
+    const BazaWygenerowana& baza = BazaWygenerowana::OLiczbie(NajwiekszaBaza);
+    ListaNazw(PoleSzukania::NazwaPL); // the names are sorted at start-up, before any window opens
+    for (auto _ : stan)
+        for (const QString& nazwa : baza.nazwySkladnikow)
+            if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa))
+                stan.SkipWithError("a component was not found");
+}
+BENCHMARK(SkladnikiMieszaniny)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,22 +4,43 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
-// A missing file gets its own message; an existing one that cannot be read names the file.
+QString NazwaPliku(const TPlikTypowany& plik)
+{
+    return QDir::toNativeSeparators(plik.Sciezka());
+}
+
+// Opens a data file; when it cannot be, the message to show. A missing file gets its own message;
+// so does a file that is no data file of its kind (a device, a pipe, a folder, a file far too
+// large), with the reason on a line of its own; an existing file that cannot be read is named.
+std::optional<QString> Otworz(TPlikTypowany& plik, int rozmiarRekordu, const QString& brakPliku)
+{
+    if (!QFileInfo::exists(plik.Sciezka()))
+        return brakPliku;
+    if (plik.Otworz(rozmiarRekordu))
+        return std::nullopt;
+    switch (plik.PowodOdmowy()) {
+    case TPlikTypowany::Odmowa::NieZwyklyPlik:
+        return brakPliku + QStringLiteral("\nPlik %1 nie jest zwykłym plikiem.").arg(NazwaPliku(plik));
+    case TPlikTypowany::Odmowa::ZaDuzy:
+        return brakPliku + QStringLiteral("\nPlik %1 jest zbyt duży jak na plik bazy danych.").arg(NazwaPliku(plik));
+    case TPlikTypowany::Odmowa::NieOtwarty:
+    case TPlikTypowany::Odmowa::Zadna:
+        break;
+    }
+    return QStringLiteral("Nie można otworzyć pliku %1").arg(NazwaPliku(plik));
+}
+
 void OtworzPomocniczy(TPlikTypowany& plik, int rozmiarRekordu, const QString& brakPliku,
                       void (*czysc)(), QStringList& komunikaty)
 {
-    if (!QFileInfo::exists(plik.Sciezka())) {
-        komunikaty << brakPliku;
-        return;
-    }
-    if (!plik.Otworz(rozmiarRekordu)) {
-        komunikaty << QStringLiteral("Nie można otworzyć pliku %1").arg(QDir::toNativeSeparators(plik.Sciezka()));
-        return;
-    }
-    czysc();
+    if (const std::optional<QString> komunikat = Otworz(plik, rozmiarRekordu, brakPliku))
+        komunikaty << *komunikat;
+    else
+        czysc();
 }
 
 } // namespace
@@ -41,8 +62,9 @@ void UstawSciezki(const QString& katalogProgramu)
 WynikOtwarcia OtworzPlikiDanych()
 {
     WynikOtwarcia wynik;
+    const QString brakBazy = QStringLiteral("Nie odnaleziono plików bazy danych!");
     if (!QFileInfo::exists(SciezkaYaws)) {
-        wynik.komunikaty << QStringLiteral("Nie odnaleziono plików bazy danych!");
+        wynik.komunikaty << brakBazy;
         return wynik;
     }
     OtworzPomocniczy(PlikRcg, RozmiarRekorduRcg, QStringLiteral("Nie odnaleziono plików bazy Rcg!"),
@@ -52,8 +74,8 @@ WynikOtwarcia OtworzPlikiDanych()
     OtworzPomocniczy(PlikMixc, RozmiarRekorduMixc,
                      QStringLiteral("Nie odnaleziono pliku bazy mieszanin ciekłych (mixc.dan)!"),
                      CzyscRekordMixc, wynik.komunikaty);
-    if (!PlikYaws.Otworz(RozmiarRekorduYaws)) {
-        wynik.komunikaty << QStringLiteral("Nie można otworzyć pliku %1").arg(QDir::toNativeSeparators(SciezkaYaws));
+    if (const std::optional<QString> komunikat = Otworz(PlikYaws, RozmiarRekorduYaws, brakBazy)) {
+        wynik.komunikaty << *komunikat;
         return wynik;
     }
     CzyscRekordYaws();

@@ -8,7 +8,7 @@
 void UstawSciezki(const QString& katalogProgramu);
 
 struct WynikOtwarcia {
-    bool moznaKontynuowac = false; // false: YAWS.dat missing or unreadable, the program ends
+    bool moznaKontynuowac = false; // false: YAWS.dat missing, unreadable or refused, the program ends
     QStringList komunikaty;        // in the order they are to be shown
 };
 

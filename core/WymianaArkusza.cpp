@@ -5,9 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -40,6 +41,20 @@ std::optional<QList<long double>> PierwszeLiczbyWierszy(const QByteArray& tekst,
         }
     }
     return liczby;
+}
+
+// Writes the file anew as a temporary file beside it, then renamed to its name: whatever stood at
+// that name (a link, say) is replaced, never written through, and a reader never meets half a file.
+bool ZapiszPrzezZamiane(const QString& sciezka, const QByteArray& tresc)
+{
+    QTemporaryFile plik(sciezka + QStringLiteral(".XXXXXX"));
+    if (!plik.open() || plik.write(tresc) != tresc.size() || !plik.flush() ||
+        !plik.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther))
+        return false;
+    if (std::rename(QFile::encodeName(plik.fileName()).constData(), QFile::encodeName(sciezka).constData()) != 0)
+        return false;
+    plik.setAutoRemove(false); // it is the file now
+    return true;
 }
 
 } // namespace
@@ -79,17 +94,17 @@ std::optional<TWspolczynnikiZ> WspolczynnikiStanu(const TStanGazu& stan)
 
 bool ZapiszPlikMathcad(const QString& katalog, const TStanGazu& stan)
 {
-    QSaveFile plik(QDir(katalog).filePath(PlikMathcad));
-    return plik.open(QIODevice::WriteOnly) && plik.write(TekstPlikuMathcad(stan)) >= 0 && plik.commit();
+    return ZapiszPrzezZamiane(QDir(katalog).filePath(PlikMathcad), TekstPlikuMathcad(stan));
 }
 
 std::optional<TWspolczynnikiZ> WczytajPlikZety(const QString& katalog)
 {
-    QFile plik(QDir(katalog).filePath(PlikZety));
-    if (!plik.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    const QString sciezka = QDir(katalog).filePath(PlikZety);
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly))
         return std::nullopt;
     const std::optional<TWspolczynnikiZ> z = CzytajTekstZety(plik.readAll());
-    if (!z || !plik.resize(0))
+    if (!z || !ZapiszPrzezZamiane(sciezka, QByteArray()))
         return std::nullopt;
     return z;
 }

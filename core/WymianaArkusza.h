@@ -30,8 +30,10 @@ std::optional<TWspolczynnikiZ> CzytajTekstZety(const QByteArray& tekst);
 // Z(0) and Z(1) of the state: Tr = T/Tc, Pr = P/Pc.
 std::optional<TWspolczynnikiZ> WspolczynnikiStanu(const TStanGazu& stan);
 
-// Writes "mathcad.txt" in the folder anew; false when it cannot be written whole.
+// Writes "mathcad.txt" in the folder anew: a new file takes the name, so a link standing there is
+// replaced, never written through. False when it cannot be written whole.
 bool ZapiszPlikMathcad(const QString& katalog, const TStanGazu& stan);
-// Reads "zety.txt" of the folder and empties it: the answer is consumed once. None, with the file
-// left as it was, when it is missing, does not hold the two numbers or cannot be emptied.
+// Reads "zety.txt" of the folder and empties it (an empty file takes its name, as above): the answer
+// is consumed once. None, with the file left as it was, when it is missing, does not hold the two
+// numbers or cannot be emptied.
 std::optional<TWspolczynnikiZ> WczytajPlikZety(const QString& katalog);

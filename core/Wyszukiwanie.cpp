@@ -317,6 +317,17 @@ public:
         return lista;
     }
 
+    // The first record (from 1) whose upper-cased name is exactly the name; 0 when there is none.
+    // Equal names lie together in the sorted order, in file order, within the names the Polish
+    // order takes for equal.
+    long long Pierwszy(const QString& nazwa) const
+    {
+        const auto wczesniej = [](const QString& a, const QString& b) { return PorownajPL(a, b) < 0; };
+        const auto [od, koniec] = std::equal_range(wPorzadku_.begin(), wPorzadku_.end(), nazwa, wczesniej);
+        const auto rowna = std::find(od, koniec, nazwa);
+        return rowna == koniec ? 0 : rekordyWPorzadku_[static_cast<size_t>(rowna - wPorzadku_.begin())] + 1LL;
+    }
+
     struct Trafienia {
         std::vector<char> zawiera; // for each record from 0
         long long rowna = 0;       // the last record whose name equals the text; 0 when none
@@ -356,21 +367,16 @@ private:
     std::vector<unsigned> rekordyWPorzadku_;
 };
 
-// Records lie far apart in memory, so the copy below asks for the text fields of the record this
-// many ahead: it does not wait for memory record by record.
-constexpr long long RekordyNaprzod = 8;
-constexpr int LiniaPamieci = 64;
-
-void PobierzZawczasu(const unsigned char* rekord)
-{
-    for (int bajt = 0; bajt < KoniecPolTekstowych(); bajt += LiniaPamieci)
-        __builtin_prefetch(rekord + bajt);
-}
+// The text fields are copied from the file read this many records at a time, in up to four parts
+// of at least this many records each.
+constexpr long long RekordyWPorcji = 64;
+constexpr long long RekordyNaCzesc = 8192;
+constexpr long long NajwiecejCzesci = 4;
 
 // The text fields of records 1 .. last (each record's first bytes, up to the end of its last text
 // field), copied side by side under one opening of PlikYaws: a search walks these few megabytes
-// instead of touching a page of the file for every record. Copied anew when the file is opened
-// anew.
+// instead of reading the file again, and only they stay in memory. Copied anew when the file is
+// opened anew; records that come back short (the file shrank) are left out.
 class PolaTekstoweRekordow {
 public:
     static const PolaTekstoweRekordow& Biezace()
@@ -405,15 +411,43 @@ private:
         otwarcie_ = PlikYaws.Otwarcie();
         nazwy_ = {};
         const long long liczba = std::max(0LL, PlikYaws.Rozmiar() - 1);
-        const int szerokosc = KoniecPolTekstowych();
-        bajty_.resize(static_cast<size_t>(liczba * szerokosc));
-        PlikYaws.Szukaj(1);
-        for (long long i = 0; i < liczba; ++i) {
-            const unsigned char* rekord = PlikYaws.CzytajBajty();
-            if (i + RekordyNaprzod < liczba)
-                PobierzZawczasu(rekord + RekordyNaprzod * RozmiarRekorduYaws);
-            std::copy_n(rekord, szerokosc, bajty_.data() + i * szerokosc);
+        bajty_.resize(static_cast<size_t>(liczba * KoniecPolTekstowych()));
+        // The file comes from memory the system keeps, so copying takes the time: a large file is
+        // copied in a few parts side by side, each in a thread of its own.
+        const long long liczbaCzesci = std::clamp(liczba / RekordyNaCzesc, 1LL, NajwiecejCzesci);
+        const auto poczatek = [&](long long czesc) { return liczba * czesc / liczbaCzesci; };
+        std::vector<std::future<long long>> dalsze;
+        for (long long czesc = 1; czesc < liczbaCzesci; ++czesc)
+            dalsze.push_back(std::async(std::launch::async, [this, od = poczatek(czesc), koniec = poczatek(czesc + 1)] {
+                return SkopiujCzesc(od, koniec);
+            }));
+        // The copy ends at the first record that came back short.
+        long long skopiowane = SkopiujCzesc(0, poczatek(1));
+        for (long long czesc = 1; czesc < liczbaCzesci; ++czesc) {
+            const long long koniec = dalsze[static_cast<size_t>(czesc - 1)].get();
+            if (skopiowane == poczatek(czesc))
+                skopiowane = koniec;
         }
+        bajty_.resize(static_cast<size_t>(skopiowane * KoniecPolTekstowych()));
+        bajty_.shrink_to_fit();
+    }
+
+    // Copies the text fields of records od .. koniec - 1 (counted from 0); returns where it
+    // stopped: koniec, or the first record that came back short.
+    long long SkopiujCzesc(long long od, long long koniec)
+    {
+        const int szerokosc = KoniecPolTekstowych();
+        std::vector<unsigned char> porcja(static_cast<size_t>(RekordyWPorcji * RozmiarRekorduYaws));
+        while (od < koniec) {
+            const long long chciane = std::min(RekordyWPorcji, koniec - od);
+            const long long przeczytane = PlikYaws.CzytajRekordy(od + 1, chciane, porcja.data());
+            for (long long i = 0; i < przeczytane; ++i)
+                std::copy_n(porcja.data() + i * RozmiarRekorduYaws, szerokosc, bajty_.data() + (od + i) * szerokosc);
+            od += przeczytane;
+            if (przeczytane < chciane)
+                break;
+        }
+        return od;
     }
 
     unsigned long long otwarcie_ = 0;
@@ -550,11 +584,18 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy)
 
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa)
 {
+    const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    if (pole == PoleSzukania::NazwaPL || pole == PoleSzukania::NazwaANG)
+        return pola.Nazwy(pole).Pierwszy(nazwa);
     const std::string szukana = UnicodeToCp1250(nazwa);
-    const PoleTekstowe poleNazwy(pole);
+    const PoleTekstowe wartosc(pole);
+    const auto rowneWielkimi = [&szukana](std::string_view zapisana) {
+        return std::equal(zapisana.begin(), zapisana.end(), szukana.begin(), szukana.end(),
+                          [](char z, char s) { return (z >= 'a' && z <= 'z' ? char(z - 'a' + 'A') : z) == s; });
+    };
     long long znaleziona = 0;
     PrzejdzPlik([&](const unsigned char* rekord, long long pozycja) {
-        if (UpperAscii(std::string(poleNazwy(rekord))) == szukana)
+        if (rowneWielkimi(wartosc(rekord)))
             znaleziona = pozycja;
         return znaleziona == 0;
     });

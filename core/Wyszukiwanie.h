@@ -40,8 +40,9 @@ struct WynikSzukania {
 //   characters (identity first), and a record is hit once for every order equal to its formula.
 WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy);
 
-// Record number of the first record whose upper-cased name in the field equals the name exactly;
-// 0 when there is none.
+// Record number of the first record whose upper-cased value of the field equals the text exactly;
+// 0 when there is none. Names are looked up in the sorted names the searches keep, formulas and
+// CAS numbers by a walk.
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa);
 
 // A component of a mixture window: reads into RekordYaws the first record whose name in the

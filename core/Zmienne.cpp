@@ -2,8 +2,15 @@
 
 #include "Extended.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
 
 TRekordYaws RekordYaws;
 TRekordRcg RekordRcg;
@@ -352,34 +359,52 @@ void CzyscRekordYaws() { CzyscRekord(RekordYaws); }
 void CzyscRekordRcg() { CzyscRekord(RekordRcg); }
 void CzyscRekordMixc() { CzyscRekord(RekordMixc); }
 
+TPlikTypowany::~TPlikTypowany()
+{
+    Zamknij();
+}
+
+void TPlikTypowany::Zamknij()
+{
+    if (deskryptor_ >= 0)
+        ::close(deskryptor_);
+    deskryptor_ = -1;
+    bajty_ = 0;
+}
+
 void TPlikTypowany::Przypisz(const QString& sciezka)
 {
-    plik_.close();
-    dane_ = nullptr;
-    kopia_.clear();
+    Zamknij();
+    odmowa_ = Odmowa::Zadna;
     sciezka_ = sciezka;
-    plik_.setFileName(sciezka);
 }
 
 bool TPlikTypowany::Otworz(int rozmiarRekordu)
 {
     rozmiarRekordu_ = rozmiarRekordu;
     pozycja_ = 0;
-    if (dane_)
+    if (Otwarty())
         return true;
-    if (!plik_.open(QIODevice::ReadOnly))
-        return false;
-    static unsigned long long otwarcia = 0;
-    otwarcie_ = ++otwarcia;
-    bajty_ = plik_.size();
-    dane_ = bajty_ > 0 ? plik_.map(0, bajty_) : nullptr;
-    if (!dane_) {
-        kopia_ = plik_.readAll();
-        kopia_.append('\0'); // never empty, so the pointer below is valid
-        dane_ = reinterpret_cast<const unsigned char*>(kopia_.constData());
-        bajty_ = kopia_.size() - 1;
+    // Without waiting: opening a pipe would wait for a writer.
+    const int deskryptor = ::open(QFile::encodeName(sciezka_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat opis {};
+    if (deskryptor < 0 || ::fstat(deskryptor, &opis) != 0) {
+        odmowa_ = Odmowa::NieOtwarty;
+    } else if (!S_ISREG(opis.st_mode)) {
+        odmowa_ = Odmowa::NieZwyklyPlik;
+    } else if (opis.st_size / rozmiarRekordu > NajwiecejRekordow) {
+        odmowa_ = Odmowa::ZaDuzy;
+    } else {
+        static unsigned long long otwarcia = 0;
+        otwarcie_ = ++otwarcia;
+        odmowa_ = Odmowa::Zadna;
+        deskryptor_ = deskryptor;
+        bajty_ = opis.st_size;
+        return true;
     }
-    return true;
+    if (deskryptor >= 0)
+        ::close(deskryptor);
+    return false;
 }
 
 void TPlikTypowany::Szukaj(long long numer)
@@ -389,39 +414,42 @@ void TPlikTypowany::Szukaj(long long numer)
 
 long long TPlikTypowany::Rozmiar() const
 {
-    return dane_ && rozmiarRekordu_ > 0 ? bajty_ / rozmiarRekordu_ : 0;
+    return Otwarty() && rozmiarRekordu_ > 0 ? bajty_ / rozmiarRekordu_ : 0;
 }
 
-const unsigned char* TPlikTypowany::BiezacyRekord(int oczekiwanyRozmiar)
+long long TPlikTypowany::CzytajRekordy(long long numer, long long liczba, unsigned char* cel) const
 {
-    if (!dane_ || rozmiarRekordu_ != oczekiwanyRozmiar || pozycja_ >= Rozmiar())
-        return nullptr;
-    return dane_ + pozycja_++ * rozmiarRekordu_;
+    liczba = std::min(liczba, Rozmiar() - numer);
+    if (numer < 0 || liczba <= 0)
+        return 0;
+    const long long doPrzeczytania = liczba * rozmiarRekordu_;
+    long long przeczytane = 0;
+    while (przeczytane < doPrzeczytania) {
+        const ssize_t porcja = ::pread(deskryptor_, cel + przeczytane, static_cast<size_t>(doPrzeczytania - przeczytane),
+                                       static_cast<off_t>(numer * rozmiarRekordu_ + przeczytane));
+        if (porcja < 0 && errno == EINTR)
+            continue;
+        if (porcja <= 0)
+            break; // the file ends early: it shrank since it was opened, or cannot be read
+        przeczytane += porcja;
+    }
+    return przeczytane / rozmiarRekordu_;
 }
 
-bool TPlikTypowany::Czytaj(TRekordYaws& rekord)
+template <class Rekord>
+bool TPlikTypowany::CzytajRekord(Rekord& rekord)
 {
-    const unsigned char* bajty = BiezacyRekord(RozmiarRekorduYaws);
-    if (bajty)
-        Dekoduj(bajty, rekord);
-    return bajty != nullptr;
+    std::array<unsigned char, std::tuple_size_v<decltype(Rekord::Surowy)>> bajty;
+    if (rozmiarRekordu_ != static_cast<int>(bajty.size()) || CzytajRekordy(pozycja_, 1, bajty.data()) != 1)
+        return false;
+    ++pozycja_;
+    Dekoduj(bajty.data(), rekord);
+    return true;
 }
 
-bool TPlikTypowany::Czytaj(TRekordRcg& rekord)
-{
-    const unsigned char* bajty = BiezacyRekord(RozmiarRekorduRcg);
-    if (bajty)
-        Dekoduj(bajty, rekord);
-    return bajty != nullptr;
-}
-
-bool TPlikTypowany::Czytaj(TRekordMixc& rekord)
-{
-    const unsigned char* bajty = BiezacyRekord(RozmiarRekorduMixc);
-    if (bajty)
-        Dekoduj(bajty, rekord);
-    return bajty != nullptr;
-}
+bool TPlikTypowany::Czytaj(TRekordYaws& rekord) { return CzytajRekord(rekord); }
+bool TPlikTypowany::Czytaj(TRekordRcg& rekord) { return CzytajRekord(rekord); }
+bool TPlikTypowany::Czytaj(TRekordMixc& rekord) { return CzytajRekord(rekord); }
 
 void ResetujZmienne()
 {

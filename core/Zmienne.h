@@ -1,8 +1,6 @@
 #pragma once
 // Everything the windows share: the record types of the four data files, the no-data value, the
 // current records, the typed-file variables, the paths and the hand-over globals.
-#include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <array>
 #include <string>
@@ -91,37 +89,53 @@ void CzyscRekord(TRekordYaws& rekord);
 void CzyscRekord(TRekordRcg& rekord);
 void CzyscRekord(TRekordMixc& rekord);
 
-// A typed file: fixed-size records read by number. The file is mapped into memory when opened;
-// the data files are only ever read. Record n starts at byte n * record size; a partial last
-// record is not counted.
+// A typed file: fixed-size records read by number with ordinary reads; the data files are only
+// ever read. Record n starts at byte n * record size; the record count is taken when the file is
+// opened, a partial last record not counted. A record that comes back short, because the file
+// shrank since, is not read: its reader finds it missing and goes on.
 class TPlikTypowany {
 public:
+    // Why a bound file is not open.
+    enum class Odmowa { Zadna, NieOtwarty, NieZwyklyPlik, ZaDuzy };
+    // No data file of any kind holds more records than this: a larger one is refused.
+    static constexpr long long NajwiecejRekordow = 1'000'000;
+
+    TPlikTypowany() = default;
+    TPlikTypowany(const TPlikTypowany&) = delete;
+    TPlikTypowany& operator=(const TPlikTypowany&) = delete;
+    ~TPlikTypowany();
+
     void Przypisz(const QString& sciezka);               // bind to a path
-    bool Otworz(int rozmiarRekordu);                      // reset: open and go to record 0
-    bool Otwarty() const { return dane_ != nullptr; }
+    // Reset: open and go to record 0. A device, a pipe or a folder is refused without waiting for
+    // it, and so is a file larger than NajwiecejRekordow records.
+    bool Otworz(int rozmiarRekordu);
+    Odmowa PowodOdmowy() const { return odmowa_; }
+    bool Otwarty() const { return deskryptor_ >= 0; }
     void Szukaj(long long numer);                         // seek
     long long Pozycja() const { return pozycja_; }        // FilePos
     long long Rozmiar() const;                            // FileSize: the record count
     bool Koniec() const { return pozycja_ >= Rozmiar(); } // Eof
-    // Reads the current record and advances; false at the end of the file.
+    // Reads the current record and advances; false at the end of the file or when the record
+    // comes back short.
     bool Czytaj(TRekordYaws& rekord);
     bool Czytaj(TRekordRcg& rekord);
     bool Czytaj(TRekordMixc& rekord);
-    // The bytes of the current record (as many as the record size it was opened with), then
-    // advances; nullptr at the end of the file. Valid while the file stays bound.
-    const unsigned char* CzytajBajty() { return BiezacyRekord(rozmiarRekordu_); }
+    // Reads up to `liczba` records from record `numer` on into `cel` (record size bytes each);
+    // returns how many came whole: fewer at the end of the file or when it shrank. The position
+    // stays.
+    long long CzytajRekordy(long long numer, long long liczba, unsigned char* cel) const;
     const QString& Sciezka() const { return sciezka_; }
-    QString BladOtwarcia() const { return plik_.errorString(); }
     // A number of this opening of the file, new whenever the file is opened anew (never 0 once
-    // opened): what was copied from the bytes under one number is stale under another.
+    // opened): what was copied from the file under one number is stale under another.
     unsigned long long Otwarcie() const { return otwarcie_; }
 
 private:
-    const unsigned char* BiezacyRekord(int oczekiwanyRozmiar);
+    template <class Rekord>
+    bool CzytajRekord(Rekord& rekord);
+    void Zamknij();
     QString sciezka_;
-    QFile plik_;
-    const unsigned char* dane_ = nullptr;
-    QByteArray kopia_; // used when the file cannot be mapped (an empty file)
+    int deskryptor_ = -1;
+    Odmowa odmowa_ = Odmowa::Zadna;
     long long bajty_ = 0;
     int rozmiarRekordu_ = 0;
     long long pozycja_ = 0;

@@ -17,8 +17,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -40,7 +42,12 @@ int PierwszaRowna(const QComboBox* lista, const QString& tekst)
 QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
 {
     auto* lista = UtworzListeZwiazkow(nazwa, rodzic);
+    // As wide as 24 broad letters, which the longest name of the sample database fits in, without
+    // measuring every one of the (perhaps a hundred thousand) entries when the window first shows.
+    lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     lista->setMinimumContentsLength(24);
+    // The drop-down, too, takes the height of one entry for all.
+    static_cast<QListView*>(lista->view())->setUniformItemSizes(true);
     UstawHint(lista, hint);
     return lista;
 }
@@ -111,7 +118,8 @@ void TBaza_Form::WypelnijListy()
         {cbZnajdzWzor, &listy.Wzory}, {cbCAS, &listy.NumeryCAS}};
     for (auto [lista, pozycje] : wypelnienia) {
         const QSignalBlocker blokada(lista);
-        lista->addItems(*pozycje);
+        // A plain list of texts shared with the search's own, not an item object for each entry.
+        lista->setModel(new QStringListModel(*pozycje, lista));
         lista->setCurrentIndex(-1);
     }
 }
@@ -205,8 +213,10 @@ bool TBaza_Form::WybierzZListy(const QStringList& kandydaci)
 
 void TBaza_Form::WczytajZnaleziony(long long pozycja)
 {
-    if (!WczytajRekordYaws(pozycja))
+    if (!WczytajRekordYaws(pozycja)) { // the file shrank since it was opened: the record is gone
+        PokazKomunikat(BrakZwiazku);
         return;
+    }
     Znaleziono = true;
     rekordZwiazku_ = RekordYaws;
     ZaznaczNaListach();

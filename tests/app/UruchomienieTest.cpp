@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -100,6 +101,44 @@ TEST_F(Uruchomienie, AMissingSideFileGivesItsMessageAndTheMainWindowStillComes)
         EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{przypadek.komunikat});
         ASSERT_NE(Baza_Form, nullptr);
         EXPECT_TRUE(Baza_Form->isVisible());
+        TearDown();
+    }
+}
+
+// A data file that is a device (read, it would never end) or a named pipe (opened, it would wait
+// for a writer) is refused at once with the message of a missing file and the reason; without the
+// main data file the program ends, without another one it goes on.
+TEST_F(Uruchomienie, ADeviceOrAPipeInPlaceOfADataFileIsRefused)
+{
+    const auto przygotuj = [](const QString& sciezka, bool urzadzenie) {
+        QFile::remove(sciezka);
+        if (urzadzenie)
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), sciezka));
+        else
+            ASSERT_EQ(mkfifo(QFile::encodeName(sciezka).constData(), 0600), 0);
+    };
+    const struct {
+        const char* plik;
+        bool urzadzenie;
+        QString komunikat;
+        bool programTrwa;
+    } przypadki[] = {
+        {"Rcg.dan", true, QStringLiteral("Nie odnaleziono plików bazy Rcg!"), true},
+        {"mixc.dan", false, QStringLiteral("Nie odnaleziono pliku bazy mieszanin ciekłych (mixc.dan)!"), true},
+        {"YAWS.dat", true, QStringLiteral("Nie odnaleziono plików bazy danych!"), false},
+        {"YAWS.dat", false, QStringLiteral("Nie odnaleziono plików bazy danych!"), false},
+    };
+    for (const auto& przypadek : przypadki) {
+        SCOPED_TRACE(std::string(przypadek.plik) + (przypadek.urzadzenie ? " /dev/zero" : " pipe"));
+        BazaTestowa baza = BazaZWoda();
+        const QString sciezka = baza.katalogDanych() + przypadek.plik;
+        przygotuj(sciezka, przypadek.urzadzenie);
+        QDir::setCurrent(baza.katalog());
+        ZapisujOkna zapis;
+        EXPECT_EQ(UruchomProgram(), przypadek.programTrwa);
+        EXPECT_EQ(zapis->tekstyKomunikatow(),
+                  std::vector<QString>{przypadek.komunikat + QStringLiteral("\nPlik %1 nie jest zwykłym plikiem.").arg(sciezka)});
+        EXPECT_EQ(Baza_Form && Baza_Form->isVisible(), przypadek.programTrwa);
         TearDown();
     }
 }

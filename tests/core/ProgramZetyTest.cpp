@@ -4,7 +4,9 @@
 #include "ProgramZety.h"
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -74,4 +76,40 @@ TEST(ProgramZety, TheAnswerIsReadOnceAndABadOneIsLeftAlone)
 
     EXPECT_TRUE(ZapiszPlikMathcad(katalog.path(), {20, 300, 20.785L, 150}));
     EXPECT_FALSE(ZapiszPlikMathcad(katalog.filePath(QStringLiteral("brak")), {20, 300, 20.785L, 150}));
+}
+
+// A link placed at the name of an exchange file is replaced by the file the program writes; what
+// the link pointed to stays as it was.
+TEST(ProgramZety, ExchangeFilesReplaceALinkAtTheirNameNotItsTarget)
+{
+    QTemporaryDir katalog, inny;
+    const auto zapisz = [](const QString& sciezka, const QByteArray& tresc) {
+        QFile plik(sciezka);
+        ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+        plik.write(tresc);
+    };
+    const auto tresc = [](const QString& sciezka) {
+        QFile plik(sciezka);
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray("?");
+    };
+    const QString celMathcad = inny.filePath(QStringLiteral("cudzy.txt"));
+    const QString celZety = inny.filePath(QStringLiteral("cudze-zety.txt"));
+    zapisz(celMathcad, "nie do ruszenia\n");
+    zapisz(celZety, "0.9\r\n-0.1\r\n");
+    const QString mathcad = katalog.filePath(PlikMathcad), zety = katalog.filePath(PlikZety);
+    ASSERT_TRUE(QFile::link(celMathcad, mathcad));
+    ASSERT_TRUE(QFile::link(celZety, zety));
+
+    EXPECT_TRUE(ZapiszPlikMathcad(katalog.path(), {20, 300, 20.785L, 150}));
+    EXPECT_FALSE(QFileInfo(mathcad).isSymLink());
+    EXPECT_EQ(CzytajTekstMathcad(tresc(mathcad))->Pc, 20.785L);
+    EXPECT_EQ(tresc(celMathcad), "nie do ruszenia\n");
+
+    const auto z = WczytajPlikZety(katalog.path());
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->Z1, -0.1L);
+    EXPECT_FALSE(QFileInfo(zety).isSymLink());
+    EXPECT_EQ(tresc(zety), QByteArray());
+    EXPECT_EQ(tresc(celZety), "0.9\r\n-0.1\r\n");
+    EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files), (QStringList{PlikMathcad, PlikZety})); // no temporary left
 }

@@ -43,3 +43,18 @@ TEST(Start, AnUnreadableDataFileIsNamedNotFatal)
     ASSERT_EQ(wynik.komunikaty.size(), 1);
     EXPECT_TRUE(wynik.komunikaty[0].contains(QStringLiteral("Rcgt.dan")));
 }
+
+TEST(Start, AFileFarTooLargeForItsKindIsRefusedWithTheMessageOfAMissingOne)
+{
+    BazaTestowa baza({BazaTestowa::Substancja("WODA")});
+    // Sparse: no disk is spent on it, and nothing is read from it.
+    ASSERT_TRUE(QFile::resize(baza.katalogDanych() + "mixc.dan",
+                              (TPlikTypowany::NajwiecejRekordow + 1) * RozmiarRekorduMixc));
+    UstawSciezki(baza.katalog());
+    const WynikOtwarcia wynik = OtworzPlikiDanych();
+    EXPECT_TRUE(wynik.moznaKontynuowac);
+    EXPECT_FALSE(PlikMixc.Otwarty());
+    EXPECT_EQ(wynik.komunikaty, QStringList{QStringLiteral("Nie odnaleziono pliku bazy mieszanin ciekłych (mixc.dan)!\n"
+                                                           "Plik %1mixc.dan jest zbyt duży jak na plik bazy danych.")
+                                                .arg(baza.katalogDanych())});
+}

@@ -175,6 +175,15 @@ TEST_F(PlikTypowany, TruncatedAndEmptyFilesAreReadSafely)
     EXPECT_EQ(r.NazwaPL, "WODA");
     EXPECT_FALSE(plik.Czytaj(r));
 
+    // The open file shrinks: the record cut short is not read, the one before it still is.
+    ASSERT_TRUE(QFile::resize(sciezka("YAWS.dat"), RozmiarRekorduYaws + 100));
+    plik.Szukaj(1);
+    EXPECT_FALSE(plik.Czytaj(r));
+    EXPECT_EQ(plik.Pozycja(), 1);
+    ASSERT_TRUE(QFile::resize(sciezka("YAWS.dat"), RozmiarRekorduYaws * 2));
+    EXPECT_TRUE(plik.Czytaj(r));
+    EXPECT_EQ(r.NazwaPL, "WODA");
+
     QFile pusty(sciezka("pusty.dat"));
     ASSERT_TRUE(pusty.open(QIODevice::WriteOnly));
     pusty.close();

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -390,6 +391,27 @@ TEST_F(Szukanie, NoMatchShowsTheMessageAndLeavesNothingLoaded)
     OczekujPustego();
 }
 
+// The database is rewritten in place while the program holds it open: a record cut off since the
+// lists were filled is missing, the program goes on, and the records before it still load.
+TEST_F(Szukanie, ARecordCutOffTheFileWhileTheProgramRunsIsMissing)
+{
+    const QString yaws = baza_.katalogDanych() + "YAWS.dat";
+    const QString brak = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
+    // Record 10 (ŻELAZO) is cut in half, record 11 is gone.
+    ASSERT_TRUE(QFile::resize(yaws, QFileInfo(yaws).size() - RozmiarRekorduYaws - RozmiarRekorduYaws / 2));
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("żelazo"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{brak});
+    OczekujPustego();
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    EXPECT_TRUE(Znaleziono);
+    EXPECT_EQ(RekordYaws.Tc, 647.14L);
+
+    ASSERT_TRUE(QFile::resize(yaws, 0));
+    Szukaj("cbSearchCompound", QStringLiteral("water"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{brak, brak}));
+    OczekujPustego();
+}
+
 TEST_F(Szukanie, AnEmptyTextShowsTheHintAndSearchesNothing)
 {
     Szukaj("cbZnajdzZwiazek", QString());
@@ -464,6 +486,20 @@ TEST_F(KartaWOknie, TheCardPagesAreTheFirstTabsAndThePictureSitsInTheSearchPanel
     EXPECT_NE(Baza_Form->tsKartaCd->findChild<QGroupBox*>(QStringLiteral("gbAnt")), nullptr);
     EXPECT_EQ(Obraz()->parentWidget(), Baza_Form->pnlImgKarta);
     EXPECT_TRUE(Obraz()->isHidden());
+}
+
+// However many entries the lists hold, their width is not measured from every one: still, a list
+// as wide as it asks to be shows every name, formula and CAS number of the sample database whole.
+TEST_F(KartaWOknie, EveryEntryOfTheSampleDatabaseFitsTheWidthItsSearchListAsksFor)
+{
+    for (auto* lista : {Baza_Form->cbZnajdzZwiazek, Baza_Form->cbSearchCompound, Baza_Form->cbZnajdzWzor, Baza_Form->cbCAS}) {
+        SCOPED_TRACE(lista->objectName().toStdString());
+        ASSERT_GT(lista->count(), 100);
+        lista->resize(lista->sizeHint());
+        const QFontMetrics miara(lista->lineEdit()->font());
+        for (int i = 0; i < lista->count(); ++i)
+            EXPECT_LE(miara.horizontalAdvance(lista->itemText(i)), lista->lineEdit()->width()) << lista->itemText(i).toStdString();
+    }
 }
 
 // Selecting the loaded substance in the four lists is no change of the user's: the card filled
