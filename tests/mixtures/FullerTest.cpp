@@ -223,12 +223,7 @@ TEST_F(OknoFullera, NoCoefficientOutlivesItsInputsAndNoneIsZero)
         [&] { Wpisz(okno, QStringLiteral("edtC2"), QStringLiteral("7")); },
         [&] { Zaznacz(okno, QStringLiteral("chbH2")); },
         [&] { WybierzZwiazek(okno, 1, QStringLiteral("NITROGEN")); }};
-    for (const auto& zmiana : zmiany) {
-        Oblicz(okno);
-        ASSERT_FALSE(Wynik(okno).isEmpty());
-        zmiana();
-        EXPECT_EQ(Wynik(okno), QString());
-    }
+    KazdaZmianaCzysciWynik([&] { Oblicz(okno); }, [&] { return Wynik(okno); }, zmiany);
     EXPECT_TRUE(zapis->komunikaty.empty());
 
     auto* T = Kontrolka<QLineEdit>(okno, QStringLiteral("edtT"));

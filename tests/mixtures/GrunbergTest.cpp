@@ -190,12 +190,7 @@ TEST_F(OknoGrunberga, ImpossibleInputAndAZeroViscosityAreRefused)
         [&] { Wpisz(okno, QStringLiteral("eN2"), QStringLiteral("3")); },
         [&] { Zaznacz(okno, QStringLiteral("chbCH3_2")); },
         [&] { WybierzZwiazek(okno, 2, QStringLiteral("CIECZ A")); }};
-    for (const auto& zmiana : zmiany) {
-        Oblicz(okno);
-        ASSERT_FALSE(Wynik(okno).isEmpty());
-        zmiana();
-        EXPECT_EQ(Wynik(okno), QString());
-    }
+    KazdaZmianaCzysciWynik([&] { Oblicz(okno); }, [&] { return Wynik(okno); }, zmiany);
     EXPECT_TRUE(zapis->komunikaty.empty());
 
     auto* T = Kontrolka<QLineEdit>(okno, QStringLiteral("editT"));

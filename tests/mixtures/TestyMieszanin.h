@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 inline void Wpisz(QLineEdit* pole, const QString& tekst)
 {
@@ -37,6 +39,18 @@ inline long double Liczba(const QLineEdit* pole)
 
 // The input was refused in its box: the last message is the one given, the box is its window's
 // focus (it has the keyboard whenever the window is active) and its whole text is selected.
+// Each change of an input, made after a computation, takes its result off view.
+inline void KazdaZmianaCzysciWynik(const std::function<void()>& oblicz, const std::function<QString()>& wynik,
+                                   const std::vector<std::function<void()>>& zmiany)
+{
+    for (const auto& zmiana : zmiany) {
+        oblicz();
+        ASSERT_FALSE(wynik().isEmpty());
+        zmiana();
+        EXPECT_EQ(wynik(), QString());
+    }
+}
+
 inline void SprawdzOdmowe(ZapisujOkna& zapis, const QLineEdit* pole, const QString& komunikat)
 {
     ASSERT_FALSE(zapis->komunikaty.empty()) << pole->objectName().toStdString();

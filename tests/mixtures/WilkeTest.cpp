@@ -189,12 +189,7 @@ TEST_F(OknoWilkego, ImpossibleInputRefusedInItsBoxAndNoResultStays)
     const std::vector<std::function<void()>> zmiany{[&] { Wpisz(okno->eU[0], "0.4"); },
                                                      [&] { WybierzZwiazek(okno->cbZwiazek[1], "GAZ A"); },
                                                      [&] { Licz("3"); }};
-    for (const auto& zmiana : zmiany) {
-        Oblicz();
-        ASSERT_FALSE(okno->Edit11->text().isEmpty());
-        zmiana();
-        EXPECT_TRUE(okno->Edit11->text().isEmpty());
-    }
+    KazdaZmianaCzysciWynik([&] { Oblicz(); }, [&] { return okno->Edit11->text(); }, zmiany);
     EXPECT_TRUE(zapis->komunikaty.empty());
 
     Skladniki({"GAZ A", "GAZ B"}, {"0.5"});
