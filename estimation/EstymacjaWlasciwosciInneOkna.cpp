@@ -4,11 +4,12 @@
 // gas-mixture window, the coefficients of a mixture. The registration for the method codes.
 #include "EstymacjaWlasciwosci.h"
 
-#include "Baza.h"
 #include "Dialogs.h"
 #include "EstymacjaWlasciwosciPola.h"
 #include "FloatText.h"
-#include "GrupaRadiowa.h"
+#include "KartaZwiazku.h"
+#include "KodyMetod.h"
+#include "OtwieranieKorelacji.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "Tabela.h"
@@ -64,8 +65,8 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
     });
 }
 
-// The experimental tab computes the liquid viscosity at the saturation temperature and hands it
-// back through PrzyjmijLepkoscNasycenia.
+// The main window opens its liquid-viscosity correlation, which computes the viscosity at the
+// saturation temperature and hands it back through PrzyjmijLepkoscNasycenia.
 void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
 {
     const std::optional<long double> Tnas = Odczytaj([this] {
@@ -73,11 +74,11 @@ void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
         SprawdzCiecz(T, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
         return T;
     });
-    if (!Tnas || !Baza_Form)
+    TOtwieranieKorelacji* oknoGlowne = OtwieranieKorelacji();
+    if (!Tnas || !oknoGlowne)
         return;
     TemperaturaNasycenia = *Tnas;
-    Baza_Form->rgExpCiecz->UstawItemIndex(0);
-    Baza_Form->btnExpDalejClick();
+    oknoGlowne->OtworzKorelacjeZwiazku(GrupaCiecz, PozycjaLepkosciCieczy);
 }
 
 void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)

@@ -37,6 +37,7 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     karta = new TKartaZwiazku(this);
     TKartaZwiazku::UstawKarteGlowna(karta);
     ZarejestrujKarteOknaGlownego(this);
+    ZarejestrujOtwieranieKorelacji(this);
     UtworzMenu();
     auto* srodek = new QWidget(this);
     auto* uklad = new QVBoxLayout(srodek);
@@ -50,6 +51,11 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     WysrodkujNaPulpicie(this);
     PolaczKarte();
     FormCreate();
+}
+
+TBaza_Form::~TBaza_Form()
+{
+    WyrejestrujOtwieranieKorelacji(this);
 }
 
 void TBaza_Form::UtworzMenu()
@@ -99,6 +105,11 @@ void TBaza_Form::PolaczKarte()
 void TBaza_Form::WybranoZKarty(int grupa, int pozycja)
 {
     PageControl1->setCurrentWidget(tsBazaDoswiadczalna);
+    OtworzKorelacjeZwiazku(grupa, pozycja);
+}
+
+void TBaza_Form::OtworzKorelacjeZwiazku(int grupa, int pozycja)
+{
     (grupa == GrupaGaz ? rgExpGaz : rgExpCiecz)->UstawItemIndex(pozycja);
     btnExpDalejClick();
 }

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "KodyMetod.h"
+#include "OtwieranieKorelacji.h"
 #include "Wyszukiwanie.h"
 #include "Zmienne.h"
 
@@ -24,10 +25,11 @@ class TKartaZwiazku;
 
 inline const QString TytulOknaGlownego = QStringLiteral("Baza danych QERN 2008 (v 8.0)");
 
-class TBaza_Form : public QMainWindow {
+class TBaza_Form : public QMainWindow, public TOtwieranieKorelacji {
     Q_OBJECT
 public:
     explicit TBaza_Form(QWidget* rodzic = nullptr);
+    ~TBaza_Form() override;
 
     QGroupBox* gbZnajdzZwiazek;
     QComboBox* cbZnajdzZwiazek;
@@ -90,6 +92,8 @@ public:
     void btnObliczMieszanineClick();
     void btnRownowagaClick();
     void btnExpDalejClick();
+    // The item chosen on the experimental tab and "Dalej" pressed.
+    void OtworzKorelacjeZwiazku(int grupa, int pozycja) override;
     // The heat of combustion ("050"): counts the atoms of the formula, takes the heat of
     // formation from the record and runs the heat-of-combustion window.
     void PrzygotujDelHc();
