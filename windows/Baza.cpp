@@ -36,7 +36,7 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     setObjectName(QStringLiteral("Baza_Form"));
     karta = new TKartaZwiazku(this);
     TKartaZwiazku::UstawKarteGlowna(karta);
-    ZarejestrujKarteOknaGlownego(this);
+    ZarejestrujDostepDoKarty(this);
     ZarejestrujOtwieranieKorelacji(this);
     UtworzMenu();
     auto* srodek = new QWidget(this);
@@ -56,6 +56,7 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
 TBaza_Form::~TBaza_Form()
 {
     WyrejestrujOtwieranieKorelacji(this);
+    WyrejestrujDostepDoKarty(this);
 }
 
 void TBaza_Form::UtworzMenu()
@@ -173,11 +174,21 @@ void TBaza_Form::DoHint(QWidget* kontrolka)
     PokazHint(kontrolka->statusTip());
 }
 
+void TBaza_Form::WypelnijKarte()
+{
+    karta->Wypelnij();
+}
+
 void TBaza_Form::CzyscKarte()
 {
     karta->Czysc();
     Znaleziono = false;
     setWindowTitle(TytulOknaGlownego);
+}
+
+void TBaza_Form::PokazNumerCAS(const QString& cas)
+{
+    cbCAS->setEditText(cas);
 }
 
 void TBaza_Form::N1Click()

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <map>
 
+#include "DostepDoKarty.h"
 #include "KodyMetod.h"
 #include "OtwieranieKorelacji.h"
 #include "Wyszukiwanie.h"
@@ -25,7 +26,7 @@ class TKartaZwiazku;
 
 inline const QString TytulOknaGlownego = QStringLiteral("Baza danych QERN 2008 (v 8.0)");
 
-class TBaza_Form : public QMainWindow, public TOtwieranieKorelacji {
+class TBaza_Form : public QMainWindow, public TDostepDoKarty, public TOtwieranieKorelacji {
     Q_OBJECT
 public:
     explicit TBaza_Form(QWidget* rodzic = nullptr);
@@ -74,7 +75,11 @@ public:
     void sbSzukajClick();
     void cbSzukajKeyDown(int klawisz);
     void PraWybory();
-    void CzyscKarte();
+    // The card as the calculator windows reach it (DostepDoKarty.h); clearing it also puts back
+    // the window's plain title and forgets the found substance.
+    void WypelnijKarte() override;
+    void CzyscKarte() override;
+    void PokazNumerCAS(const QString& cas) override;
     void PokazHint(const QString& hint);
     void DoHint(QWidget* kontrolka);
     void N1Click();
