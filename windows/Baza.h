@@ -8,6 +8,7 @@
 
 #include "DostepDoKarty.h"
 #include "KodyMetod.h"
+#include "ListaZwiazkow.h"
 #include "OtwieranieKorelacji.h"
 #include "Wyszukiwanie.h"
 #include "Zmienne.h"
@@ -33,10 +34,10 @@ public:
     ~TBaza_Form() override;
 
     QGroupBox* gbZnajdzZwiazek;
-    QComboBox* cbZnajdzZwiazek;
-    QComboBox* cbSearchCompound;
-    QComboBox* cbZnajdzWzor;
-    QComboBox* cbCAS;
+    TListaZwiazkow* cbZnajdzZwiazek;
+    TListaZwiazkow* cbSearchCompound;
+    TListaZwiazkow* cbZnajdzWzor;
+    TListaZwiazkow* cbCAS;
     QToolButton* sbSzukaj;
     QWidget* pnlImgKarta; // where the structural-formula picture of the card goes
     QTabWidget* PageControl1;
@@ -73,7 +74,6 @@ public:
     void FormShow();
     void szukaj();
     void sbSzukajClick();
-    void cbSzukajKeyDown(int klawisz);
     void PraWybory();
     // The card as the calculator windows reach it (DostepDoKarty.h); clearing it also puts back
     // the window's plain title and forgets the found substance.
