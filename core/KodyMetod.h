@@ -59,9 +59,11 @@ inline const QString KodCieplaSpalania = QStringLiteral("050");
 inline const QString KodLepkosciPodCisnieniem = QStringLiteral("032");
 
 // The experimental tab: group "GAZ" item i stores KodGaz = KodyGaz[i], group "CIECZ" item i
-// stores KodCiecz = KodyCiecz[i]. Item 7 of "CIECZ" opens the liquid-mixture density window.
+// stores KodCiecz = KodyCiecz[i]. Item 0 of "CIECZ" is the liquid viscosity (which the liquid
+// viscosity under pressure fetches); item 7 opens the liquid-mixture density window.
 inline constexpr char KodyGaz[] = "4102365";
 inline constexpr char KodyCiecz[] = "01234567";
+constexpr int PozycjaLepkosciCieczy = 0;
 constexpr int PozycjaGestosciMieszanin = 7;
 inline const QString KodGestosciMieszanin = QStringLiteral("MixGestCiecz");
 const QStringList& PozycjeGaz();

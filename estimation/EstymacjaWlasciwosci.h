@@ -10,6 +10,12 @@
 // The main window creates it, runs the loader the code names (none for the density codes), runs
 // it modally and frees it. In "032" mode it is, while on view, the registered receiver of the
 // saturated-liquid viscosity that the experimental-correlation window computes.
+//
+// Its source is split by what it does: EstymacjaWlasciwosci.cpp the frame, the method area and
+// the showing of a method; EstymacjaWlasciwosciStrony.cpp the method pages (equations, inputs and
+// units, ranges and SI factors); EstymacjaWlasciwosciObliczenia.cpp the computations;
+// EstymacjaWlasciwosciInneOkna.cpp the table, the saturated-viscosity trip, the compressibility
+// panel and the registration; EstymacjaWlasciwosciPola.h what these files share.
 #include "OdbiorcaLepkosciNasycenia.h"
 #include "PanelScisliwosci.h"
 #include "WierszeTabeli.h"

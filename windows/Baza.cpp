@@ -36,7 +36,8 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     setObjectName(QStringLiteral("Baza_Form"));
     karta = new TKartaZwiazku(this);
     TKartaZwiazku::UstawKarteGlowna(karta);
-    ZarejestrujKarteOknaGlownego(this);
+    ZarejestrujDostepDoKarty(this);
+    ZarejestrujOtwieranieKorelacji(this);
     UtworzMenu();
     auto* srodek = new QWidget(this);
     auto* uklad = new QVBoxLayout(srodek);
@@ -50,6 +51,12 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
     WysrodkujNaPulpicie(this);
     PolaczKarte();
     FormCreate();
+}
+
+TBaza_Form::~TBaza_Form()
+{
+    WyrejestrujOtwieranieKorelacji(this);
+    WyrejestrujDostepDoKarty(this);
 }
 
 void TBaza_Form::UtworzMenu()
@@ -99,6 +106,11 @@ void TBaza_Form::PolaczKarte()
 void TBaza_Form::WybranoZKarty(int grupa, int pozycja)
 {
     PageControl1->setCurrentWidget(tsBazaDoswiadczalna);
+    OtworzKorelacjeZwiazku(grupa, pozycja);
+}
+
+void TBaza_Form::OtworzKorelacjeZwiazku(int grupa, int pozycja)
+{
     (grupa == GrupaGaz ? rgExpGaz : rgExpCiecz)->UstawItemIndex(pozycja);
     btnExpDalejClick();
 }
@@ -162,11 +174,21 @@ void TBaza_Form::DoHint(QWidget* kontrolka)
     PokazHint(kontrolka->statusTip());
 }
 
+void TBaza_Form::WypelnijKarte()
+{
+    karta->Wypelnij();
+}
+
 void TBaza_Form::CzyscKarte()
 {
     karta->Czysc();
     Znaleziono = false;
     setWindowTitle(TytulOknaGlownego);
+}
+
+void TBaza_Form::PokazNumerCAS(const QString& cas)
+{
+    cbCAS->setEditText(cas);
 }
 
 void TBaza_Form::N1Click()

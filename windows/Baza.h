@@ -6,7 +6,10 @@
 #include <QMainWindow>
 #include <map>
 
+#include "DostepDoKarty.h"
 #include "KodyMetod.h"
+#include "ListaZwiazkow.h"
+#include "OtwieranieKorelacji.h"
 #include "Wyszukiwanie.h"
 #include "Zmienne.h"
 
@@ -24,16 +27,17 @@ class TKartaZwiazku;
 
 inline const QString TytulOknaGlownego = QStringLiteral("Baza danych QERN 2008 (v 8.0)");
 
-class TBaza_Form : public QMainWindow {
+class TBaza_Form : public QMainWindow, public TDostepDoKarty, public TOtwieranieKorelacji {
     Q_OBJECT
 public:
     explicit TBaza_Form(QWidget* rodzic = nullptr);
+    ~TBaza_Form() override;
 
     QGroupBox* gbZnajdzZwiazek;
-    QComboBox* cbZnajdzZwiazek;
-    QComboBox* cbSearchCompound;
-    QComboBox* cbZnajdzWzor;
-    QComboBox* cbCAS;
+    TListaZwiazkow* cbZnajdzZwiazek;
+    TListaZwiazkow* cbSearchCompound;
+    TListaZwiazkow* cbZnajdzWzor;
+    TListaZwiazkow* cbCAS;
     QToolButton* sbSzukaj;
     QWidget* pnlImgKarta; // where the structural-formula picture of the card goes
     QTabWidget* PageControl1;
@@ -70,9 +74,12 @@ public:
     void FormShow();
     void szukaj();
     void sbSzukajClick();
-    void cbSzukajKeyDown(int klawisz);
     void PraWybory();
-    void CzyscKarte();
+    // The card as the calculator windows reach it (DostepDoKarty.h); clearing it also puts back
+    // the window's plain title and forgets the found substance.
+    void WypelnijKarte() override;
+    void CzyscKarte() override;
+    void PokazNumerCAS(const QString& cas) override;
     void PokazHint(const QString& hint);
     void DoHint(QWidget* kontrolka);
     void N1Click();
@@ -90,6 +97,8 @@ public:
     void btnObliczMieszanineClick();
     void btnRownowagaClick();
     void btnExpDalejClick();
+    // The item chosen on the experimental tab and "Dalej" pressed.
+    void OtworzKorelacjeZwiazku(int grupa, int pozycja) override;
     // The heat of combustion ("050"): counts the atoms of the formula, takes the heat of
     // formation from the record and runs the heat-of-combustion window.
     void PrzygotujDelHc();

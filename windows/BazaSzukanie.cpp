@@ -12,9 +12,9 @@
 #include "WzorySzukaj.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -39,7 +39,7 @@ int PierwszaRowna(const QComboBox* lista, const QString& tekst)
     return -1;
 }
 
-QComboBox* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
+TListaZwiazkow* NowaListaSzukania(const QString& nazwa, const QString& hint, QWidget* rodzic)
 {
     auto* lista = UtworzListeZwiazkow(nazwa, rodzic);
     // As wide as 24 broad letters, which the longest name of the sample database fits in, without
@@ -72,8 +72,9 @@ QGroupBox* TBaza_Form::UtworzPanelSzukania()
     // Formula and CAS are typed as they are.
     for (QComboBox* lista : {cbZnajdzWzor, cbCAS})
         lista->setValidator(nullptr);
-    for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
+    for (TListaZwiazkow* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
         lista->installEventFilter(this);
+        connect(lista, &TListaZwiazkow::zatwierdzono, this, WSieci([this] { sbSzukajClick(); }));
         // Only the user's changes: the lists changed by code run no handler.
         connect(lista->lineEdit(), &QLineEdit::textEdited, this, WSieci([this] { PraWybory(); }));
         connect(lista, &QComboBox::activated, this, WSieci([this] { PraWybory(); }));
@@ -124,21 +125,12 @@ void TBaza_Form::WypelnijListy()
     }
 }
 
+// Any key in a search list clears the card, before the list handles it (Enter then searches).
 bool TBaza_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 {
-    if (zdarzenie->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(obiekt)) {
-        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
-        UruchomWSieci([&] { cbSzukajKeyDown(klawisz); });
-        return klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
-    }
+    if (zdarzenie->type() == QEvent::KeyPress && qobject_cast<QComboBox*>(obiekt))
+        UruchomWSieci([this] { CzyscKarte(); });
     return QMainWindow::eventFilter(obiekt, zdarzenie);
-}
-
-void TBaza_Form::cbSzukajKeyDown(int klawisz)
-{
-    CzyscKarte();
-    if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter)
-        sbSzukajClick();
 }
 
 void TBaza_Form::sbSzukajClick()

@@ -17,10 +17,6 @@ public:
 void ZarejestrujDostepDoKarty(TDostepDoKarty* dostep);
 void WyrejestrujDostepDoKarty(TDostepDoKarty* dostep);
 
-class TBaza_Form;
-// Registers the main window's card (and CAS list) for as long as the window lives.
-void ZarejestrujKarteOknaGlownego(TBaza_Form* okno);
-
 // The card operations through the registered main window.
 void WypelnijKarteGlowna();
 void CzyscKarteGlowna();

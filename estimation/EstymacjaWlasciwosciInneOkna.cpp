@@ -1,0 +1,156 @@
+// The property-estimation window's ways to other windows: the table over its inputs, the
+// saturated-liquid viscosity fetched through the main window's experimental tab, and the
+// compressibility panel that computes the high-pressure Chung method's density or, for the
+// gas-mixture window, the coefficients of a mixture. The registration for the method codes.
+#include "EstymacjaWlasciwosci.h"
+
+#include "Dialogs.h"
+#include "EstymacjaWlasciwosciPola.h"
+#include "FloatText.h"
+#include "KartaZwiazku.h"
+#include "KodyMetod.h"
+#include "OtwieranieKorelacji.h"
+#include "QzHtmlLabel2.h"
+#include "RejestrOkienMetod.h"
+#include "Tabela.h"
+#include "ZrodloWspolczynnikowZ.h"
+
+#include <QPushButton>
+
+using namespace OknoEstymacji;
+
+namespace {
+
+const QString MarkupPmin = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)");
+const QString MarkupPmax = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>max</sub>)");
+
+// The gas-mixture window's compressibility coefficients: this window in the mixture use, run
+// modally; the coefficients it read last go back.
+class TArkuszWspolczynnikowZ : public TZrodloWspolczynnikowZ {
+public:
+    std::optional<TWspolczynnikiZ> ObliczWspolczynnikiZ(const TStanGazu& stan) override
+    {
+        TEstymacjaWlasnosciFrm okno;
+        okno.wczytajStanowOSP(stan);
+        UruchomModalnie(&okno);
+        return okno.pnlChung2Gestosc->Wspolczynniki();
+    }
+};
+
+} // namespace
+
+// The table over this window's range with its inputs; "032" over pressures 1 to 10 bar, "Tyna"
+// over the pair's range once a computation has found it.
+void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
+{
+    const TDaneEstymacji dane = DaneDlaTabeli();
+    QString Tmin = edtTmin->text(), Tmax = edtTmax->text();
+    if (Kod("032")) {
+        Tmin = QStringLiteral("1");
+        Tmax = QStringLiteral("10");
+    } else if (Kod("Tyna")) {
+        Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
+        Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
+    }
+    OtworzTabele([&](TTabela_Form& tabela) {
+        tabela.DaneEstymacji = &dane;
+        tabela.edtTmin->setText(Tmin);
+        tabela.edtTmax->setText(Tmax);
+        if (Kod("032")) {
+            tabela.qlblTminOd->setHtml(MarkupPmin);
+            tabela.qlblTmin->setHtml(MarkupPmin);
+            tabela.qlblTmaxDo->setHtml(MarkupPmax);
+            tabela.qlblTmax->setHtml(MarkupPmax);
+        }
+    });
+}
+
+// The main window opens its liquid-viscosity correlation, which computes the viscosity at the
+// saturation temperature and hands it back through PrzyjmijLepkoscNasycenia.
+void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
+{
+    const std::optional<long double> Tnas = Odczytaj([this] {
+        const long double T = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
+        SprawdzCiecz(T, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
+        return T;
+    });
+    TOtwieranieKorelacji* oknoGlowne = OtwieranieKorelacji();
+    if (!Tnas || !oknoGlowne)
+        return;
+    TemperaturaNasycenia = *Tnas;
+    oknoGlowne->OtworzKorelacjeZwiazku(GrupaCiecz, PozycjaLepkosciCieczy);
+}
+
+void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
+{
+    edtLepNas->setText(FloatToStr(lepkosc));
+    edtLepNas->setCursorPosition(0);
+}
+
+// The compressibility panel computes the density at this temperature and pressure; the
+// temperature row waits hidden until the panel returns, so T cannot change meanwhile.
+void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
+{
+    const std::optional<long double> T = Odczytaj([this] { return Dodatnia(edtT, TemperaturaT); });
+    if (!T)
+        return;
+    const std::optional<long double> P = Odczytaj([this] { return Dodatnia(edtCisnienie, CisnienieP); });
+    if (!P)
+        return;
+    TempObliczen = *T;
+    CisnienieEstymacji = *P;
+    pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
+    pnlChung2->hide();
+    pnlOblicz->hide();
+    pnlChung2Gestosc->show();
+    pnlChung2Gestosc->bbtnMathCad->setFocus();
+}
+
+void TEstymacjaWlasnosciFrm::PrzyjmijGestoscMolowa(long double gestosc)
+{
+    GestoscMolowa = gestosc;
+    edtGestoscObl->setText(FloatToStr(gestosc));
+    edtGestoscObl->setCursorPosition(0);
+    stanGestosci_ = std::pair{TempObliczen, CisnienieEstymacji};
+}
+
+// A density from the panel is cleared once T or P differs from the state it was computed for.
+void TEstymacjaWlasnosciFrm::SprawdzStanGestosci()
+{
+    if (!stanGestosci_)
+        return;
+    long double T = 0.0L, P = 0.0L;
+    if (Val(edtT->text(), T) && Val(edtCisnienie->text(), P) && std::pair{T, P} == *stanGestosci_)
+        return;
+    stanGestosci_.reset();
+    edtGestoscObl->clear();
+}
+
+void TEstymacjaWlasnosciFrm::ZamknijPanelGestosci()
+{
+    pnlChung2Gestosc->hide();
+    pnlChung2->show();
+    pnlOblicz->show();
+    edtT->setFocus();
+}
+
+void TEstymacjaWlasnosciFrm::wczytajStanowOSP(const TStanGazu& stan)
+{
+    ZadnaMetoda();
+    pnlChung2Gestosc->PrzygotujDlaMieszaniny(stan);
+    pnlChung2Gestosc->show();
+}
+
+void ZarejestrujOknoEstymacjiWlasnosci()
+{
+    ZarejestrujZrodloWspolczynnikowZ(std::make_unique<TArkuszWspolczynnikowZ>());
+    using F = TEstymacjaWlasnosciFrm;
+    ZarejestrujOknoMetody<F>(QStringLiteral("TEstymacjaWlasnosciFrm"), &EstymacjaWlasnosciFrm,
+                             {{QStringLiteral("wczytajBrocka"), &F::wczytajBrocka},
+                              {QStringLiteral("wczytajSatoRiedla"), &F::wczytajSatoRiedla},
+                              {QStringLiteral("wczytajPitzera"), &F::wczytajPitzera},
+                              {QStringLiteral("wczytajChunga1"), &F::wczytajChunga1},
+                              {QStringLiteral("wczytajChunga2"), &F::wczytajChunga2},
+                              {QStringLiteral("wczytajLucasa"), &F::wczytajLucasa},
+                              {QStringLiteral("wczytajTyna"), &F::wczytajTyna}});
+}
