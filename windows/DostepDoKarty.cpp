@@ -1,41 +1,30 @@
 #include "DostepDoKarty.h"
 
 #include "KartaZwiazku.h"
+#include "Rejestracja.h"
 #include "Zmienne.h"
 
-namespace {
+using Rejestracja = TRejestracja<TDostepDoKarty>;
 
-TDostepDoKarty* zarejestrowany = nullptr;
-
-} // namespace
-
-void ZarejestrujDostepDoKarty(TDostepDoKarty* dostep)
-{
-    zarejestrowany = dostep;
-}
-
-void WyrejestrujDostepDoKarty(TDostepDoKarty* dostep)
-{
-    if (zarejestrowany == dostep)
-        zarejestrowany = nullptr;
-}
+void ZarejestrujDostepDoKarty(TDostepDoKarty* dostep) { Rejestracja::Zarejestruj(dostep); }
+void WyrejestrujDostepDoKarty(TDostepDoKarty* dostep) { Rejestracja::Wyrejestruj(dostep); }
 
 void WypelnijKarteGlowna()
 {
-    if (zarejestrowany)
-        zarejestrowany->WypelnijKarte();
+    if (TDostepDoKarty* karta = Rejestracja::Zarejestrowany())
+        karta->WypelnijKarte();
     else
         TempObjetosciMolowej = OdniesienieObjetosciMolowej(RekordYaws).temperatura;
 }
 
 void CzyscKarteGlowna()
 {
-    if (zarejestrowany)
-        zarejestrowany->CzyscKarte();
+    if (TDostepDoKarty* karta = Rejestracja::Zarejestrowany())
+        karta->CzyscKarte();
 }
 
 void PokazNumerCASGlowny(const QString& cas)
 {
-    if (zarejestrowany)
-        zarejestrowany->PokazNumerCAS(cas);
+    if (TDostepDoKarty* karta = Rejestracja::Zarejestrowany())
+        karta->PokazNumerCAS(cas);
 }

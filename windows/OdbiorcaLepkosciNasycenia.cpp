@@ -1,23 +1,9 @@
 #include "OdbiorcaLepkosciNasycenia.h"
 
-namespace {
+#include "Rejestracja.h"
 
-TOdbiorcaLepkosciNasycenia* Zarejestrowany = nullptr;
+using Rejestracja = TRejestracja<TOdbiorcaLepkosciNasycenia>;
 
-} // namespace
-
-void ZarejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca)
-{
-    Zarejestrowany = odbiorca;
-}
-
-void WyrejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca)
-{
-    if (Zarejestrowany == odbiorca)
-        Zarejestrowany = nullptr;
-}
-
-TOdbiorcaLepkosciNasycenia* OdbiorcaLepkosciNasycenia()
-{
-    return Zarejestrowany;
-}
+void ZarejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca) { Rejestracja::Zarejestruj(odbiorca); }
+void WyrejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca) { Rejestracja::Wyrejestruj(odbiorca); }
+TOdbiorcaLepkosciNasycenia* OdbiorcaLepkosciNasycenia() { return Rejestracja::Zarejestrowany(); }

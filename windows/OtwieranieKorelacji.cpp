@@ -1,23 +1,9 @@
 #include "OtwieranieKorelacji.h"
 
-namespace {
+#include "Rejestracja.h"
 
-TOtwieranieKorelacji* Zarejestrowane = nullptr;
+using Rejestracja = TRejestracja<TOtwieranieKorelacji>;
 
-} // namespace
-
-void ZarejestrujOtwieranieKorelacji(TOtwieranieKorelacji* okno)
-{
-    Zarejestrowane = okno;
-}
-
-void WyrejestrujOtwieranieKorelacji(TOtwieranieKorelacji* okno)
-{
-    if (Zarejestrowane == okno)
-        Zarejestrowane = nullptr;
-}
-
-TOtwieranieKorelacji* OtwieranieKorelacji()
-{
-    return Zarejestrowane;
-}
+void ZarejestrujOtwieranieKorelacji(TOtwieranieKorelacji* okno) { Rejestracja::Zarejestruj(okno); }
+void WyrejestrujOtwieranieKorelacji(TOtwieranieKorelacji* okno) { Rejestracja::Wyrejestruj(okno); }
+TOtwieranieKorelacji* OtwieranieKorelacji() { return Rejestracja::Zarejestrowany(); }
