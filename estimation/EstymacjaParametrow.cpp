@@ -194,7 +194,7 @@ long double TEstymacjaParametrowFrm::Wpisana(int wiersz, bool calkowita) const
     if (pole->text().trimmed().isEmpty())
         throw BrakWpisu{};
     const std::optional<long double> wpisana = pole->WartoscBezKomunikatu();
-    if (!wpisana || !(*wpisana > 0.0L) || (calkowita && *wpisana != std::floor(*wpisana))) {
+    if (!wpisana || !JestDodatnia(*wpisana) || (calkowita && *wpisana != std::floor(*wpisana))) {
         OdrzucWpis(pole, nazwyWierszy_[wiersz] + (calkowita ? QStringLiteral(" musi być dodatnią liczbą całkowitą")
                                                             : QStringLiteral(" musi być liczbą większą od zera")));
         throw BrakWpisu{};
