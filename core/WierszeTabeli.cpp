@@ -240,7 +240,7 @@ QStringList NaglowkiRownowagi(RodzajTabeli rodzaj)
 {
     if (rodzaj == RodzajTabeli::Izobara)
         return {QStringLiteral("lp."), QStringLiteral("T [K]"), QStringLiteral("x"), QStringLiteral("y"),
-                QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]"), QStringLiteral("gERT [J/mol]")};
+                QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]"), QStringLiteral("gERT [-]")};
     return {QStringLiteral("lp."), QStringLiteral("P [mmHg]"), QStringLiteral("x"), QStringLiteral("y"),
             QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]")};
 }

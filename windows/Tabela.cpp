@@ -315,6 +315,10 @@ void TTabela_Form::FormShow()
             edtTmaxDo->setText(Rownowaga->TekstTmax());
         }
     }
+    // The isobar's range and step come from the equilibrium window: on view, not to be edited.
+    if (rodzaj_ == RodzajTabeli::Izobara)
+        for (QLineEdit* pole : {edtTminOd, edtTmaxDo, edtKrok})
+            pole->setReadOnly(true);
     if (rodzaj_ == RodzajTabeli::Izoterma) {
         lblPodaj->setText(QStringLiteral("Temperatura układu: %1 °C")
                               .arg(Rownowaga ? FloatToStr(Rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));

@@ -518,6 +518,14 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.01"));
     EXPECT_TRUE(okno->gbZakres->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isHidden());
+    // The range and step are the equilibrium window's: shown, and typing changes none of them.
+    for (QLineEdit* pole : {okno->edtTminOd, okno->edtTmaxDo, okno->edtKrok}) {
+        EXPECT_TRUE(pole->isReadOnly()) << pole->objectName().toStdString();
+        QTest::keyClicks(pole, QStringLiteral("5"));
+    }
+    EXPECT_EQ(okno->edtTminOd->text(), QStringLiteral("340"));
+    EXPECT_EQ(okno->edtTmaxDo->text(), QStringLiteral("390"));
+    EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.01"));
     // Opened near the right edge of the screen, the window that widens for its seven columns
     // moves left to stay whole on view.
     const QRect ekran = okno->screen()->availableGeometry();
@@ -530,7 +538,7 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     EXPECT_EQ(Siatka()->LiczbaKolumn(), 7);
     EXPECT_EQ(Kolumna(0), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(Komorka(0, 0), QStringLiteral("lp."));
-    EXPECT_EQ(Komorka(6, 0), QStringLiteral("gERT [J/mol]"));
+    EXPECT_EQ(Komorka(6, 0), QStringLiteral("gERT [-]"));
     EXPECT_EQ(Kolumna(1), (QStringList{"370", "360", "350"}));
     EXPECT_EQ(Kolumna(3), (QStringList{"0", "1", "1.375"}));
     QTemporaryDir katalog;
@@ -538,7 +546,7 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     okno->Zapisztabel1->trigger();
     QFile plik(katalog.filePath(QStringLiteral("izobara.txt")));
     ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
-    EXPECT_EQ(plik.readAll(), QByteArray("\tlp.\tT [K]\tx\ty\tgamma1 [-]\tgamma2 [-]\tgERT [J/mol]\r\n"
+    EXPECT_EQ(plik.readAll(), QByteArray("\tlp.\tT [K]\tx\ty\tgamma1 [-]\tgamma2 [-]\tgERT [-]\r\n"
                                          "\t1\t370\t0\t0\t1.5\t1.25\t0.0625\r\n"
                                          "\t2\t360\t0.5\t1\t1.5\t1.25\t0.125\r\n"
                                          "\t3\t350\t1\t1.375\t1.5\t1.25\t0.1875\r\n"));
@@ -551,6 +559,7 @@ TEST_F(TabelaRownowagi, IsothermSavesItsSixColumnsAndDrawsBothCharts)
     EXPECT_TRUE(okno->edtTminOd->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isVisible());
     EXPECT_EQ(okno->btnWykres->text(), QStringLiteral("Wykres P=f(x,y)"));
+    EXPECT_FALSE(okno->edtKrok->isReadOnly()); // the isotherm's step is its own
     EXPECT_FALSE(okno->btnWykres2->isEnabled()); // nothing to draw before the rows
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(okno->btnWykres2->isEnabled());
