@@ -188,6 +188,8 @@ TEST_F(MetodyTabeli, FloatingPointErrorsThrowAndNeverGiveNaN)
     const TMetodaTabeli m = Metoda("010");
     EXPECT_TRUE(std::isfinite(m.wartosc(500)));
     EXPECT_THROW(m.wartosc(600), EMathError); // above Tc
+    // A heat of vaporisation may be 0 (at Tc), only not below it.
+    EXPECT_EQ(Metoda("020").wartosc(562.05L), 0.0L);
 }
 
 TEST(WierszeRownowagi, RowsOfTheResultArraysAsTheTableShowsThem)
