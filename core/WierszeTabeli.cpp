@@ -169,13 +169,14 @@ TMetodaTabeli GestoscSpenceraDannera(const TDaneEstymacji* estymacja)
 // A value its quantity cannot have is refused as a failed computation.
 long double Dopuszczalna(long double wartosc, DopuszczalneWartosci dopuszczalne)
 {
+    const char* warunek = nullptr;
     if (dopuszczalne == DopuszczalneWartosci::Dodatnie && !(wartosc > 0.0L))
-        throw EMathError(QStringLiteral("wynik %1 jest niemożliwy, bo ta wielkość musi być większa od zera")
-                             .arg(FloatToStr(wartosc))
-                             .toStdString());
-    if (dopuszczalne == DopuszczalneWartosci::Nieujemne && wartosc < 0.0L)
-        throw EMathError(QStringLiteral("wynik %1 jest niemożliwy, bo ta wielkość nie może być ujemna")
-                             .arg(FloatToStr(wartosc))
+        warunek = "musi być większa od zera";
+    else if (dopuszczalne == DopuszczalneWartosci::Nieujemne && wartosc < 0.0L)
+        warunek = "nie może być ujemna";
+    if (warunek)
+        throw EMathError(QStringLiteral("wynik %1 jest niemożliwy, bo ta wielkość %2")
+                             .arg(FloatToStr(wartosc), QString::fromUtf8(warunek))
                              .toStdString());
     return wartosc;
 }
