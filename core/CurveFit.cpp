@@ -2,6 +2,7 @@
 
 #include "MathError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -49,6 +50,19 @@ void SzukajPiwota(const MacierzDouble& N, int m, std::vector<PozycjaPiwota>& piw
     }
     if (najwiekszy == 0.0)
         Osobliwa(blad, BladOsobliwaEliminacja);
+}
+
+// The normal matrix has the rank of the design matrix: at most the number of distinct x values
+// (as the design matrix holds them). Elimination in doubles need not meet an exact zero pivot
+// for a matrix of lower rank, so it is refused beforehand.
+void SprawdzRzad(std::span<const long double> x, int n, int m)
+{
+    std::vector<double> rozne;
+    for (int i = 0; i < n; ++i)
+        if (std::find(rozne.begin(), rozne.end(), static_cast<double>(x[i])) == rozne.end())
+            rozne.push_back(static_cast<double>(x[i]));
+    if (static_cast<int>(rozne.size()) < m)
+        throw EMathError(BladOsobliwaEliminacja);
 }
 
 } // namespace
@@ -125,6 +139,7 @@ void PolyFit(std::span<const long double> x, std::span<const long double> y, int
         throw EMathError(BladZaMaloWyrazow);
     if (n < 2)
         throw EMathError(BladZaMaloPunktow);
+    SprawdzRzad(x, n, m);
     WyczyscFlagiFPU();
     MacierzDouble A(n, std::vector<double>(m));
     for (int i = 0; i < n; ++i) {

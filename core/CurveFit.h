@@ -14,7 +14,8 @@ inline constexpr const char* BladOsobliwaEliminacja = "Error in GaussJordan2: ma
 inline constexpr const char* BladOsobliwaMacierz = "Error in GaussJordan: matrix is singular";
 
 // Fills c[0..m-1] and the multiple correlation coefficient R = sqrt(1 - SSres/SStot) (1 when the
-// y values have no spread, 0 for a fit worse than their mean). Terms are checked before points.
+// y values have no spread, 0 for a fit worse than their mean). Terms are checked before points,
+// then more terms than distinct x values are refused as a singular matrix.
 void PolyFit(std::span<const long double> x, std::span<const long double> y, int n, int m,
              std::span<long double> c, long double& R);
 

@@ -17,7 +17,8 @@ using AtomyJobacka = std::array<int, 9>;
 struct GrupaJobacka {
     const char* podpis; // UTF-8
     // The increments as the window shows them, by WlasnoscJobacka (Tc, Pc dimensionless; Vc
-    // cm³/mol; Tb, Tf K; hf kJ/mol); the sum converts these very texts.
+    // cm³/mol; Tb, Tf K; hf kJ/mol); the sum converts these very texts. An empty text: the
+    // method has no increment of the group for the property.
     std::array<const char*, LiczbaWlasnosciJobacka> przyrosty;
     AtomyJobacka atomy;
 };

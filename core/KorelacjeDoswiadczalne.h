@@ -11,6 +11,11 @@
 
 enum class RodzajKorelacji { Gaz, Ciecz };
 
+// The values a quantity can have: a viscosity, vapour pressure, density, heat capacity, thermal
+// conductivity or diffusion coefficient only above 0; a surface tension or heat of vaporisation
+// not below 0 (0 at the critical point); a heat or free energy of formation any finite number.
+enum class DopuszczalneWartosci { Dodatnie, Nieujemne, Dowolne };
+
 struct WspolczynnikKorelacji {
     QString etykieta; // "A".."E", "Tc", "n"
     long double TRekordYaws::*pole;
@@ -31,6 +36,7 @@ struct TKorelacjaDoswiadczalna {
     QString symbolWyniku; // mark-up shown before the result
     QString jednostka;    // mark-up of the result's unit
     QString naglowekTabeli; // the table window's header of the value column (the SI value)
+    DopuszczalneWartosci wartosci;
 };
 
 const std::vector<TKorelacjaDoswiadczalna>& KorelacjeDoswiadczalne();

@@ -48,7 +48,7 @@ long double Liczba(const TDaneEstymacji::Liczba& liczba)
 
 TMetodaTabeli NapiecieBrocka(const TDaneEstymacji*)
 {
-    return {NaglowekT, QStringLiteral(" Sigma [N/m]"), NapiecieBrockaBirda};
+    return {NaglowekT, QStringLiteral(" Sigma [N/m]"), NapiecieBrockaBirda, DopuszczalneWartosci::Nieujemne};
 }
 
 TMetodaTabeli LambdaSatoRiedla(const TDaneEstymacji*)
@@ -58,7 +58,7 @@ TMetodaTabeli LambdaSatoRiedla(const TDaneEstymacji*)
 
 TMetodaTabeli CieploPitzera(const TDaneEstymacji*)
 {
-    return {NaglowekT, QStringLiteral(" DelHv [J/mol]"), DelHvPitzera};
+    return {NaglowekT, QStringLiteral(" DelHv [J/mol]"), DelHvPitzera, DopuszczalneWartosci::Nieujemne};
 }
 
 TMetodaTabeli LepkoscChungaNiskieCisnienie(const TDaneEstymacji* estymacja)
@@ -92,8 +92,14 @@ TMetodaTabeli LepkoscLucasaPodCisnieniem(const TDaneEstymacji* estymacja)
     const long double LepkoscNas = Liczba(okno.LepNas);
     TemperaturaNasycenia = Tnas;
     LepkoscNasycenia = LepkoscNas;
-    return {QStringLiteral("Ciśnienie [bar]"), NaglowekLepkosciChunga,
-            [=](long double P) { return LepkoscLucasa(Tnas, T, Pnas, P, LepkoscNas); }, Pnas};
+    return {.naglowekArgumentu = QStringLiteral("Ciśnienie [bar]"),
+            .naglowekWartosci = NaglowekLepkosciChunga,
+            .wartosc = [=](long double P) { return LepkoscLucasa(Tnas, T, Pnas, P, LepkoscNas); },
+            .najmniejszyArgument = Pnas,
+            .brakWierszy = QStringLiteral("Ciśnienie końcowe jest mniejsze od ciśnienia nasycenia (%1 bar)")
+                               .arg(FloatToStr(Pnas)),
+            .symbolArgumentu = QStringLiteral("P"),
+            .jednostkaArgumentu = QStringLiteral("bar")};
 }
 
 TMetodaTabeli DyfuzjaTynaCalusa(const TDaneEstymacji* estymacja)
@@ -160,6 +166,21 @@ TMetodaTabeli GestoscSpenceraDannera(const TDaneEstymacji* estymacja)
     return Gestosc(NaglowekTZOdstepem, [=](long double T) { return GestoscRacketta(Zra, T, Pc, Tc, M); });
 }
 
+// A value its quantity cannot have is refused as a failed computation.
+long double Dopuszczalna(long double wartosc, DopuszczalneWartosci dopuszczalne)
+{
+    const char* warunek = nullptr;
+    if (dopuszczalne == DopuszczalneWartosci::Dodatnie && !(wartosc > 0.0L))
+        warunek = "musi być większa od zera";
+    else if (dopuszczalne == DopuszczalneWartosci::Nieujemne && wartosc < 0.0L)
+        warunek = "nie może być ujemna";
+    if (warunek)
+        throw EMathError(QStringLiteral("wynik %1 jest niemożliwy, bo ta wielkość %2")
+                             .arg(FloatToStr(wartosc), QString::fromUtf8(warunek))
+                             .toStdString());
+    return wartosc;
+}
+
 struct TMetodaEstymacji {
     const char* kod;
     TMetodaTabeli (*utworz)(const TDaneEstymacji* estymacja);
@@ -209,7 +230,7 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
     if (const TKorelacjaDoswiadczalna* korelacja = KorelacjaDlaKodow(kodGaz, kodCiecz)) {
         if (!KorelacjaKompletna(RekordYaws, *korelacja))
             throw EOdmowaTabeli(BrakDanychDoObliczen);
-        metoda = TMetodaTabeli{NaglowekT, korelacja->naglowekTabeli, korelacja->oblicz};
+        metoda = TMetodaTabeli{NaglowekT, korelacja->naglowekTabeli, korelacja->oblicz, korelacja->wartosci};
     } else {
         for (const TMetodaEstymacji& m : MetodyEstymacji) {
             if (kodMetody != QLatin1String(m.kod))
@@ -220,11 +241,30 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
         }
     }
     if (metoda)
-        metoda->wartosc = [wartosc = std::move(metoda->wartosc)](long double argument) {
+        metoda->wartosc = [wartosc = std::move(metoda->wartosc), dopuszczalne = metoda->wartosci](long double argument) {
             // No value the table shows is NaN or infinite, whatever computed it.
-            return ObliczSkonczone([&] { return wartosc(argument); });
+            return Dopuszczalna(ObliczSkonczone([&] { return wartosc(argument); }), dopuszczalne);
         };
     return metoda;
+}
+
+TWierszeZakresu WierszeZakresu(const TMetodaTabeli& metoda, const std::vector<long double>& argumenty)
+{
+    TWierszeZakresu wynik;
+    for (long double argument : argumenty) {
+        if (!(argument >= metoda.najmniejszyArgument))
+            continue;
+        try {
+            const long double wartosc = metoda.wartosc(argument);
+            wynik.wiersze.push_back({QString::number(wynik.wiersze.size() + 1), FloatToStr(argument), FloatToStr(wartosc)});
+        } catch (const std::exception& blad) {
+            wynik.blad = QStringLiteral("Przy %1 = %2 %3: %4")
+                             .arg(metoda.symbolArgumentu, FloatToStr(argument), metoda.jednostkaArgumentu,
+                                  QString::fromUtf8(blad.what()));
+            break;
+        }
+    }
+    return wynik;
 }
 
 RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody)
@@ -240,7 +280,7 @@ QStringList NaglowkiRownowagi(RodzajTabeli rodzaj)
 {
     if (rodzaj == RodzajTabeli::Izobara)
         return {QStringLiteral("lp."), QStringLiteral("T [K]"), QStringLiteral("x"), QStringLiteral("y"),
-                QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]"), QStringLiteral("gERT [J/mol]")};
+                QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]"), QStringLiteral("gERT [-]")};
     return {QStringLiteral("lp."), QStringLiteral("P [mmHg]"), QStringLiteral("x"), QStringLiteral("y"),
             QStringLiteral("gamma1 [-]"), QStringLiteral("gamma2 [-]")};
 }

@@ -6,6 +6,7 @@
 // Three windows open the table. The experimental-correlation window needs nothing more than the
 // codes and RekordYaws. The property-estimation window hands its inputs through TDaneEstymacji,
 // the equilibrium window its range texts and its computation through TRownowagaDlaTabeli.
+#include "KorelacjeDoswiadczalne.h"
 #include "ObliczeniaEstymacji.h"
 
 #include <QString>
@@ -73,10 +74,17 @@ public:
 struct TMetodaTabeli {
     QString naglowekArgumentu;
     QString naglowekWartosci;
-    // The value at one argument. A floating-point error throws EMathError: never NaN or infinity.
+    // The value at one argument. A floating-point error, or a value the quantity cannot have,
+    // throws EMathError: never NaN or infinity.
     std::function<long double(long double)> wartosc;
-    // Smaller arguments are not rows ("032": pressures below the saturation pressure).
-    long double najmniejszyArgument = -std::numeric_limits<long double>::infinity();
+    DopuszczalneWartosci wartosci = DopuszczalneWartosci::Dodatnie;
+    // Smaller arguments are not rows: no temperature at or below 0 K ("032": no pressure below
+    // the saturation pressure). The message says so when no argument of the range is left.
+    long double najmniejszyArgument = std::numeric_limits<long double>::denorm_min();
+    QString brakWierszy = QStringLiteral("Temperatura końcowa musi być większa od 0 K");
+    // How a message names an argument: "T = 300 K".
+    QString symbolArgumentu = QStringLiteral("T");
+    QString jednostkaArgumentu = QStringLiteral("K");
 };
 
 // The method of the range table that the codes name: gas codes, then liquid codes, then
@@ -86,6 +94,16 @@ struct TMetodaTabeli {
 // Throws EOdmowaTabeli for missing inputs, a box of the window that held no number included.
 std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QString& kodMetody,
                                           const TDaneEstymacji* estymacja);
+
+// The rows of the range table as the grid shows them (number, argument, value), for the arguments
+// not below the method's smallest. The first value that fails ends them: the rows before it come
+// with the message, which names the argument. With no message and no row, no argument of the
+// range was one (the method's brakWierszy says so).
+struct TWierszeZakresu {
+    std::vector<QStringList> wiersze;
+    QString blad;
+};
+TWierszeZakresu WierszeZakresu(const TMetodaTabeli& metoda, const std::vector<long double>& argumenty);
 
 enum class RodzajTabeli { Zakres, Izobara, Izoterma };
 RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody);

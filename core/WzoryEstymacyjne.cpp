@@ -131,7 +131,8 @@ long double NapiecieBrockaBirda(long double T)
 {
     const TRekordYaws& r = RekordYaws;
     return ObliczSprawdzajac([&] {
-        long double P = r.Pc;
+        // The constants belong to Pc in atm; the record holds bar.
+        long double P = r.Pc / 1.01325L;
         long double Tbr = r.Tb / r.Tc;
         long double alfaC = 0.9076L * (1.0L + Tbr * std::log(P) / (1.0L - Tbr));
         return Power(P, DwieTrzecie) * Power(r.Tc, JednaTrzecia) * (0.133L * alfaC - 0.281L)

@@ -180,19 +180,12 @@ bool TAmbrose_Form::AlkoholZWlasnejEdycji() const
     return wlasnosc_ && *wlasnosc_ != WlasnoscAmbrosea::Vc;
 }
 
-// A ticked row whose increment is no number (the aromatic and polyfluorinated rows in the Vc
-// mode) cannot enter the sum.
+// The aromatic and polyfluorinated rows have no increment in the Vc mode; the alcohol row of the
+// Tc and Pc modes takes its value from its own edit.
 void TAmbrose_Form::SprawdzPrzyrosty(TSprawdzanie& sprawdzanie) const
 {
-    for (int wiersz : grupy->ZaznaczoneWiersze()) {
-        if (wiersz == WierszAlkoholi && AlkoholZWlasnejEdycji())
-            continue;
-        if (!JestLiczba(grupy->Przyrost(wiersz)->text())) {
-            sprawdzanie.Ostrzez(QStringLiteral("Grupa „%1” nie ma wartości poprawki dla objętości krytycznej.\rOdznacz ją.")
-                                    .arg(grupy->Pole(wiersz)->text().trimmed()));
-            return;
-        }
-    }
+    grupy->SprawdzPrzyrosty(sprawdzanie, QStringLiteral("objętości krytycznej"),
+                            [this](int wiersz) { return wiersz == WierszAlkoholi && AlkoholZWlasnejEdycji(); });
 }
 
 // The boiling point of the Tc equation is the one in the right panel.

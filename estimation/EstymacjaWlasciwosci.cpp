@@ -210,7 +210,7 @@ void TEstymacjaWlasnosciFrm::PokazMetode(QWidget* obszar, const char* si)
         obszar = pcEstWlas;
     }
     obszar->show();
-    edtSI->setText(QString::fromLatin1(si));
+    edtSI->setText(QString::fromUtf8(si));
 }
 
 void TEstymacjaWlasnosciFrm::Wczytaj(QWidget* obszar, long double Tmin, long double Tmax, const char* si)

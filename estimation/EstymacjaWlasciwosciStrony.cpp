@@ -62,10 +62,10 @@ void TEstymacjaWlasnosciFrm::UtworzStronyOpisu()
     };
     const Opis opisy[] = {
         {&pnlBrocka, "pnlBrocka", "Napięcie powierzchniowe cieczy niepolarnych - metoda Brocka i Birda",
-         RownanieHtml({"@s = P_{c}^{2/3} · T_{c}^{1/3} · (0.133 · @a_{c} - 0.281) · (1 - T_{r})^{11/9}",
-                       "@a_{c} = 0.9076 · [1 + T_{br} · ln P_{c} / (1 - T_{br})]",
-                       "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
-                       "@s [dyn/cm = 10^{-3} N/m],  P_{c} [bar],  T [K]"})},
+         RownanieHtml({"@s = P^{2/3} · T_{c}^{1/3} · (0.133 · @a_{c} - 0.281) · (1 - T_{r})^{11/9}",
+                       "@a_{c} = 0.9076 · [1 + T_{br} · ln P / (1 - T_{br})]",
+                       "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}      P = P_{c} / 1.01325",
+                       "@s [dyn/cm = 10^{-3} N/m],  P [atm],  P_{c} [bar],  T [K]"})},
         {&pnlSatoRiedla, "pnlSatoRiedla", "Współczynnik przewodzenia ciepła cieczy - metoda Sato i Riedla",
          RownanieHtml({"@l_{L} = (1.11 / M^{1/2}) · [3 + 20 · (1 - T_{r})^{2/3}] / [3 + 20 · (1 - T_{br})^{2/3}]",
                        "T_{br} = T_{b} / T_{c}      T_{r} = T / T_{c}",
@@ -273,12 +273,12 @@ void TEstymacjaWlasnosciFrm::cbPolarnyClick()
     edtIleOH->setVisible(cbPolarny->isChecked());
 }
 
-void TEstymacjaWlasnosciFrm::wczytajBrocka() { Wczytaj(pnlBrocka, RekordYaws.Tf, RekordYaws.Tb, "10e-3"); }
+void TEstymacjaWlasnosciFrm::wczytajBrocka() { Wczytaj(pnlBrocka, RekordYaws.Tf, RekordYaws.Tb, "10⁻³"); }
 void TEstymacjaWlasnosciFrm::wczytajSatoRiedla() { Wczytaj(pnlSatoRiedla, RekordYaws.Tf, RekordYaws.Tb, "brak"); }
 void TEstymacjaWlasnosciFrm::wczytajPitzera() { Wczytaj(pnlPitzer, RekordYaws.Tf, RekordYaws.Tb, "brak"); }
-void TEstymacjaWlasnosciFrm::wczytajChunga1() { Wczytaj(pnlChung1, RekordYaws.Tb, RekordYaws.Tc, "10e-7"); }
-void TEstymacjaWlasnosciFrm::wczytajChunga2() { Wczytaj(pnlChung2, RekordYaws.Tb, RekordYaws.Tc, "10e-7"); }
-void TEstymacjaWlasnosciFrm::wczytajLucasa() { Wczytaj(pnlLucas, RekordYaws.Tb, RekordYaws.Tc, "10e-3"); }
+void TEstymacjaWlasnosciFrm::wczytajChunga1() { Wczytaj(pnlChung1, RekordYaws.Tb, RekordYaws.Tc, "10⁻⁷"); }
+void TEstymacjaWlasnosciFrm::wczytajChunga2() { Wczytaj(pnlChung2, RekordYaws.Tb, RekordYaws.Tc, "10⁻⁷"); }
+void TEstymacjaWlasnosciFrm::wczytajLucasa() { Wczytaj(pnlLucas, RekordYaws.Tb, RekordYaws.Tc, "10⁻³"); }
 
 // Both lists hold every Polish name of the database, whole and sorted.
 void TEstymacjaWlasnosciFrm::wczytajTyna()

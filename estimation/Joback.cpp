@@ -47,6 +47,20 @@ const TrybJobacka Tryby[] = {
      "Tf="},
 };
 
+// The property in the genitive, for the message on a group without its increment.
+QString NazwaWlasnosci(WlasnoscJobacka wlasnosc)
+{
+    switch (wlasnosc) {
+    case WlasnoscJobacka::Tc: return QStringLiteral("temperatury krytycznej");
+    case WlasnoscJobacka::Pc: return QStringLiteral("ciśnienia krytycznego");
+    case WlasnoscJobacka::Vc: return QStringLiteral("objętości krytycznej");
+    case WlasnoscJobacka::Tb: return QStringLiteral("temperatury wrzenia");
+    case WlasnoscJobacka::Tf: return QStringLiteral("temperatury krzepnięcia");
+    case WlasnoscJobacka::Hf: return QStringLiteral("ciepła tworzenia");
+    }
+    return {};
+}
+
 const TrybJobacka* TrybKodu(const QString& kod)
 {
     for (const TrybJobacka& tryb : Tryby)
@@ -189,6 +203,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     KursorOczekiwania klepsydra;
     TSprawdzanie sprawdzanie;
     grupy->Sprawdz(sprawdzanie, {ZleLiczby, RodzajKomunikatu::Ostrzezenie});
+    grupy->SprawdzPrzyrosty(sprawdzanie, NazwaWlasnosci(TrybKodu(kod_)->wlasnosc));
     if (kod_ == QLatin1String("11") && StrToInt(edtNa->text()) == 0)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj liczbę atomów"), edtNa);
     if (kod_ == QLatin1String("01") && StrToFloat(edtNa->text()) == 0.0L)

@@ -42,6 +42,7 @@ const QString Brak = QStringLiteral("?");
 const QString TemperaturaDodatnia = QStringLiteral("Temperatura T musi być większa od 0 K");
 const QString UdzialX1 = QStringLiteral("Udział molowy x1 musi leżeć w przedziale od 0 do 1");
 constexpr int WierszeSD = 11;
+constexpr double KrokSD = 0.1; // x1 from row to row
 
 const QString RownaniaNadmiarowe = QStringLiteral(
     R"(<p align="center"><font size="15">V<sub><b>m</b></sub> = x<sub><b>1</b></sub>V<sub><b>1</b></sub> + x<sub><b>2</b></sub>V<sub><b>2</b></sub> + V<sup><b>E</b></sup>  [m<sup><b>3</b></sup>/kmol]</font><br>)"
@@ -571,8 +572,9 @@ void TMixcFrm::ObliczTabele()
         DopasujSiatke();
     } else if (tryb_ == Tryb::SpenceraDannera && !edtT->text().isEmpty() && !edtZra1->text().isEmpty()
                && !edtZra2->text().isEmpty()) {
-        double x1 = 0.0;
-        for (int wiersz = 1; wiersz <= WierszeSD; ++wiersz, x1 += 0.1) {
+        for (int wiersz = 1; wiersz <= WierszeSD; ++wiersz) {
+            // Each row's x1 from its number, so the last one is exactly 1.
+            const double x1 = (wiersz - 1) * KrokSD;
             sgMixC->UstawKomorke(0, wiersz, QString::number(wiersz));
             sgMixC->UstawKomorke(1, wiersz, FloatToStr(x1));
             try {

@@ -486,7 +486,8 @@ QString TFrmRownowaga::Oblicz()
 }
 
 // Computes once before the table opens, so a refusal or a failure is said here and the table
-// does not open on it; the table computes again when asked.
+// does not open on it. The table computes again when asked and gives the warning of the rows it
+// shows, so the warning comes once, with them.
 void TFrmRownowaga::Tab_ButtonClick()
 {
     KrokX = StrToFloat(edtKrok->text());
@@ -496,17 +497,14 @@ void TFrmRownowaga::Tab_ButtonClick()
             return;
         Uklad.Epsilon = *Eps;
     }
-    QString ostrzezenie;
     try {
         const KursorOczekiwania klepsydra;
-        ostrzezenie = Oblicz();
+        Oblicz();
     } catch (const EOdmowaRownowagi& odmowa) {
         PokazKomunikat(QString::fromUtf8(odmowa.what()), RodzajKomunikatu::Zwykly, QMessageBox::Ok, this);
         (Izobara() ? static_cast<QWidget*>(edtEpsilon) : Tab_Button)->setFocus();
         return;
     }
-    if (!ostrzezenie.isEmpty())
-        PokazKomunikat(ostrzezenie, RodzajKomunikatu::Ostrzezenie, QMessageBox::Ok, this);
     OtworzTabele([this](TTabela_Form& tabela) { tabela.Rownowaga = this; });
 }
 

@@ -74,16 +74,29 @@ std::pair<double, double> BezZerowejSzerokosci(double od, double doo)
     return {srodek - margines, srodek + margines};
 }
 
-// An automatic range: the points' range with a margin of a fortieth of its width on each side,
-// its ends then rounded outwards to a round step of about a twentieth, so the points at the ends
-// and their markers are drawn whole inside the plot.
+// A fortieth of a range's width beyond each of its ends, so the points on the ends and their
+// markers are drawn whole inside the plot.
+double MarginesZakresu(double od, double doo)
+{
+    return (doo - od) / 40;
+}
+
+// An automatic range: the points' range with its margin, its ends then rounded outwards to a
+// round step of about a twentieth.
 std::pair<double, double> ZMarginesem(double od, double doo)
 {
     std::tie(od, doo) = BezZerowejSzerokosci(od, doo);
-    const double szerokosc = doo - od;
-    const double margines = szerokosc / 40;
-    const double krok = OkraglyKrok(szerokosc / 20);
+    const double margines = MarginesZakresu(od, doo);
+    const double krok = OkraglyKrok((doo - od) / 20);
     return {std::floor((od - margines) / krok) * krok, std::ceil((doo + margines) / krok) * krok};
+}
+
+// A fixed range with its margin, not rounded: its labels still start and end at its ends.
+std::pair<double, double> StalyZMarginesem(double od, double doo)
+{
+    std::tie(od, doo) = BezZerowejSzerokosci(std::min(od, doo), std::max(od, doo));
+    const double margines = MarginesZakresu(od, doo);
+    return {od - margines, doo + margines};
 }
 
 } // namespace
@@ -316,7 +329,7 @@ void TWykresXY::Zaplanuj()
 std::pair<double, double> TWykresXY::ZakresOsi(const TOsWykresu& os) const
 {
     if (!os.automatyczna_)
-        return BezZerowejSzerokosci(std::min(os.minimum_, os.maksimum_), std::max(os.minimum_, os.maksimum_));
+        return StalyZMarginesem(os.minimum_, os.maksimum_);
     double od = std::numeric_limits<double>::infinity(), doo = -od;
     for (const TSeria* seria : serie_) {
         if (!seria->aktywna_)

@@ -66,7 +66,8 @@ public:
     void UstawTytul(const QString& tytul);
     QString Tytul() const;
     // Automatic: the range of the active series' points with a small margin, its ends rounded,
-    // so every point is drawn whole; otherwise minimum to maximum exactly.
+    // so every point is drawn whole; otherwise minimum to maximum with the same margin beyond
+    // both, so the points on them are drawn whole too.
     void UstawAutomatyczna(bool automatyczna);
     bool Automatyczna() const { return automatyczna_; }
     void UstawMinimum(double minimum);

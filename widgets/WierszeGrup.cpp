@@ -206,6 +206,17 @@ void TWierszeGrup::Sprawdz(TSprawdzanie& sprawdzanie, const KomunikatZlejLiczby&
         sprawdzanie.Ostrzez(NieZaznaczonoGrupy);
 }
 
+void TWierszeGrup::SprawdzPrzyrosty(TSprawdzanie& sprawdzanie, const QString& wlasnosci,
+                                    const std::function<bool(int wiersz)>& pomin) const
+{
+    for (int wiersz : ZaznaczoneWiersze())
+        if (!(pomin && pomin(wiersz)) && !JestLiczba(Przyrost(wiersz)->text())) {
+            sprawdzanie.Ostrzez(QStringLiteral("Grupa „%1” nie ma wartości poprawki dla %2.\rOdznacz ją.")
+                                    .arg(Pole(wiersz)->text().trimmed(), wlasnosci));
+            return;
+        }
+}
+
 UdzialGrupy TWierszeGrup::Udzial(int wiersz) const
 {
     return {wiersz, StrToFloat(TekstLiczby(wiersz)), StrToFloat(Przyrost(wiersz)->text())};

@@ -111,6 +111,11 @@ public:
     // no ticked row at all shows "Nie zaznaczono żadnej grupy!".
     void Sprawdz(TSprawdzanie& sprawdzanie, const KomunikatZlejLiczby& zlaLiczba,
                  const TekstDoSprawdzenia& tekst = {}) const;
+    // The first ticked row (in row order) whose increment is no number, the method having none
+    // for the property, shows "Grupa „…” nie ma wartości poprawki dla " + wlasnosci + "." and
+    // "Odznacz ją."; rows for which pomin holds are not looked at.
+    void SprawdzPrzyrosty(TSprawdzanie& sprawdzanie, const QString& wlasnosci,
+                          const std::function<bool(int wiersz)>& pomin = {}) const;
     // The ticked rows' counts and increments as numbers (after a successful check).
     UdzialGrupy Udzial(int wiersz) const;
     std::vector<UdzialGrupy> Udzialy() const;

@@ -6,6 +6,7 @@
 #include "Drukarka.h"
 #include "FloatText.h"
 #include "Kontrolka.h"
+#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
@@ -315,6 +316,10 @@ void TTabela_Form::FormShow()
             edtTmaxDo->setText(Rownowaga->TekstTmax());
         }
     }
+    // The isobar's range and step come from the equilibrium window: on view, not to be edited.
+    if (rodzaj_ == RodzajTabeli::Izobara)
+        for (QLineEdit* pole : {edtTminOd, edtTmaxDo, edtKrok})
+            pole->setReadOnly(true);
     if (rodzaj_ == RodzajTabeli::Izoterma) {
         lblPodaj->setText(QStringLiteral("Temperatura układu: %1 °C")
                               .arg(Rownowaga ? FloatToStr(Rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));
@@ -379,22 +384,12 @@ void TTabela_Form::ObliczZakres()
         throw EOdmowaTabeli("Zbyt wiele punktów");
     sgTabela->UstawKomorke(1, 0, metoda->naglowekArgumentu);
     sgTabela->UstawKomorke(2, 0, metoda->naglowekWartosci);
-    std::vector<QStringList> wiersze;
-    try {
-        for (long double argument : zakres.argumenty)
-            if (argument >= metoda->najmniejszyArgument) {
-                const long double wartosc = metoda->wartosc(argument);
-                wiersze.push_back({QString::number(wiersze.size() + 1), FloatToStr(argument), FloatToStr(wartosc)});
-            }
-    } catch (...) {
-        sgTabela->UstawWiersze(wiersze);
-        throw;
-    }
-    sgTabela->UstawWiersze(wiersze);
-    if (wiersze.empty())
-        throw EOdmowaTabeli(QStringLiteral("Ciśnienie końcowe jest mniejsze od ciśnienia nasycenia (%1 bar)")
-                                .arg(FloatToStr(metoda->najmniejszyArgument))
-                                .toStdString());
+    const TWierszeZakresu wynik = WierszeZakresu(*metoda, zakres.argumenty);
+    sgTabela->UstawWiersze(wynik.wiersze);
+    if (!wynik.blad.isEmpty())
+        throw EMathError(wynik.blad.toStdString());
+    if (wynik.wiersze.empty())
+        throw EOdmowaTabeli(metoda->brakWierszy.toStdString());
 }
 
 QString TTabela_Form::ObliczRownowage()

@@ -92,6 +92,15 @@ TEST(CurveFit, ReportsTooFewTermsOrPointsAndSingularMatrices)
     EXPECT_EQ(Komunikat({2.0L, 2.0L, 2.0L, 2.0L}, {1.0L, 2.0L, 3.0L, 4.0L}, 3), BladOsobliwaEliminacja);
     // Three terms through two points: singular as well.
     EXPECT_EQ(Komunikat({0.0L, 1.0L}, {0.0L, 1.0L}, 3).find("singular") != std::string::npos, true);
+    // More terms than distinct x values, where elimination in doubles meets no exact zero pivot:
+    // refused all the same, while as many terms as distinct values fit exactly.
+    for (int m = 4; m <= 7; ++m)
+        EXPECT_EQ(Komunikat({0.0L, 0.5L, 1.0L}, {0.0L, -0.4L, 0.0L}, m), BladOsobliwaEliminacja) << m;
+    EXPECT_EQ(Komunikat({0.3L, 0.3L, 0.3L}, {1.0L, 2.0L, 3.0L}, 2), BladOsobliwaEliminacja);
+    const Dopasowanie trzy = Dopasuj({0.0L, 0.5L, 1.0L}, {0.0L, -0.4L, 0.0L}, 3); // VE = -1.6·x·(1 - x)
+    EXPECT_NEAR(static_cast<double>(trzy.c[0]), 0.0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(trzy.c[1]), -1.6, 1e-14);
+    EXPECT_NEAR(static_cast<double>(trzy.c[2]), 1.6, 1e-14);
 
     // The solver on its own leaves the inverse in N, columns in their order.
     MacierzDouble N{{0.0, 2.0}, {4.0, 1.0}};

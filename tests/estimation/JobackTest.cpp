@@ -11,6 +11,7 @@ const WyborMetody Tc{0, "rgEstParam", 0, "rgTc", 1};
 const WyborMetody Pc{0, "rgEstParam", 1, "rgPc", 1};
 const WyborMetody Vc{0, "rgEstParam", 2, "rgVc", 1};
 const WyborMetody Tb{0, "rgEstParam", 6, "rgTb", 0};
+const WyborMetody Tf{0, "rgEstParam", 7, "rgTf", 0};
 const WyborMetody Spalanie{1, "rgEstWlas", 5, "rgDelHc", 0};
 
 const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe !");
@@ -137,6 +138,25 @@ TEST_F(Joback, WarningsOfOnePressComeInOrderAndKeepTheEarlierResult)
         EXPECT_EQ(okno->focusWidget(), Kontrolka(okno, QStringLiteral("edtNa")));
     });
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Podaj liczbę atomów")});
+
+    // "- N = (niepierścieniowy)" has no published increment for Vc nor Tf: a tick there is refused
+    // and the earlier result stays, where a 0 would have been summed; without it the press computes.
+    zapis->komunikaty.clear();
+    QStringList wyniki;
+    for (const WyborMetody& metoda : {Vc, Tf})
+        UruchomMetode(zapis, "PROPAN", metoda, [&](QWidget* okno) {
+            EXPECT_EQ(Kontrolka<QLabel>(okno, QStringLiteral("d34"))->text(), QString());
+            ZaznaczGrupe(okno, 1);
+            Nacisnij(okno, "Oblicz_Button");
+            ZaznaczGrupe(okno, 34);
+            Nacisnij(okno, "Oblicz_Button");
+            wyniki << Wynik(okno);
+        });
+    EXPECT_EQ(wyniki, (QStringList{QStringLiteral("0.0825"), QStringLiteral("116.9")}));
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              (std::vector<QString>{
+                  QStringLiteral("Grupa „- N = (niepierścieniowy)” nie ma wartości poprawki dla objętości krytycznej.\rOdznacz ją."),
+                  QStringLiteral("Grupa „- N = (niepierścieniowy)” nie ma wartości poprawki dla temperatury krzepnięcia.\rOdznacz ją.")}));
 }
 
 // Heat of combustion of a substance without a heat of formation: the window goes to Joback's

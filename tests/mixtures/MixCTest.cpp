@@ -162,6 +162,10 @@ TEST_F(OknoMixc, SpencerDannerTableFromPureComponentToPureComponent)
         auto* wykres = Kontrolka<TWykresXY>(okno, "Chart");
         EXPECT_EQ(wykres->OsDolna()->Tytul(), QStringLiteral("x1 [mol1/mol]"));
         EXPECT_FALSE(wykres->OsDolna()->Automatyczna());
+        // Each row's x1 from its number: the last point lies on x1 = 1 itself, not a step short.
+        const TSeria* punkty = wykres->findChild<TSeria*>(QStringLiteral("Series1"));
+        ASSERT_EQ(punkty->LiczbaPunktow(), 11);
+        EXPECT_EQ(punkty->Punkt(10).x(), 1.0);
 
         Wpisz(okno, "edtX1", QStringLiteral("1"));
         EXPECT_NEAR(Liczba(Tekst(okno, "edtWynik")), GestoscBenzenu, 1e-9);

@@ -143,18 +143,28 @@ TEST_F(WykresXY, AutomaticRangesCoverTheActiveSeriesWithAMarginToRoundEnds)
     obejmuje(wykres.OsLewa(), 997.05 - 192, 997.05);
 }
 
-TEST_F(WykresXY, AFixedRangeHoldsWhateverThePoints)
+// A fixed range ignores points beyond it, and runs past its ends by the margin of the automatic
+// ranges, so the markers on the ends (x1 = 0 and 1 of a mixture) are whole; the labels stay 0 .. 1.
+TEST_F(WykresXY, AFixedRangeHoldsWhateverThePointsAndDrawsThoseOnItsEndsWhole)
 {
     wykres.OsDolna()->UstawAutomatyczna(false);
     wykres.OsDolna()->UstawMinimum(0);
     wykres.OsDolna()->UstawMaksimum(1);
-    for (double x : {0.2, 0.3, 0.5})
-        seria1->AddXY(x, 800 + x, KolorCzerwony);
+    TSeria* punkty = wykres.DodajSerie(RodzajSerii::Punkty, QStringLiteral("Series3"));
+    for (double x : {0.0, 0.3, 0.5, 1.0})
+        punkty->AddXY(x, 800 + 10 * x, KolorCzerwony);
     seria1->AddXY(1.4, 790, KolorCzerwony);
-    wykres.Obraz();
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), 0);
-    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 1);
+    const QImage obraz = wykres.Obraz();
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Minimum(), -0.025);
+    EXPECT_DOUBLE_EQ(wykres.OsDolna()->Maksimum(), 1.025);
+    EXPECT_EQ(wykres.OsDolna()->Etykiety().constFirst(), QStringLiteral("0"));
+    EXPECT_EQ(wykres.OsDolna()->Etykiety().constLast(), QStringLiteral("1"));
     EXPECT_LT(wykres.OsLewa()->Minimum(), 790); // the other axis still follows the points
+    for (double x : {0.0, 1.0}) {
+        const QPoint srodek = Polozenie({x, 800 + 10 * x});
+        EXPECT_TRUE(WPoblizu(obraz, srodek - QPoint(3, 0), Czerwony)) << x;
+        EXPECT_TRUE(WPoblizu(obraz, srodek + QPoint(3, 0), Czerwony)) << x;
+    }
 }
 
 TEST_F(WykresXY, RangesOfNoWidthAreWidened)

@@ -158,7 +158,7 @@ TEST_F(OknoTabeli, BadStepsAreRefusedAndUnreadableBoxesEmptied)
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" źle podany krok ")});
 }
 
-// A heat capacity that is 1 at every T, so T = 0 may start the range.
+// A heat capacity that is 1 at every T; the range starts at T = 0, which is no row.
 TEST_F(OknoTabeli, ZeroToOneByATenthGivesTheRowsOfExtendedArithmetic)
 {
     TRekordYaws r = BazaTestowa::Substancja("X");
@@ -167,10 +167,65 @@ TEST_F(OknoTabeli, ZeroToOneByATenthGivesTheRowsOfExtendedArithmetic)
     RekordYaws = r;
     Otworz('0', ' ', QStringLiteral("0"), QStringLiteral("1"));
     Oblicz(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0.1"));
-    EXPECT_EQ(Kolumna(1), (QStringList{"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}));
-    EXPECT_EQ(Komorka(2, 10), QStringLiteral("1"));
+    EXPECT_EQ(Kolumna(0).first(), QStringLiteral("1"));
+    EXPECT_EQ(Kolumna(1), (QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}));
+    EXPECT_EQ(Komorka(2, 9), QStringLiteral("1"));
     Oblicz(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0.01"));
-    EXPECT_EQ(Wiersze(), 101);
+    EXPECT_EQ(Wiersze(), 100);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+}
+
+// Over a typed range the correlations leave their ranges far behind. A value its quantity cannot
+// have (a viscosity, vapour pressure or heat capacity not above 0) ends the table at the
+// temperature that gave it, with the rows before it on view and the temperature in the message;
+// no row is at or below 0 K, and a range with none above 0 K says so.
+TEST_F(OknoTabeli, ImpossibleValuesEndTheTableAndNoRowIsAtOrBelowZeroKelvin)
+{
+    auto baza = BazaTestowa::Probna();
+    struct Przypadek {
+        const char* substancja;
+        char gaz, ciecz;
+        const char *od, *doT, *krok;
+        QStringList temperatury; // of the rows on view
+        const char* poczatekKomunikatu; // none: no message
+    };
+    const Przypadek przypadki[] = {
+        // Gas viscosity A + B·T + C·T² with C < 0 turns negative between 30 000 and 40 000 K.
+        {"BENZEN", '4', ' ', "1e4", "1e5", "1e4", {"10000", "20000", "30000"}, "Przy T = 40000 K: wynik -"},
+        // The liquid viscosity's 10^(... + D·T²) underflows to 0 at 40 000 K.
+        {"BENZEN", ' ', '0', "1e4", "1e5", "1e4", {"10000", "20000", "30000"}, "Przy T = 40000 K: wynik 0 "},
+        // The vapour pressure's 10^(A + B/T + ...) is 0 at 0.5 K; 0 K itself is no row.
+        {"BENZEN", '5', ' ', "0", "50", "0.5", {}, "Przy T = 0.5 K: wynik 0 "},
+        // The gas heat capacity is negative from 1 K on.
+        {"BENZEN", '0', ' ', "0", "50", "1", {}, "Przy T = 1 K: wynik -"},
+        // Water's stays positive: every row from 1 K to 50 K.
+        {"WODA", '0', ' ', "0", "50", "1", {}, nullptr},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(std::string(p.substancja) + " " + p.gaz + p.ciecz + " " + p.od);
+        zapis->komunikaty.clear();
+        okno = std::make_unique<TTabela_Form>();
+        Wczytaj(p.substancja);
+        Otworz(p.gaz, p.ciecz);
+        Oblicz(QString::fromLatin1(p.od), QString::fromLatin1(p.doT), QString::fromLatin1(p.krok));
+        if (!p.poczatekKomunikatu) {
+            EXPECT_TRUE(zapis->komunikaty.empty());
+            ASSERT_EQ(Wiersze(), 50);
+            EXPECT_EQ(Komorka(1, 1), QStringLiteral("1"));
+            EXPECT_EQ(Komorka(1, 50), QStringLiteral("50"));
+            continue;
+        }
+        EXPECT_EQ(Kolumna(1), p.temperatury);
+        EXPECT_EQ(okno->btnWykres->isEnabled(), !p.temperatury.isEmpty());
+        ASSERT_EQ(zapis->komunikaty.size(), 1u);
+        EXPECT_TRUE(zapis->komunikaty[0].tekst.startsWith(QString::fromUtf8(p.poczatekKomunikatu)))
+            << zapis->komunikaty[0].tekst.toStdString();
+        EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Blad);
+    }
+    zapis->komunikaty.clear();
+    Oblicz(QStringLiteral("-50"), QStringLiteral("0"), QStringLiteral("10"));
+    EXPECT_EQ(Wiersze(), 0);
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral("Temperatura końcowa musi być większa od 0 K")});
 }
 
 TEST_F(OknoTabeli, LiquidDensityPastTcKeepsTheRowsBeforeTheError)
@@ -182,7 +237,7 @@ TEST_F(OknoTabeli, LiquidDensityPastTcKeepsTheRowsBeforeTheError)
     Otworz(' ', '3', QStringLiteral("300"), QStringLiteral("520"));
     Oblicz(QStringLiteral("480"), QStringLiteral("520"), QStringLiteral("10"));
     ASSERT_EQ(zapis->komunikaty.size(), 1u);
-    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Niedozwolona operacja zmiennoprzecinkowa"));
+    EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Przy T = 510 K: Niedozwolona operacja zmiennoprzecinkowa"));
     EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Blad);
     EXPECT_EQ(Kolumna(1), (QStringList{"480", "490", "500"}));
     const long double oczekiwane[] = {510.52210779949865444L, 464.81796144094428565L, 300.0L};
@@ -518,6 +573,14 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.01"));
     EXPECT_TRUE(okno->gbZakres->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isHidden());
+    // The range and step are the equilibrium window's: shown, and typing changes none of them.
+    for (QLineEdit* pole : {okno->edtTminOd, okno->edtTmaxDo, okno->edtKrok}) {
+        EXPECT_TRUE(pole->isReadOnly()) << pole->objectName().toStdString();
+        QTest::keyClicks(pole, QStringLiteral("5"));
+    }
+    EXPECT_EQ(okno->edtTminOd->text(), QStringLiteral("340"));
+    EXPECT_EQ(okno->edtTmaxDo->text(), QStringLiteral("390"));
+    EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.01"));
     // Opened near the right edge of the screen, the window that widens for its seven columns
     // moves left to stay whole on view.
     const QRect ekran = okno->screen()->availableGeometry();
@@ -530,7 +593,7 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     EXPECT_EQ(Siatka()->LiczbaKolumn(), 7);
     EXPECT_EQ(Kolumna(0), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(Komorka(0, 0), QStringLiteral("lp."));
-    EXPECT_EQ(Komorka(6, 0), QStringLiteral("gERT [J/mol]"));
+    EXPECT_EQ(Komorka(6, 0), QStringLiteral("gERT [-]"));
     EXPECT_EQ(Kolumna(1), (QStringList{"370", "360", "350"}));
     EXPECT_EQ(Kolumna(3), (QStringList{"0", "1", "1.375"}));
     QTemporaryDir katalog;
@@ -538,7 +601,7 @@ TEST_F(TabelaRownowagi, IsobarShowsAndSavesItsSevenColumns)
     okno->Zapisztabel1->trigger();
     QFile plik(katalog.filePath(QStringLiteral("izobara.txt")));
     ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
-    EXPECT_EQ(plik.readAll(), QByteArray("\tlp.\tT [K]\tx\ty\tgamma1 [-]\tgamma2 [-]\tgERT [J/mol]\r\n"
+    EXPECT_EQ(plik.readAll(), QByteArray("\tlp.\tT [K]\tx\ty\tgamma1 [-]\tgamma2 [-]\tgERT [-]\r\n"
                                          "\t1\t370\t0\t0\t1.5\t1.25\t0.0625\r\n"
                                          "\t2\t360\t0.5\t1\t1.5\t1.25\t0.125\r\n"
                                          "\t3\t350\t1\t1.375\t1.5\t1.25\t0.1875\r\n"));
@@ -551,6 +614,7 @@ TEST_F(TabelaRownowagi, IsothermSavesItsSixColumnsAndDrawsBothCharts)
     EXPECT_TRUE(okno->edtTminOd->isHidden());
     EXPECT_TRUE(okno->btnWykres2->isVisible());
     EXPECT_EQ(okno->btnWykres->text(), QStringLiteral("Wykres P=f(x,y)"));
+    EXPECT_FALSE(okno->edtKrok->isReadOnly()); // the isotherm's step is its own
     EXPECT_FALSE(okno->btnWykres2->isEnabled()); // nothing to draw before the rows
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(okno->btnWykres2->isEnabled());
