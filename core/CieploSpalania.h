@@ -3,10 +3,6 @@
 // heat of formation, and the preparation of its window's globals from the current record.
 #include "LiczenieAtomow.h"
 
-// The most atoms of one element a count may hold: more than any molecule of the data holds, and
-// few enough that no sum or product of the formula leaves the 32-bit range.
-constexpr int NajwiekszaLiczbaAtomow = 10000;
-
 // A count from 0 to NajwiekszaLiczbaAtomow.
 bool LiczbaAtomowDozwolona(int liczba);
 

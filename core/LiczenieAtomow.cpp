@@ -1,6 +1,7 @@
 #include "LiczenieAtomow.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace {
 
@@ -70,4 +71,9 @@ WynikLiczeniaAtomow PoliczAtomy(const std::string& wzor)
     if (!OpisujeZwiazek(wzor))
         wynik.blad = BladWzoru::Pierwiastek;
     return wynik;
+}
+
+bool LiczbaAtomowCzasteczki(long double liczba)
+{
+    return liczba >= 1.0L && liczba <= NajwiekszaLiczbaAtomow && liczba == std::floor(liczba);
 }

@@ -84,6 +84,9 @@ std::string TRekordYaws::*PoleRekordu(PoleSzukania pole)
     return &TRekordYaws::CAS;
 }
 
+constexpr PoleSzukania WszystkiePola[] = {PoleSzukania::NazwaPL, PoleSzukania::NazwaANG, PoleSzukania::Wzor,
+                                          PoleSzukania::CAS};
+
 // Where a text field lies in the record's bytes; the length byte is clamped to the capacity.
 class PoleTekstowe {
 public:
@@ -515,6 +518,19 @@ void RozstrzygnijTrafienia(WynikSzukania& wynik)
         wynik.Pozycja = 0;
 }
 
+// The record's texts are the ones kept for its number.
+bool TekstyZachowane(long long pozycja, const TRekordYaws& rekord)
+{
+    const PolaTekstoweRekordow& pola = PolaTekstoweRekordow::Biezace();
+    if (pozycja < 1 || pozycja > pola.Liczba())
+        return false;
+    const unsigned char* zachowany = pola.Rekord(pozycja);
+    return std::all_of(std::begin(WszystkiePola), std::end(WszystkiePola), [&](PoleSzukania pole) {
+        const PoleTekstowe tekst(pole);
+        return tekst(zachowany) == tekst(rekord.Surowy.data());
+    });
+}
+
 bool Przestawiany(qsizetype dlugosc)
 {
     return dlugosc >= 2 && dlugosc <= 4;
@@ -602,12 +618,31 @@ long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa)
     return znaleziona;
 }
 
+bool WczytajZnaleziony(const std::function<long long()>& znajdz)
+{
+    for (int proba = 0; proba < 2; ++proba) {
+        const long long pozycja = znajdz();
+        if (pozycja <= 0)
+            return false;
+        TRekordYaws rekord;
+        PlikYaws.Szukaj(pozycja);
+        const bool wczytany = PlikYaws.Czytaj(rekord);
+        PlikYaws.Szukaj(pozycja);
+        if (wczytany && TekstyZachowane(pozycja, rekord)) {
+            RekordYaws = std::move(rekord);
+            return true;
+        }
+        // Another record stands there, or none: the texts are read again from the file as it is.
+        PlikYaws.OtworzPonownie(RozmiarRekorduYaws);
+    }
+    return false;
+}
+
 bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa)
 {
     if (nazwa.trimmed().isEmpty())
         return false;
-    const long long pozycja = ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa));
-    return pozycja != 0 && WczytajRekordYaws(pozycja);
+    return WczytajZnaleziony([&] { return ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa)); });
 }
 
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor)

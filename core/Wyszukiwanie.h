@@ -6,6 +6,7 @@
 // found is read into RekordYaws by WczytajRekordYaws.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 enum class PoleSzukania { NazwaPL, NazwaANG, Wzor, CAS };
@@ -45,14 +46,22 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy);
 // CAS numbers by a walk.
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa);
 
-// A component of a mixture window: reads into RekordYaws the first record whose name in the
-// field equals the name, both upper-cased (ASCII letters); an empty or blank name names none.
+// Reads into RekordYaws the record that `znajdz` finds among the texts kept from the file (0 for
+// none), but only while the record's own texts are still the kept ones. Otherwise the file has
+// changed since: it is opened again, its texts are kept anew and `znajdz` runs once more. False
+// when nothing is found, the record is gone, or the file changed again; RekordYaws then stays.
+bool WczytajZnaleziony(const std::function<long long()>& znajdz);
+
+// A component of a mixture window: reads into RekordYaws (as WczytajZnaleziony) the first record
+// whose name in the field equals the name, both upper-cased (ASCII letters); an empty or blank
+// name names none.
 bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa);
 
 // All n! orders of the characters of a formula, in lexicographic order of the positions.
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor);
 
-// Reads record n of PlikYaws into RekordYaws and leaves the file positioned at it.
+// Reads record n of PlikYaws into RekordYaws and leaves the file positioned at it, whatever the
+// record holds now.
 bool WczytajRekordYaws(long long pozycja);
 
 // What a list of the field shows for the typed text before it is searched for.

@@ -407,6 +407,12 @@ bool TPlikTypowany::Otworz(int rozmiarRekordu)
     return false;
 }
 
+bool TPlikTypowany::OtworzPonownie(int rozmiarRekordu)
+{
+    Zamknij();
+    return Otworz(rozmiarRekordu);
+}
+
 void TPlikTypowany::Szukaj(long long numer)
 {
     pozycja_ = std::max(0LL, numer);

@@ -109,6 +109,8 @@ public:
     // Reset: open and go to record 0. A device, a pipe or a folder is refused without waiting for
     // it, and so is a file larger than NajwiecejRekordow records.
     bool Otworz(int rozmiarRekordu);
+    // Closes the file and opens what stands at its path now, under a new opening number.
+    bool OtworzPonownie(int rozmiarRekordu);
     Odmowa PowodOdmowy() const { return odmowa_; }
     bool Otwarty() const { return deskryptor_ >= 0; }
     void Szukaj(long long numer);                         // seek

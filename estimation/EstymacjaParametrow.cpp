@@ -5,6 +5,7 @@
 #include "FloatText.h"
 #include "KartaZwiazku.h"
 #include "Kontrolka.h"
+#include "LiczenieAtomow.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
@@ -194,8 +195,8 @@ long double TEstymacjaParametrowFrm::Wpisana(int wiersz, bool calkowita) const
     if (pole->text().trimmed().isEmpty())
         throw BrakWpisu{};
     const std::optional<long double> wpisana = pole->WartoscBezKomunikatu();
-    if (!wpisana || !JestDodatnia(*wpisana) || (calkowita && *wpisana != std::floor(*wpisana))) {
-        OdrzucWpis(pole, nazwyWierszy_[wiersz] + (calkowita ? QStringLiteral(" musi być dodatnią liczbą całkowitą")
+    if (!wpisana || !(calkowita ? LiczbaAtomowCzasteczki(*wpisana) : JestDodatnia(*wpisana))) {
+        OdrzucWpis(pole, nazwyWierszy_[wiersz] + (calkowita ? QStringLiteral(" musi być liczbą całkowitą od 1 do %1").arg(NajwiekszaLiczbaAtomow)
                                                             : QStringLiteral(" musi być liczbą większą od zera")));
         throw BrakWpisu{};
     }

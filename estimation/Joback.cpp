@@ -5,6 +5,7 @@
 #include "GrupyJobacka.h"
 #include "Help.h"
 #include "KartaZwiazku.h"
+#include "LiczenieAtomow.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"
@@ -196,6 +197,20 @@ long double TJoback1_Form::Rownanie(long double suma) const
     return 0.0L;
 }
 
+// The number of atoms for Pc: a whole molecule's, refused in its box otherwise (0, the box's
+// start, asks for it).
+void TJoback1_Form::SprawdzLiczbeAtomow(TSprawdzanie& sprawdzanie, long double& Na)
+{
+    const bool liczba = Val(edtNa->text().trimmed(), Na);
+    if (liczba && LiczbaAtomowCzasteczki(Na))
+        return;
+    sprawdzanie.Ostrzez(liczba && Na == 0.0L ? QStringLiteral("Podaj liczbę atomów")
+                                             : QStringLiteral("Liczba atomów Na musi być liczbą całkowitą od 1 do %1")
+                                                   .arg(NajwiekszaLiczbaAtomow),
+                        edtNa);
+    edtNa->selectAll();
+}
+
 void TJoback1_Form::Oblicz_ButtonClick()
 {
     if (!TrybKodu(kod_))
@@ -204,14 +219,15 @@ void TJoback1_Form::Oblicz_ButtonClick()
     TSprawdzanie sprawdzanie;
     grupy->Sprawdz(sprawdzanie, {ZleLiczby, RodzajKomunikatu::Ostrzezenie});
     grupy->SprawdzPrzyrosty(sprawdzanie, NazwaWlasnosci(TrybKodu(kod_)->wlasnosc));
-    if (kod_ == QLatin1String("11") && StrToInt(edtNa->text()) == 0)
-        sprawdzanie.Ostrzez(QStringLiteral("Podaj liczbę atomów"), edtNa);
+    long double Na = 0.0L;
+    if (kod_ == QLatin1String("11"))
+        SprawdzLiczbeAtomow(sprawdzanie, Na);
     if (kod_ == QLatin1String("01") && StrToFloat(edtNa->text()) == 0.0L)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
     if (!sprawdzanie.Poprawne())
         return;
     if (kod_ == QLatin1String("11"))
-        LiczbaAtomowNa = StrToInt(edtNa->text());
+        LiczbaAtomowNa = static_cast<int>(Na);
     const long double suma = SumaUdzialow(grupy->Udzialy());
     // A computation that fails (a zero denominator) leaves no earlier result on view.
     wynik->clear();

@@ -5,6 +5,8 @@
 // the ticked groups.
 #include "OknoUdzialowGrup.h"
 
+class TSprawdzanie;
+
 class TJoback1_Form : public TOknoUdzialowGrup {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ public:
 
 private:
     void UstawTryb();
+    void SprawdzLiczbeAtomow(TSprawdzanie& sprawdzanie, long double& Na);
     long double Rownanie(long double suma) const;
     void Porownaj();
     void OddajCieploTworzenia();

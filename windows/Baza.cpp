@@ -152,6 +152,17 @@ void TBaza_Form::PraWybory()
     CzyscRekordYaws();
 }
 
+// After a mixture or equilibrium window no substance is loaded, so no list shows one either.
+void TBaza_Form::PoOknieMieszaniny()
+{
+    PraWybory();
+    for (QComboBox* lista : {cbZnajdzZwiazek, cbSearchCompound, cbZnajdzWzor, cbCAS}) {
+        const QSignalBlocker blokada(lista);
+        lista->setCurrentIndex(-1);
+        lista->setEditText(QString());
+    }
+}
+
 bool TBaza_Form::event(QEvent* zdarzenie)
 {
     if (zdarzenie->type() == QEvent::StatusTip) {

@@ -114,7 +114,7 @@ private:
     QComboBox* ListaZFokusem(PoleSzukania& pole) const;
     void WypelnijListy();
     bool WybierzZListy(const QStringList& kandydaci);
-    void WczytajZnaleziony(long long pozycja);
+    void PokazZnaleziony(); // the record just loaded: card, lists and title
     void ZaznaczNaListach();
     void PoWczytaniuRekordu();
     void UtworzMenu();
@@ -131,6 +131,7 @@ private:
     void MetodaClick(TGrupaRadiowa* grupa);
     QPushButton* PrzyciskZakladki(ZakladkaMetod zakladka) const;
     void UkryjWybory();
+    void PoOknieMieszaniny();
     void CzyscGrupy(ZakladkaMetod zakladka, std::initializer_list<const char*> pominiete = {});
     void PokazOpisMetody(const OpisMetody& opis, const QStringList& pierwszeWiersze);
 

@@ -7,6 +7,7 @@
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "OdbiorcaLepkosciNasycenia.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Tabela.h"
@@ -229,7 +230,7 @@ void TOblicz_gaz_ciecz_Form::WczytajKorelacje(const TKorelacjaDoswiadczalna& kor
         edtSI->setText(FloatToStr(*korelacja.przelicznikSI));
     else
         UkryjSi();
-    if (LepkoscCieczy(korelacja_) && KodMetody == QLatin1String("032"))
+    if (LepkoscCieczy(korelacja_) && OdbiorcaLepkosciNasycenia())
         edtT->setText(FloatToStr(TemperaturaNasycenia));
 }
 
@@ -364,7 +365,7 @@ void TOblicz_gaz_ciecz_Form::closeEvent(QCloseEvent* zdarzenie)
 // result that is on view: nothing when the user closes before evaluating or after changing T.
 void TOblicz_gaz_ciecz_Form::FormCloseQuery()
 {
-    if (!LepkoscCieczy(korelacja_) || KodMetody != QLatin1String("032") || edtWynik1->isHidden())
+    if (!LepkoscCieczy(korelacja_) || !OdbiorcaLepkosciNasycenia() || edtWynik1->isHidden())
         return;
     LepkoscNasycenia = StrToFloat(edtWynik1->text());
     oddanoLepkosc_ = true;

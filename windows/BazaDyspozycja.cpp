@@ -40,6 +40,9 @@ bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
     if (ukryjOkno)
         hide();
     const NaKoncu powrot([this, ukryjOkno] {
+        // No code outlives its window; the choices still on view set theirs again.
+        KodMetody.clear();
+        KodGaz = KodCiecz = ' ';
         if (ukryjOkno)
             show();
         PrzywrocRekord();
@@ -77,12 +80,14 @@ void TBaza_Form::btnObliczEstWlasnoscClick()
     if (!UruchomMetodeZakladki(ZakladkaMetod::Wlasnosci))
         return;
     CzyscGrupy(ZakladkaMetod::Wlasnosci, {"rgDyf"});
+    if (TGrupaRadiowa* rgDyf = Grupa(QStringLiteral("rgDyf")); rgDyf->ItemIndex() >= 0)
+        MetodaClick(rgDyf);
 }
 
 void TBaza_Form::btnObliczMieszanineClick()
 {
     if (UruchomMetodeZakladki(ZakladkaMetod::Mieszaniny))
-        PraWybory();
+        PoOknieMieszaniny();
 }
 
 void TBaza_Form::btnRownowagaClick()
@@ -92,7 +97,7 @@ void TBaza_Form::btnRownowagaClick()
     if (wybrana && !UruchomMetodeZakladki(ZakladkaMetod::Rownowaga))
         return;
     show();
-    PraWybory();
+    PoOknieMieszaniny();
 }
 
 void TBaza_Form::btnExpDalejClick()
@@ -104,7 +109,7 @@ void TBaza_Form::btnExpDalejClick()
     if (ciecz == PozycjaGestosciMieszanin) {
         KodMetody = KodGestosciMieszanin;
         if (UruchomOknoMetody(KodGestosciMieszanin, false))
-            PraWybory();
+            PoOknieMieszaniny();
     }
 }
 
@@ -113,7 +118,7 @@ void TBaza_Form::btnExpDalejClick()
 // window stays hidden.
 void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
 {
-    TOdbiorcaLepkosciNasycenia* oknoEstymacji = KodMetody == KodLepkosciPodCisnieniem ? OdbiorcaLepkosciNasycenia() : nullptr;
+    TOdbiorcaLepkosciNasycenia* oknoEstymacji = OdbiorcaLepkosciNasycenia();
     // The codes follow the chosen item (they are blanked after every run).
     KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
     KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];

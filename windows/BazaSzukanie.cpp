@@ -23,6 +23,7 @@
 #include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -177,20 +178,30 @@ void TBaza_Form::szukaj()
         DoHint(lista);
         return;
     }
-    WynikSzukania wynik;
-    {
-        const KursorOczekiwania klepsydra;
-        wynik = SzukajZwiazku(pole, lista->currentText());
-    }
-    if (wynik.WymagaWyboru) {
-        if (!WybierzZListy(wynik.Kandydaci))
-            return;
-        wynik.Pozycja = ZnajdzPierwszyONazwie(wynik.PoleWyboru, WybranaNazwa);
-        wynik.Znaleziono = wynik.Pozycja > 0;
-    }
-    if (wynik.Znaleziono)
-        WczytajZnaleziony(wynik.Pozycja);
-    else
+    // Searched again when the file changed under the kept texts; a name chosen from the list is
+    // then looked up again as it was chosen.
+    const QString tekst = lista->currentText();
+    std::optional<std::pair<PoleSzukania, QString>> wybrana;
+    bool anulowano = false;
+    const bool wczytany = WczytajZnaleziony([&]() -> long long {
+        if (wybrana)
+            return ZnajdzPierwszyONazwie(wybrana->first, wybrana->second);
+        WynikSzukania wynik;
+        {
+            const KursorOczekiwania klepsydra;
+            wynik = SzukajZwiazku(pole, tekst);
+        }
+        if (!wynik.WymagaWyboru)
+            return wynik.Znaleziono ? wynik.Pozycja : 0;
+        anulowano = !WybierzZListy(wynik.Kandydaci);
+        if (anulowano)
+            return 0;
+        wybrana.emplace(wynik.PoleWyboru, WybranaNazwa);
+        return ZnajdzPierwszyONazwie(wynik.PoleWyboru, WybranaNazwa);
+    });
+    if (wczytany)
+        PokazZnaleziony();
+    else if (!anulowano)
         PokazKomunikat(BrakZwiazku);
 }
 
@@ -203,12 +214,8 @@ bool TBaza_Form::WybierzZListy(const QStringList& kandydaci)
     return WybranoZListy;
 }
 
-void TBaza_Form::WczytajZnaleziony(long long pozycja)
+void TBaza_Form::PokazZnaleziony()
 {
-    if (!WczytajRekordYaws(pozycja)) { // the file shrank since it was opened: the record is gone
-        PokazKomunikat(BrakZwiazku);
-        return;
-    }
     Znaleziono = true;
     rekordZwiazku_ = RekordYaws;
     ZaznaczNaListach();

@@ -13,5 +13,6 @@ public:
 void ZarejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca);
 // Forgets the receiver when it is the registered one.
 void WyrejestrujOdbiorceLepkosciNasycenia(TOdbiorcaLepkosciNasycenia* odbiorca);
-// The registered receiver; nullptr when no window waits.
+// The registered receiver; nullptr when no window waits. Only while one waits does the liquid
+// viscosity start at its saturation temperature, and a table at its pressure step.
 TOdbiorcaLepkosciNasycenia* OdbiorcaLepkosciNasycenia();

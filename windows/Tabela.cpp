@@ -8,6 +8,7 @@
 #include "Kontrolka.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "OdbiorcaLepkosciNasycenia.h"
 #include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
@@ -302,7 +303,7 @@ void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 void TTabela_Form::FormShow()
 {
     rodzaj_ = RodzajTabeliDlaKodu(KodMetody);
-    if (KodMetody == QLatin1String("032"))
+    if (OdbiorcaLepkosciNasycenia())
         edtKrok->setText(QStringLiteral("0.1"));
     if (rodzaj_ == RodzajTabeli::Zakres) {
         edtTminOd->setText(edtTmin->text());

@@ -109,15 +109,16 @@ TEST_F(Parametry, BenzeneFromTheSampleDatabase)
     EXPECT_EQ(Oblicz(okno.get()), QStringLiteral("?"));
 }
 
-// Klincewicz's number of atoms is a positive whole number: anything else is refused in its row,
-// which takes the focus with its text selected, and no earlier result stays on view.
+// Klincewicz's number of atoms is a whole number from 1 to 10 000: anything else is refused in its
+// row, which takes the focus with its text selected, and no earlier result stays on view.
 TEST_F(Parametry, KlincewiczTakesAPositiveWholeNumberOfAtoms)
 {
     BazaTestowa baza = BazaTestowa::Probna();
     ASSERT_TRUE(WczytajSubstancje("BENZEN"));
     auto okno = Otworz("23");
     auto* pole = okno->findChild<QLineEdit*>(QStringLiteral("edtPodaj2"));
-    for (const char* Na : {"-0", "1,5", "-54.63", "abc"}) {
+    const std::vector<const char*> odrzucane{"-0", "1,5", "-54.63", "1e4000", "10001", "abc"};
+    for (const char* Na : odrzucane) {
         Wpisz(okno.get(), 2, QStringLiteral("12"));
         EXPECT_FALSE(Oblicz(okno.get()).isEmpty());
         Wpisz(okno.get(), 2, QString::fromLatin1(Na));
@@ -127,7 +128,9 @@ TEST_F(Parametry, KlincewiczTakesAPositiveWholeNumberOfAtoms)
     }
     EXPECT_EQ(pole->text(), QStringLiteral("abc"));
     EXPECT_EQ(zapis->tekstyKomunikatow(),
-              std::vector<QString>(4, QStringLiteral("Liczba atomów w cząsteczce musi być dodatnią liczbą całkowitą")));
+              std::vector<QString>(odrzucane.size(), QStringLiteral("Liczba atomów w cząsteczce musi być liczbą całkowitą od 1 do 10000")));
+    Wpisz(okno.get(), 2, QStringLiteral("10000"));
+    EXPECT_FALSE(Oblicz(okno.get()).isEmpty());
 }
 
 TEST_F(Parametry, CompressibilityFromTypedValuesOfWhatTheRecordLacks)

@@ -157,6 +157,24 @@ TEST_F(Joback, WarningsOfOnePressComeInOrderAndKeepTheEarlierResult)
               (std::vector<QString>{
                   QStringLiteral("Grupa „- N = (niepierścieniowy)” nie ma wartości poprawki dla objętości krytycznej.\rOdznacz ją."),
                   QStringLiteral("Grupa „- N = (niepierścieniowy)” nie ma wartości poprawki dla temperatury krzepnięcia.\rOdznacz ją.")}));
+
+    // A number of atoms no molecule has is refused in its box, whatever the groups give.
+    zapis->komunikaty.clear();
+    const std::vector<const char*> odrzucane{"-2147483648", "1.5", "10001", "1e4000"};
+    UruchomMetode(zapis, "PROPAN", Pc, [&](QWidget* okno) {
+        ZaznaczGrupe(okno, 1);
+        auto* Na = Kontrolka(okno, QStringLiteral("edtNa"));
+        for (const char* tekst : odrzucane) {
+            Wpisz(okno, "edtNa", QString::fromLatin1(tekst));
+            Nacisnij(okno, "Oblicz_Button");
+            EXPECT_EQ(okno->focusWidget(), Na) << tekst;
+        }
+        Wpisz(okno, "edtNa", QStringLiteral("11"));
+        Nacisnij(okno, "Oblicz_Button");
+        EXPECT_FALSE(Wynik(okno).isEmpty());
+    });
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>(odrzucane.size(), QStringLiteral("Liczba atomów Na musi być liczbą całkowitą od 1 do 10000")));
 }
 
 // Heat of combustion of a substance without a heat of formation: the window goes to Joback's

@@ -8,6 +8,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KorelacjeTemperaturowe.h"
+#include "OczekiwanieNaLepkosc.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Tabela.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -417,6 +419,9 @@ TEST_F(OknoKorelacji, SaturatedViscosityIsHandedBackOnlyFromAResultOnView)
     ASSERT_TRUE(WczytajSubstancje("ETANOL"));
     for (const Przypadek& p : przypadki) {
         KodMetody = QString::fromLatin1(p.kodMetody);
+        std::optional<OczekiwanieNaLepkosc> lucas;
+        if (!KodMetody.isEmpty())
+            lucas.emplace();
         KodGaz = ' ';
         KodCiecz = '0';
         TemperaturaNasycenia = 300.5L;

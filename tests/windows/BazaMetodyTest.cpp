@@ -15,6 +15,7 @@
 #include "OknoGlowneTestowe.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
+#include "Tabela.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -257,11 +258,16 @@ TEST_P(KazdaMetoda, OpensItsWindowWithItsLoaderAndResetsTheChoice)
             EXPECT_EQ(Grupa(grupa)->ItemIndex(), -1) << grupa;
         EXPECT_TRUE(ok->isHidden());
         EXPECT_EQ(Grupa(m.nadrzedna)->ItemIndex(), m.pozycjaNadrzednej);
+        EXPECT_TRUE(KodMetody.isEmpty());
         break;
-    case 1:
-        EXPECT_EQ(Grupa(m.grupa)->ItemIndex(), QLatin1String(m.grupa) == QLatin1String("rgDyf") ? m.pozycja : -1);
+    case 1: {
+        // A diffusion method stays chosen, and so does its code; no other code outlives its window.
+        const bool zostaje = QLatin1String(m.grupa) == QLatin1String("rgDyf");
+        EXPECT_EQ(Grupa(m.grupa)->ItemIndex(), zostaje ? m.pozycja : -1);
         EXPECT_EQ(Grupa(m.nadrzedna)->ItemIndex(), m.pozycjaNadrzednej);
+        EXPECT_EQ(KodMetody, zostaje ? QString::fromLatin1(m.kod) : QString());
         break;
+    }
     default:
         // Mixtures and equilibrium: everything reset, the card and the record emptied.
         EXPECT_FALSE(Znaleziono);
@@ -272,6 +278,10 @@ TEST_P(KazdaMetoda, OpensItsWindowWithItsLoaderAndResetsTheChoice)
         for (const char* grupa : WszystkieGrupyMetod)
             EXPECT_TRUE(Grupa(grupa)->isHidden()) << grupa;
         EXPECT_TRUE(ok->isHidden());
+        // No list names a substance that is not loaded.
+        for (const char* lista : {"cbZnajdzZwiazek", "cbSearchCompound", "cbZnajdzWzor", "cbCAS"})
+            EXPECT_EQ(Baza_Form->findChild<QComboBox*>(QString::fromLatin1(lista))->currentText(), QString()) << lista;
+        EXPECT_TRUE(KodMetody.isEmpty());
         return;
     }
     // The estimation windows read other records: the card's substance is back.
@@ -530,6 +540,46 @@ TEST_F(Metody, SaturatedViscosityRoundTrip)
     Wybierz({1, "rgEstWlas", 3, "rgLepkosc", 2, "", "", ""});
     QTest::mouseClick(Baza_Form->btnObliczEstWlasnosc, Qt::LeftButton);
     EXPECT_EQ(oddana, QStringLiteral("bez zmian"));
+}
+
+// The liquid viscosity under pressure with its saturation temperature, closed: afterwards the
+// liquid viscosity of any substance starts with an empty temperature and its table with the step
+// of a temperature table, and nothing waits for a viscosity.
+TEST_F(Metody, AClosedLucasWindowLeavesNoSaturationTemperatureNorPressureStep)
+{
+    class OknoOczekujace : public QWidget, public TOdbiorcaLepkosciNasycenia {
+    public:
+        void PrzyjmijLepkoscNasycenia(long double) override {}
+    };
+    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [] { return new OknoOczekujace; },
+                          {{QStringLiteral("wczytajLucasa"), [](QWidget*) {}}});
+    QString temperatura = QStringLiteral("?"), krok = QStringLiteral("?");
+    skrypt = [&](QWidget* okno) {
+        if (auto* lucas = dynamic_cast<OknoOczekujace*>(okno)) {
+            ZarejestrujOdbiorceLepkosciNasycenia(lucas); // as the window does while on view
+            TemperaturaNasycenia = 400.0L;
+            WyrejestrujOdbiorceLepkosciNasycenia(lucas);
+        } else if (auto* korelacja = qobject_cast<TOblicz_gaz_ciecz_Form*>(okno)) {
+            temperatura = korelacja->edtT->text();
+            QTest::mouseClick(korelacja->Tab_Button, Qt::LeftButton);
+        } else if (auto* tabela = qobject_cast<TTabela_Form*>(okno)) {
+            krok = tabela->edtKrok->text();
+        }
+    };
+    Wczytaj("cbZnajdzZwiazek", QStringLiteral("ETANOL"));
+    Wybierz({1, "rgEstWlas", 3, "rgLepkosc", 2, "", "", ""});
+    QTest::mouseClick(Baza_Form->btnObliczEstWlasnosc, Qt::LeftButton);
+    EXPECT_TRUE(KodMetody.isEmpty());
+
+    Wczytaj("cbZnajdzZwiazek", QStringLiteral("WODA"));
+    Baza_Form->PageControl1->setCurrentWidget(Baza_Form->tsBazaDoswiadczalna);
+    Kliknij(Baza_Form->rgExpCiecz, 0);
+    QTest::mouseClick(Baza_Form->btnExpDalej, Qt::LeftButton);
+    EXPECT_EQ(zapis->oknaModalne.size(), 3u);
+    EXPECT_EQ(temperatura, QString());
+    EXPECT_EQ(krok, QStringLiteral("1"));
+    EXPECT_TRUE(Baza_Form->isVisible());
+    EXPECT_TRUE(zapis->komunikaty.empty());
 }
 
 // A "032" left in KodMetody by an estimation window that has closed does not keep the main

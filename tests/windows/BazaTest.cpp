@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -410,6 +411,41 @@ TEST_F(Szukanie, ARecordCutOffTheFileWhileTheProgramRunsIsMissing)
     Szukaj("cbSearchCompound", QStringLiteral("water"));
     EXPECT_EQ(zapis->tekstyKomunikatow(), (std::vector<QString>{brak, brak}));
     OczekujPustego();
+}
+
+// Another database of the same size written over the file in place (as cp does) while the window
+// is open: what the names kept at start-up find is read again from the file as it is now, never
+// another substance at the old place, for the card and for a mixture window's component alike.
+TEST_F(Szukanie, AFileRewrittenUnderTheOpenWindowNeverGivesAnotherSubstance)
+{
+    const QString yaws = baza_.katalogDanych() + "YAWS.dat";
+    const QString brak = QStringLiteral("Nie ma takiego związku, spróbuj pod inną nazwą");
+    std::vector<TRekordYaws> odwrotnie = ZwiazkiDoSzukania();
+    std::reverse(odwrotnie.begin(), odwrotnie.end());
+    const qint64 rozmiar = QFileInfo(yaws).size();
+    ASSERT_TRUE(ZapiszPlik(yaws, odwrotnie));
+    ASSERT_EQ(QFileInfo(yaws).size(), rozmiar);
+
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("WODA"), QStringLiteral("WATER"), QStringLiteral("H2O")));
+    EXPECT_EQ(RekordYaws.Tc, 647.14L);
+    Szukaj("cbCAS", QStringLiteral("124-38-9"));
+    EXPECT_EQ(Baza_Form->windowTitle(),
+              Tytul(QStringLiteral("DITLENEK WĘGLA"), QStringLiteral("CARBON DIOXIDE"), QStringLiteral("CO2")));
+
+    // Written over again, now without water: its place holds another substance.
+    std::vector<TRekordYaws> bezWody = ZwiazkiDoSzukania();
+    bezWody.front() = Zwiazek(QStringLiteral("AMONIAK"), QStringLiteral("AMMONIA"), "H3N", "7664-41-7");
+    ASSERT_TRUE(ZapiszPlik(yaws, bezWody));
+    ASSERT_TRUE(WczytajSkladnik(PoleSzukania::NazwaPL, QStringLiteral("METAN")));
+    EXPECT_EQ(RekordYaws.NazwaPL, "METAN");
+    EXPECT_FALSE(WczytajSkladnik(PoleSzukania::NazwaPL, QStringLiteral("WODA")));
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{brak});
+    OczekujPustego();
+    Szukaj("cbZnajdzZwiazek", QStringLiteral("amoniak"));
+    EXPECT_EQ(Baza_Form->windowTitle(), Tytul(QStringLiteral("AMONIAK"), QStringLiteral("AMMONIA"), QStringLiteral("H3N")));
 }
 
 TEST_F(Szukanie, AnEmptyTextShowsTheHintAndSearchesNothing)
