@@ -7,6 +7,7 @@
 #include "KartaZwiazku.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
 
@@ -173,7 +174,7 @@ long double TJoback1_Form::Rownanie(long double suma) const
 {
     switch (TrybKodu(kod_)->wlasnosc) {
     case WlasnoscJobacka::Hf: return JobackHf(suma);
-    case WlasnoscJobacka::Tc: return JobackTc(StrToFloat(edtNa->text()), suma);
+    case WlasnoscJobacka::Tc: return JobackTc(WartoscWpisana(edtNa->text()), suma);
     case WlasnoscJobacka::Pc: return JobackPc(LiczbaAtomowNa, suma);
     case WlasnoscJobacka::Vc: return JobackVc(suma);
     case WlasnoscJobacka::Tb: return JobackTb(suma);
@@ -191,7 +192,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     grupy->Sprawdz(sprawdzanie, {ZleLiczby, RodzajKomunikatu::Ostrzezenie});
     if (kod_ == QLatin1String("11") && StrToInt(edtNa->text()) == 0)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj liczbę atomów"), edtNa);
-    if (kod_ == QLatin1String("01") && StrToFloat(edtNa->text()) == 0.0L)
+    if (kod_ == QLatin1String("01") && WartoscWpisana(edtNa->text()) == 0.0L)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
     if (!sprawdzanie.Poprawne())
         return;
@@ -204,7 +205,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     PokazWynik(wartosc);
     Porownaj();
     if (kod_ == KodCieplaTworzenia) {
-        DelHf = StrToFloat(wynik->text());
+        DelHf = WartoscWpisana(wynik->text());
         imgHfWyn->show();
     } else if (kod_ == KodDlaCieplaSpalania) {
         OddajCieploTworzenia();
@@ -225,7 +226,7 @@ void TJoback1_Form::Porownaj()
 
 void TJoback1_Form::OddajCieploTworzenia()
 {
-    DelHf = StrToFloat(wynik->text());
+    DelHf = WartoscWpisana(wynik->text());
     if (DelHf != 0.0L)
         DelHfZnane = true;
     const QString pytanie = QStringLiteral(" delHf = ") + FloatToStr(DelHf) + QStringLiteral("  (kJ/mol)\r\r")

@@ -489,7 +489,7 @@ QString TFrmRownowaga::Oblicz()
 // does not open on it; the table computes again when asked.
 void TFrmRownowaga::Tab_ButtonClick()
 {
-    KrokX = StrToFloat(edtKrok->text());
+    KrokX = WartoscWpisana(edtKrok->text());
     if (Izobara()) {
         const std::optional<long double> Eps = edtEpsilon->Wartosc(ZlyEpsilon);
         if (!Eps || !Przyjmij(edtEpsilon, OdmowaEpsilonu(Uklad.TemperaturaPoczatkowa, Uklad.TemperaturaKoncowa, *Eps)))
