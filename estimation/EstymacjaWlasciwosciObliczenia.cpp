@@ -326,7 +326,7 @@ TDaneEstymacji TEstymacjaWlasnosciFrm::DaneDlaTabeli() const
     dane.Pnas = LiczbaPola(edtPnas);
     dane.LepNas = LiczbaPola(edtLepNas);
     dane.polarny = cbPolarny->isChecked();
-    dane.grupyOH = edtIleOH->text().toInt();
+    dane.grupyOH = edtIleOH->text().trimmed().toInt();
     dane.gestoscMolowa = gestoscChunga_;
     dane.tynaCalusa = tynaCalusa_;
     if (Kod("GestcRackett")) {
