@@ -5,6 +5,7 @@
 #include "KartaZwiazku.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
 
@@ -191,7 +192,7 @@ void TAmbrose_Form::SprawdzPrzyrosty(TSprawdzanie& sprawdzanie) const
 // The boiling point of the Tc equation is the one in the right panel.
 void TAmbrose_Form::SprawdzTemperatureWrzenia(TSprawdzanie& sprawdzanie) const
 {
-    if (*wlasnosc_ == WlasnoscAmbrosea::Tc && !(JestLiczba(edtNa->text()) && StrToFloat(edtNa->text()) > 0.0L))
+    if (*wlasnosc_ == WlasnoscAmbrosea::Tc && !(JestLiczba(edtNa->text()) && WartoscWpisana(edtNa->text()) > 0.0L))
         sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
 }
 
@@ -210,7 +211,7 @@ std::vector<UdzialGrupy> TAmbrose_Form::Udzialy() const
             PokazKomunikat(NPozaZakresem);
             continue;
         }
-        udzialy.push_back({wiersz, 1.0L, PoprawkaAlkoholu(*wlasnosc_, StrToFloat(a28_edt->text()), n)});
+        udzialy.push_back({wiersz, 1.0L, PoprawkaAlkoholu(*wlasnosc_, WartoscWpisana(a28_edt->text()), n)});
     }
     return udzialy;
 }
@@ -218,7 +219,7 @@ std::vector<UdzialGrupy> TAmbrose_Form::Udzialy() const
 long double TAmbrose_Form::Rownanie(long double suma) const
 {
     switch (*wlasnosc_) {
-    case WlasnoscAmbrosea::Tc: return AmbroseTc(StrToFloat(edtNa->text()), suma);
+    case WlasnoscAmbrosea::Tc: return AmbroseTc(WartoscWpisana(edtNa->text()), suma);
     case WlasnoscAmbrosea::Pc: return AmbrosePc(RekordYaws.Mmol, suma);
     case WlasnoscAmbrosea::Vc: return AmbroseVc(suma);
     }

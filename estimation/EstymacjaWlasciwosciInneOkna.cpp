@@ -9,6 +9,7 @@
 #include "FloatText.h"
 #include "KartaZwiazku.h"
 #include "KodyMetod.h"
+#include "PoleLiczbowe.h"
 #include "OtwieranieKorelacji.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
@@ -92,11 +93,11 @@ void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
 void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
 {
     const std::optional<long double> T = Odczytaj([this] { return Dodatnia(edtT, TemperaturaT); });
-    if (!T)
+    const std::optional<long double> P = T ? Odczytaj([this] { return Dodatnia(edtCisnienie, CisnienieP); }) : std::nullopt;
+    if (!P) {
+        pnlChung2Gestosc->CzyscWspolczynniki();
         return;
-    const std::optional<long double> P = Odczytaj([this] { return Dodatnia(edtCisnienie, CisnienieP); });
-    if (!P)
-        return;
+    }
     TempObliczen = *T;
     CisnienieEstymacji = *P;
     pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
@@ -119,8 +120,8 @@ void TEstymacjaWlasnosciFrm::SprawdzStanGestosci()
 {
     if (!stanGestosci_)
         return;
-    long double T = 0.0L, P = 0.0L;
-    if (Val(edtT->text(), T) && Val(edtCisnienie->text(), P) && std::pair{T, P} == *stanGestosci_)
+    const std::optional<long double> T = LiczbaWpisana(edtT->text()), P = LiczbaWpisana(edtCisnienie->text());
+    if (T && P && std::pair{*T, *P} == *stanGestosci_)
         return;
     stanGestosci_.reset();
     edtGestoscObl->clear();

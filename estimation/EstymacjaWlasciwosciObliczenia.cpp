@@ -29,13 +29,7 @@ const QString NieMaZwiazku = QStringLiteral("Nie ma takiego związku. Spróbuj p
 
 TDaneEstymacji::Liczba LiczbaPola(const QLineEdit* pole)
 {
-    long double wartosc = 0.0L;
-    try {
-        wartosc = StrToFloat(pole->text());
-    } catch (const EConvertError&) {
-        return std::nullopt;
-    }
-    return wartosc;
+    return LiczbaWpisana(pole->text());
 }
 
 const QString Kropka = QStringLiteral(R"(<font size="10"><sup>.</sup></font size>)");
@@ -258,11 +252,10 @@ void TEstymacjaWlasnosciFrm::PokazWynik(const TWynik& wynik)
 void TEstymacjaWlasnosciFrm::edtTChange()
 {
     CzyscWynik();
-    long double T = 0.0L;
-    const bool liczba = Val(edtT->text(), T);
+    const std::optional<long double> T = LiczbaWpisana(edtT->text());
     const auto wzgledna = [&](QLineEdit* Tc, QLineEdit* Tr) {
         try {
-            Tr->setText(liczba ? FloatToStr(ObliczSprawdzajac([&] { return T / StrToFloat(Tc->text()); })) : Pytajnik);
+            Tr->setText(T ? FloatToStr(ObliczSprawdzajac([&] { return *T / WartoscWpisana(Tc->text()); })) : Pytajnik);
         } catch (const std::exception&) {
             Tr->setText(Pytajnik);
         }
@@ -273,7 +266,7 @@ void TEstymacjaWlasnosciFrm::edtTChange()
         wzgledna(edtTcSD, edtTrSD);
     else if (Kod("Aalto")) {
         wzgledna(edtTc___, edtTr___);
-        PrzeliczPoleAalto(liczba ? T : BrakDanych);
+        PrzeliczPoleAalto(T.value_or(BrakDanych));
     }
 }
 
@@ -306,12 +299,12 @@ void TEstymacjaWlasnosciFrm::edtPChange()
     CzyscWynik();
     if (!Kod("Aalto") || edtP->text().isEmpty() || edtTmin->text() == Pytajnik || edtTmax->text() == Pytajnik)
         return;
-    long double T = 0.0L;
-    if (!Val(edtT->text(), T) || !(StrToFloat(edtTmin->text()) < T && T < StrToFloat(edtTmax->text()))) {
+    const std::optional<long double> T = LiczbaWpisana(edtT->text());
+    if (!T || !(WartoscWpisana(edtTmin->text()) < *T && *T < WartoscWpisana(edtTmax->text()))) {
         PokazKomunikat(QStringLiteral("Temperatura poza zakresem!"));
         return;
     }
-    PrzeliczPoleAalto(T);
+    PrzeliczPoleAalto(*T);
 }
 
 // Another pair: its range and its result are no longer known.
@@ -333,7 +326,7 @@ TDaneEstymacji TEstymacjaWlasnosciFrm::DaneDlaTabeli() const
     dane.Pnas = LiczbaPola(edtPnas);
     dane.LepNas = LiczbaPola(edtLepNas);
     dane.polarny = cbPolarny->isChecked();
-    dane.grupyOH = edtIleOH->text().toInt();
+    dane.grupyOH = edtIleOH->text().trimmed().toInt();
     dane.gestoscMolowa = gestoscChunga_;
     dane.tynaCalusa = tynaCalusa_;
     if (Kod("GestcRackett")) {

@@ -32,7 +32,7 @@ QLineEdit* PoleWynikuStrony(const QString& nazwa, QWidget* rodzic)
 long double Liczba(const QLineEdit* pole)
 {
     try {
-        return StrToFloat(pole->text());
+        return WartoscWpisana(pole->text());
     } catch (const EConvertError&) {
         throw EOdmowa(BrakDanychDoObliczen);
     }

@@ -8,6 +8,7 @@
 #include "LiczenieAtomow.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
 
@@ -188,7 +189,7 @@ long double TJoback1_Form::Rownanie(long double suma) const
 {
     switch (TrybKodu(kod_)->wlasnosc) {
     case WlasnoscJobacka::Hf: return JobackHf(suma);
-    case WlasnoscJobacka::Tc: return JobackTc(StrToFloat(edtNa->text()), suma);
+    case WlasnoscJobacka::Tc: return JobackTc(WartoscWpisana(edtNa->text()), suma);
     case WlasnoscJobacka::Pc: return JobackPc(LiczbaAtomowNa, suma);
     case WlasnoscJobacka::Vc: return JobackVc(suma);
     case WlasnoscJobacka::Tb: return JobackTb(suma);
@@ -201,7 +202,8 @@ long double TJoback1_Form::Rownanie(long double suma) const
 // start, asks for it).
 void TJoback1_Form::SprawdzLiczbeAtomow(TSprawdzanie& sprawdzanie, long double& Na)
 {
-    const bool liczba = Val(edtNa->text().trimmed(), Na);
+    const std::optional<long double> liczba = LiczbaWpisana(edtNa->text());
+    Na = liczba.value_or(0.0L);
     if (liczba && LiczbaAtomowCzasteczki(Na))
         return;
     sprawdzanie.Ostrzez(liczba && Na == 0.0L ? QStringLiteral("Podaj liczbę atomów")
@@ -222,7 +224,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     long double Na = 0.0L;
     if (kod_ == QLatin1String("11"))
         SprawdzLiczbeAtomow(sprawdzanie, Na);
-    if (kod_ == QLatin1String("01") && StrToFloat(edtNa->text()) == 0.0L)
+    if (kod_ == QLatin1String("01") && WartoscWpisana(edtNa->text()) == 0.0L)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
     if (!sprawdzanie.Poprawne())
         return;
@@ -235,7 +237,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     PokazWynik(wartosc);
     Porownaj();
     if (kod_ == KodCieplaTworzenia) {
-        DelHf = StrToFloat(wynik->text());
+        DelHf = WartoscWpisana(wynik->text());
         imgHfWyn->show();
     } else if (kod_ == KodDlaCieplaSpalania) {
         OddajCieploTworzenia();
@@ -256,7 +258,7 @@ void TJoback1_Form::Porownaj()
 
 void TJoback1_Form::OddajCieploTworzenia()
 {
-    DelHf = StrToFloat(wynik->text());
+    DelHf = WartoscWpisana(wynik->text());
     if (DelHf != 0.0L)
         DelHfZnane = true;
     const QString pytanie = QStringLiteral(" delHf = ") + FloatToStr(DelHf) + QStringLiteral("  (kJ/mol)\r\r")

@@ -323,7 +323,8 @@ void TPanelScisliwosci::ObliczGestosc()
         PokazKomunikat(QStringLiteral("Brak danych do obliczeń (współczynnik acentryczny)"));
         return;
     }
-    if (!(P_ > 0) || !(T_ > 0)) {
+    if (!JestDodatnia(P_) || !JestDodatnia(T_)) {
+        CzyscWspolczynniki();
         PokazKomunikat(QStringLiteral("Temperatura i ciśnienie muszą być większe od zera"));
         return;
     }

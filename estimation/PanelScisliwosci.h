@@ -68,6 +68,9 @@ public:
     // end.
     bool UruchomObliczenie();
     void sbtnObliczGestoscClick();
+    // Takes the coefficients and the density computed from them off the view (a refused state
+    // leaves none of an earlier one).
+    void CzyscWspolczynniki();
 
     // The coefficients of the last successful read; none before one.
     std::optional<TWspolczynnikiZ> Wspolczynniki() const { return wspolczynniki_; }
@@ -81,8 +84,6 @@ private:
     QWidget* UtworzRownania();
     QWidget* UtworzWspolczynniki();
     void UstawAkcje(const QString& napis);
-    // Takes the coefficients and the density computed from them off the view.
-    void CzyscWspolczynniki();
     void CzyscGestosc();
     void ObliczGestosc();
 

@@ -9,7 +9,9 @@
 #include "NaKoncu.h"
 #include "ObslugaZdarzen.h"
 #include "MathError.h"
+#include "MieszaninyGazowe.h"
 #include "PoleLiczbowe.h"
+#include "PolishText.h"
 #include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "WspolneMieszanin.h"
@@ -219,8 +221,16 @@ void TChungMG_Form::WyczyscWynik()
     edtWynikPas->clear();
 }
 
-void TChungMG_Form::PrzyjmijGestosc(long double gestosc)
+// A density computed for another state than the one shown (the gas-mixture window lets its
+// inputs change) is not this mixture's.
+void TChungMG_Form::PrzyjmijGestosc(long double gestosc, const StanMieszaninyGazow& stan)
 {
+    const StanMieszaninyGazow pokazany{edtT->WartoscLagodna(),
+                                       edtP->WartoscLagodna(),
+                                       {UpperAscii(cbZwiazek1->currentText()), UpperAscii(cbZwiazek2->currentText())},
+                                       {eU1->WartoscLagodna(), eU2->WartoscLagodna()}};
+    if (stan != pokazany)
+        return;
     gestosc_ = gestosc;
     edtGestoscObl->UstawWartosc(gestosc);
 }
@@ -234,7 +244,7 @@ void TChungMG_Form::eUChange(int k)
     TPoleLiczbowe* pole = k == 1 ? eU1 : eU2;
     TPoleLiczbowe* drugie = k == 1 ? eU2 : eU1;
     const long double y = pole->WartoscLagodna();
-    const QString tekst = pole->text();
+    const QString tekst = pole->text().trimmed();
     if (tekst.isEmpty() || tekst == QLatin1String("."))
         return;
     {
@@ -286,7 +296,8 @@ void TChungMG_Form::sbtnGestoscClick()
     CisnienieObliczen = *P;
     TWilke_Form okno;
     okno.PrzejmijMieszanine({edtT->text(), edtP->text(), cbZwiazek1->currentText(), cbZwiazek2->currentText(),
-                             eU1->text(), eU2->text(), [this](long double gestosc) { PrzyjmijGestosc(gestosc); }});
+                             eU1->text(), eU2->text(),
+                             [this](long double gestosc, const StanMieszaninyGazow& stan) { PrzyjmijGestosc(gestosc, stan); }});
     UruchomModalnie(&okno, this);
 }
 
@@ -295,13 +306,13 @@ std::optional<long double> TChungMG_Form::Kappa(int k)
     if (!chbCzyPolarne->isChecked())
         return 0.0L;
     TEdycjaZLicznikiem* pole = k == 1 ? edtOH1 : edtOH2;
-    long double nOH = 0;
-    if (!Val(pole->text(), nOH)) {
+    const std::optional<long double> nOH = LiczbaWpisana(pole->text());
+    if (!nOH) {
         PokazKomunikat(ZleLiczby);
         pole->setFocus();
         return std::nullopt;
     }
-    return KappaAsocjacji(nOH, skladnik_[k - 1].M);
+    return KappaAsocjacji(*nOH, skladnik_[k - 1].M);
 }
 
 void TChungMG_Form::buttonObliczClick()
@@ -319,6 +330,10 @@ void TChungMG_Form::buttonObliczClick()
     const std::optional<long double> y2 = eU2->WartoscUdzialu(ZleLiczby, UdzialPozaZakresem(2));
     if (!y2)
         return;
+    if (!SumaUdzialowRownaJeden({*y1, *y2})) {
+        OdrzucWpis(eU2, SumaRoznaOdJeden);
+        return;
+    }
     TempObliczen = *T;
     CisnienieObliczen = *P;
     if (!FullerSzukaj(1) || !FullerSzukaj(2))

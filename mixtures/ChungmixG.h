@@ -14,6 +14,7 @@ class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
 class TQzHtmlLabel2;
+struct StanMieszaninyGazow;
 
 class TChungMG_Form : public QMainWindow {
     Q_OBJECT
@@ -60,7 +61,7 @@ private:
     QWidget* UtworzWynik();
     void WyczyscGestosc();
     void WyczyscWynik();
-    void PrzyjmijGestosc(long double gestosc);
+    void PrzyjmijGestosc(long double gestosc, const StanMieszaninyGazow& stan);
     std::optional<long double> Kappa(int k);
 
     SkladnikChunga skladnik_[2];

@@ -111,11 +111,7 @@ TQzHtmlLabel2* Etykieta(const QString& nazwa, const QString& html = {})
 // A number of a box or cell by the strict conversion; none for anything else ("?", empty).
 std::optional<long double> Liczba(const QString& tekst)
 {
-    try {
-        return SkonczonaWartosc(StrToFloat(tekst));
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return LiczbaWpisana(tekst);
 }
 
 } // namespace
@@ -541,7 +537,7 @@ bool TMixcFrm::DaneDoObliczen() const
 // The arguments are read again from the boxes' texts; one that holds no number throws.
 long double TMixcFrm::GestoscSD(long double x1) const
 {
-    const auto z = [](const QLineEdit* pole) { return StrToFloat(pole->text()); };
+    const auto z = [](const QLineEdit* pole) { return WartoscWpisana(pole->text()); };
     return NiezerowaWartosc(GestoscMieszaninyRacketta(z(edtT), x1, z(edtZra1), z(edtZra2), z(edt11), z(edt21),
                                                       z(edt12), z(edt22), z(edt13), z(edt23), z(edt14), z(edt24)));
 }

@@ -490,7 +490,7 @@ QString TFrmRownowaga::Oblicz()
 // shows, so the warning comes once, with them.
 void TFrmRownowaga::Tab_ButtonClick()
 {
-    KrokX = StrToFloat(edtKrok->text());
+    KrokX = WartoscWpisana(edtKrok->text());
     if (Izobara()) {
         const std::optional<long double> Eps = edtEpsilon->Wartosc(ZlyEpsilon);
         if (!Eps || !Przyjmij(edtEpsilon, OdmowaEpsilonu(Uklad.TemperaturaPoczatkowa, Uklad.TemperaturaKoncowa, *Eps)))

@@ -129,8 +129,11 @@ QWidget* TWilke_Form::UtworzGore()
     uklad->setColumnStretch(3, 1);
     connect(eLiczbaZwiazkow->edycja(), &QLineEdit::textChanged, this, WSieci([this](auto&&...) { eLiczbaZwiazkowChange(); }));
     connect(eLiczbaZwiazkow, &TEdycjaZLicznikiem::krok, this, WSieci([this](auto&&...) { LiczbaZwiazkow(); }));
-    connect(edtT, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { edtTChange(); }));
-    connect(edtCis, &QLineEdit::textChanged, this, WSieci([this](auto&&...) { edtTChange(); }));
+    for (TPoleLiczbowe* pole : {edtT, edtCis})
+        connect(pole, &QLineEdit::textChanged, this, WSieci([this](auto&&...) {
+            edtTChange();
+            ZmienionoStan();
+        }));
     return pnlTop;
 }
 
@@ -155,8 +158,8 @@ QScrollArea* TWilke_Form::UtworzWiersze()
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{Label[i], cbZwiazek[i], eU[i]})
             kontrolka->hide();
         connect(cbZwiazek[i], &TListaZwiazkow::zatwierdzono, this, WSieci([this, i](auto&&...) { cbZwiazekZatwierdzono(i + 1); }));
-        connect(cbZwiazek[i], &QComboBox::editTextChanged, this, WSieci([this](auto&&...) { WyczyscWynik(); }));
-        connect(eU[i], &QLineEdit::textChanged, this, WSieci([this](auto&&...) { WyczyscWynik(); }));
+        connect(cbZwiazek[i], &QComboBox::editTextChanged, this, WSieci([this](auto&&...) { ZmienionoStan(); }));
+        connect(eU[i], &QLineEdit::textChanged, this, WSieci([this](auto&&...) { ZmienionoStan(); }));
         if (i + 1 < MaksZwiazkow)
             connect(eU[i], &QLineEdit::textChanged, this, WSieci([this, i](auto&&...) { eUChange(i + 1); }));
     }
@@ -296,7 +299,7 @@ void TWilke_Form::eLiczbaZwiazkowChange()
 
 void TWilke_Form::LiczbaZwiazkow()
 {
-    WyczyscWynik();
+    ZmienionoStan();
     for (int i = 0; i < MaksZwiazkow; ++i)
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{Label[i], cbZwiazek[i], eU[i]})
             kontrolka->hide();
@@ -348,6 +351,16 @@ void TWilke_Form::WyczyscWynik()
     setWindowTitle(TytulTrybu());
 }
 
+// Z(0) and Z(1), computed or typed, belong to the temperature, pressure, components, fractions
+// and count they were obtained for: a change of any takes them off with the result.
+void TWilke_Form::ZmienionoStan()
+{
+    WyczyscWynik();
+    for (TPoleLiczbowe* wspolczynnik : {edtWsp0, edtWsp1})
+        if (!wspolczynnik->text().isEmpty())
+            wspolczynnik->clear();
+}
+
 void TWilke_Form::cbZwiazekZatwierdzono(int i)
 {
     TListaZwiazkow* lista = cbZwiazek[i - 1];
@@ -392,7 +405,7 @@ bool TWilke_Form::Wilkeszukaj(int n)
     for (int i = 0; i < n; ++i)
         udzialy.push_back(eU[i]->WartoscLagodna());
     if (!SumaUdzialowRownaJeden(udzialy)) {
-        OdrzucWpis(eU[n - 1], QStringLiteral("Suma udziałów jest różna od 1."));
+        OdrzucWpis(eU[n - 1], SumaRoznaOdJeden);
         return false;
     }
     skladniki_.assign(size_t(n), {});
@@ -487,7 +500,7 @@ void TWilke_Form::ObliczParametryPseudokrytyczne()
 void TWilke_Form::ObliczGestosc()
 {
     ObliczParametryPseudokrytyczne();
-    const long double Z = WspolczynnikScisliwosci(StrToFloat(edtWsp0->text()), StrToFloat(edtWsp1->text()),
+    const long double Z = WspolczynnikScisliwosci(edtWsp0->WartoscLagodna(), edtWsp1->WartoscLagodna(),
                                                   pseudokrytyczne_.Omega);
     if (Z <= 0) {
         OdrzucWpis(edtWsp0, QStringLiteral("Współczynnik ściśliwości Z = Z(0) + ω·Z(1) wychodzi niedodatni. Sprawdź Z(0) i Z(1)."));
@@ -499,7 +512,17 @@ void TWilke_Form::ObliczGestosc()
     setWindowTitle(QStringLiteral("Gęstość = ") + FloatToStr(gestosc * pseudokrytyczne_.M * 1000.0L) +
                    QStringLiteral(" kg/m^3"));
     if (mieszaninaChunga_ && mieszaninaChunga_->oddajGestosc)
-        mieszaninaChunga_->oddajGestosc(gestosc);
+        mieszaninaChunga_->oddajGestosc(gestosc, StanObliczen());
+}
+
+StanMieszaninyGazow TWilke_Form::StanObliczen() const
+{
+    StanMieszaninyGazow stan{TemperaturaMieszaniny, CisnienieMieszaniny, {}, {}};
+    for (size_t i = 0; i < skladniki_.size(); ++i) {
+        stan.zwiazki << UpperAscii(cbZwiazek[i]->currentText());
+        stan.udzialy.push_back(skladniki_[i].y);
+    }
+    return stan;
 }
 
 void TWilke_Form::btnWspClick()

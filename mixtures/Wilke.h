@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <optional>
@@ -20,13 +21,22 @@ class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
 
+// The state a density was computed for: T (K), P (bar), the components' names upper-cased and
+// their fractions, in the order of the rows (so also their count).
+struct StanMieszaninyGazow {
+    long double T = 0, P = 0;
+    QStringList zwiazki;
+    std::vector<long double> udzialy;
+    bool operator==(const StanMieszaninyGazow&) const = default;
+};
+
 // What the Chung window hands over when it asks for its mixture's density: its texts as they
-// stand, and where each density result (mol/cm³) goes back.
+// stand, and where each density result (mol/cm³) goes back with the state it belongs to.
 struct MieszaninaDoGestosci {
     QString temperatura, cisnienie;
     QString zwiazek1, zwiazek2;
     QString udzial1, udzial2;
-    std::function<void(long double gestosc)> oddajGestosc;
+    std::function<void(long double gestosc, const StanMieszaninyGazow& stan)> oddajGestosc;
 };
 
 class TWilke_Form : public QMainWindow {
@@ -91,6 +101,8 @@ private:
     void UstawTryb();
     void PokazWierszWspolczynnikow(bool widoczny);
     void WyczyscWynik();
+    void ZmienionoStan();
+    StanMieszaninyGazow StanObliczen() const;
     QString TytulTrybu() const;
 
     std::optional<int> LiczbaZwiazkowDoObliczen();

@@ -16,6 +16,9 @@ class QWidget;
 class TListaZwiazkow;
 struct TRekordYaws;
 
+// The refusal of mole fractions that do not add up to 1.
+inline const QString SumaRoznaOdJeden = QStringLiteral("Suma udziałów jest różna od 1.");
+
 // Reads the component named by the list into RekordYaws; false when there is none.
 bool WczytajSkladnik(const TListaZwiazkow* lista, PoleSzukania pole = PoleSzukania::NazwaPL);
 

@@ -17,15 +17,27 @@ TPoleLiczbowe* UtworzPoleLiczbowe(const QString& nazwa, QWidget* rodzic)
     return pole;
 }
 
-std::optional<long double> TPoleLiczbowe::WartoscBezKomunikatu() const
+std::optional<long double> LiczbaWpisana(const QString& tekst)
 {
     try {
-        const long double wartosc = StrToFloat(text());
+        const long double wartosc = StrToFloat(QString(tekst).replace(QLatin1Char(','), QLatin1Char('.')));
         if (std::isfinite(wartosc))
             return wartosc;
     } catch (const EConvertError&) {
     }
     return std::nullopt;
+}
+
+long double WartoscWpisana(const QString& tekst)
+{
+    if (const std::optional<long double> wartosc = LiczbaWpisana(tekst))
+        return *wartosc;
+    throw EConvertError(("'" + tekst + "' nie jest poprawną liczbą").toStdString());
+}
+
+std::optional<long double> TPoleLiczbowe::WartoscBezKomunikatu() const
+{
+    return LiczbaWpisana(text());
 }
 
 std::optional<long double> TPoleLiczbowe::Wartosc(const QString& komunikat)
@@ -67,8 +79,7 @@ void OdrzucWpis(QLineEdit* pole, const QString& komunikat, RodzajKomunikatu rodz
 
 long double TPoleLiczbowe::WartoscLagodna(long double brak) const
 {
-    long double wartosc = brak;
-    return Val(text(), wartosc) && std::isfinite(wartosc) ? wartosc : brak;
+    return LiczbaWpisana(text()).value_or(brak);
 }
 
 void TPoleLiczbowe::UstawWartosc(long double wartosc)

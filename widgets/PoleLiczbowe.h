@@ -1,8 +1,8 @@
 #pragma once
-// The number box of the windows: a line edit whose typed decimal comma becomes a point, read by
-// the strict conversion (StrToFloat: blanks around the number allowed; a refusal shows the
-// window's message, puts the focus back into the box and selects its text) or by the lenient one
-// (Val: no message). A read-only box shows results.
+// The number box of the windows: a line edit whose typed decimal comma becomes a point. Its text
+// has one reading (LiczbaWpisana) for the check that refuses it (the window's message, the focus
+// back in the box, its text selected), for the lenient read that only takes a value, and for the
+// automatic fills from it. A read-only box shows results.
 #include "Dialogs.h"
 
 #include <QLineEdit>
@@ -23,7 +23,7 @@ public:
     std::optional<long double> WartoscUdzialu(const QString& komunikat, const QString& komunikatZakresu);
     // The value typed, or none (no message).
     std::optional<long double> WartoscBezKomunikatu() const;
-    // The lenient conversion (Val): the value when the text holds one, otherwise `brak`.
+    // The value when the text holds one, otherwise `brak` (no message).
     long double WartoscLagodna(long double brak = 0) const;
 
     // The default float-to-text form of the value, shown from its first digit.
@@ -39,6 +39,12 @@ private:
     std::optional<long double> WartoscGdy(bool (*dopuszczalna)(long double), const QString& komunikat,
                                           const QString& komunikatZakresu);
 };
+
+// The one reading of a typed number: blanks before and after it are ignored and a comma is the
+// decimal point; none when the text is not a finite number.
+std::optional<long double> LiczbaWpisana(const QString& tekst);
+// The same reading, strict: EConvertError when the text is not a finite number.
+long double WartoscWpisana(const QString& tekst);
 
 // Refuses what a box holds: the message, then the box takes the focus with its text selected.
 void OdrzucWpis(QLineEdit* pole, const QString& komunikat, RodzajKomunikatu rodzaj = RodzajKomunikatu::Zwykly);

@@ -4,6 +4,7 @@
 #include "FloatText.h"
 #include "Kontrolka.h"
 #include "ObslugaZdarzen.h"
+#include "PoleLiczbowe.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -51,12 +52,7 @@ void DodajKolumne(QHBoxLayout* uklad, QWidget* kontrolka, int szerokosc)
 
 bool JestLiczba(const QString& tekst)
 {
-    try {
-        StrToFloat(tekst);
-        return true;
-    } catch (const EConvertError&) {
-        return false;
-    }
+    return LiczbaWpisana(tekst).has_value();
 }
 
 void TSprawdzanie::Ostrzez(const QString& tekst, QWidget* fokus, RodzajKomunikatu rodzaj)
@@ -219,7 +215,7 @@ void TWierszeGrup::SprawdzPrzyrosty(TSprawdzanie& sprawdzanie, const QString& wl
 
 UdzialGrupy TWierszeGrup::Udzial(int wiersz) const
 {
-    return {wiersz, StrToFloat(TekstLiczby(wiersz)), StrToFloat(Przyrost(wiersz)->text())};
+    return {wiersz, WartoscWpisana(TekstLiczby(wiersz)), WartoscWpisana(Przyrost(wiersz)->text())};
 }
 
 std::vector<UdzialGrupy> TWierszeGrup::Udzialy() const

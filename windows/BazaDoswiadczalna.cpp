@@ -264,8 +264,8 @@ void TOblicz_gaz_ciecz_Form::UkryjSi()
 
 bool TOblicz_gaz_ciecz_Form::SprawdzZakresyT(long double T)
 {
-    const long double Tmin = StrToFloat(edtTmin->text());
-    const long double Tmax = StrToFloat(edtTmax->text());
+    const long double Tmin = WartoscWpisana(edtTmin->text());
+    const long double Tmax = WartoscWpisana(edtTmax->text());
     if (Tmin <= T && T <= Tmax)
         return true;
     PokazKomunikat(T >= Tmin ? QStringLiteral(" Temperatura powyżej maksimum! ")
@@ -296,12 +296,14 @@ void TOblicz_gaz_ciecz_Form::Button1Click()
     CzyscWynik();
     if (!korelacja_ || !DaneKompletne())
         return;
-    if (!Val(edtT->text(), TempObliczen)) {
+    const std::optional<long double> T = LiczbaWpisana(edtT->text());
+    if (!T) {
         PokazKomunikat(QStringLiteral("Podaj temperaturę"));
         edtT->setFocus();
         edtT->selectAll();
         return;
     }
+    TempObliczen = *T;
     if (!SprawdzZakresyT(TempObliczen))
         return;
     long double wartosc;
@@ -367,6 +369,6 @@ void TOblicz_gaz_ciecz_Form::FormCloseQuery()
 {
     if (!LepkoscCieczy(korelacja_) || !OdbiorcaLepkosciNasycenia() || edtWynik1->isHidden())
         return;
-    LepkoscNasycenia = StrToFloat(edtWynik1->text());
+    LepkoscNasycenia = WartoscWpisana(edtWynik1->text());
     oddanoLepkosc_ = true;
 }

@@ -9,6 +9,7 @@
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "OdbiorcaLepkosciNasycenia.h"
+#include "PoleLiczbowe.h"
 #include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
@@ -364,11 +365,14 @@ void TTabela_Form::btnObliczClick()
 void TTabela_Form::ObliczZakres()
 {
     long double poczatek = 0.0L, koniec = 0.0L;
-    for (auto [pole, wartosc] : {std::pair{edtKrok, &KrokX}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}})
-        if (!Val(pole->text(), *wartosc)) {
+    for (auto [pole, wartosc] : {std::pair{edtKrok, &KrokX}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}}) {
+        const std::optional<long double> liczba = LiczbaWpisana(pole->text());
+        if (!liczba) {
             pole->clear();
             return;
         }
+        *wartosc = *liczba;
+    }
     sgTabela->UstawDomyslnaWysokoscWiersza(WysokoscWierszaDlaCzcionki(font()));
     if (!(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
@@ -395,7 +399,7 @@ void TTabela_Form::ObliczZakres()
 
 QString TTabela_Form::ObliczRownowage()
 {
-    KrokX = StrToFloat(edtKrok->text());
+    KrokX = WartoscWpisana(edtKrok->text());
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.

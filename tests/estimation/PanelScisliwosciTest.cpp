@@ -252,6 +252,39 @@ TEST_F(PanelScisliwosci, RunnerFailuresAreSaidAndLeaveNoValues)
         << komunikaty[2].toStdString();
 }
 
+// Z(0), Z(1) and ρ belong to the state they were obtained for: a state the panel refuses (a
+// temperature of 1e-4000 K is 0 in any double) takes them off instead of leaving those of the
+// earlier state on view, and so does a refused temperature on the Chung page.
+TEST_F(PanelScisliwosci, RefusedStateLeavesNoCoefficients)
+{
+    ASSERT_TRUE(WczytajSubstancje("GAZ A"));
+    TPanelScisliwosci p;
+    p.PrzygotujDlaSubstancji(1e-4000L, 10.0L);
+    Wpisz(p.edtZ0, QStringLiteral("0.9"));
+    Wpisz(p.edtZ1, QStringLiteral("-0.1"));
+    QTest::mouseClick(p.sbtnObliczGestosc, Qt::LeftButton);
+    EXPECT_EQ(Komunikaty(), std::vector<QString>{QStringLiteral("Temperatura i ciśnienie muszą być większe od zera")});
+    EXPECT_EQ(p.edtZ0->text() + p.edtZ1->text() + p.edtGestosc->text(), QString());
+
+    QString poOdmowie;
+    wOknie = [&](TEstymacjaWlasnosciFrm& o) {
+        TPanelScisliwosci& panel = *o.pnlChung2Gestosc;
+        Wpisz(o.edtT, QStringLiteral("300"));
+        Wpisz(o.edtCisnienie, QStringLiteral("10"));
+        QTest::mouseClick(o.sbtnGestosc, Qt::LeftButton);
+        Wpisz(panel.edtZ0, QStringLiteral("0.9"));
+        Wpisz(panel.edtZ1, QStringLiteral("-0.1"));
+        QTest::mouseClick(panel.sbtnObliczGestosc, Qt::LeftButton);
+        QTest::mouseClick(panel.sbtnObliczGestosc, Qt::LeftButton); // "Zamknij"
+        Wpisz(o.edtT, QStringLiteral("1e-4000"));
+        QTest::mouseClick(o.sbtnGestosc, Qt::LeftButton);
+        poOdmowie = panel.edtZ0->text() + panel.edtZ1->text() + panel.edtGestosc->text() + o.edtGestoscObl->text();
+    };
+    UruchomChunga2();
+    EXPECT_EQ(Komunikaty().size(), 2u);
+    EXPECT_EQ(poOdmowie, QString());
+}
+
 // A mixture end to end: the gas-mixture window's coefficient button opens the panel, which has
 // written the mixture's state into "mathcad.txt" (four lines of 23 characters: P, T, Pc, Tc);
 // "Oblicz Z0 i Z1" runs the runner and reads its answer; "WRÓĆ" hands Z(0) and Z(1) to the

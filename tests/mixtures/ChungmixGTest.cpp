@@ -36,6 +36,15 @@ protected:
         Wpisz(okno->edtP, "1");
     }
 
+    // Nitrogen with carbon dioxide (its name is chosen whole: key clicks are ASCII only).
+    void AzotIDwutlenek()
+    {
+        WybierzZwiazek(okno->cbZwiazek1, "AZOT");
+        okno->cbZwiazek2->setFocus();
+        okno->cbZwiazek2->setEditText(QStringLiteral("DITLENEK WĘGLA"));
+        QTest::keyClick(okno->cbZwiazek2, Qt::Key_Return);
+    }
+
     void Oblicz() { QTest::mouseClick(okno->buttonOblicz, Qt::LeftButton); }
 
     // The density button, with Z(0) typed in the gas-mixture window (after the check of what it
@@ -138,6 +147,65 @@ TEST_F(OknoChunga, DensityRoundTrip)
     EXPECT_EQ(zapis->komunikaty.back().tekst,
               QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\"."));
     EXPECT_TRUE(okno->Edit1->text().isEmpty());
+}
+
+// Nitrogen with carbon dioxide at 350 K and 100 bar, Z(0) = 1 and Z(1) = 0 in the gas-mixture
+// window. A density is taken back only for the state this window shows: one the gas-mixture
+// window computed after its temperature, pressure, a component, a fraction or the count changed
+// belongs to another mixture and is not taken (the 500 K one gave 208.42 µP instead of 215.69).
+TEST_F(OknoChunga, DensityOfAnotherStateIsNotTaken)
+{
+    AzotIDwutlenek();
+    Wpisz(okno->eU1, "1");
+    Wpisz(okno->edtT, "350");
+    Wpisz(okno->edtP, "100");
+    const std::vector<std::function<void(TWilke_Form*)>> zmiany{
+        [](TWilke_Form* w) { Wpisz(w->edtT, "500"); },
+        [](TWilke_Form* w) { Wpisz(w->edtCis, "90"); },
+        [](TWilke_Form* w) { WybierzZwiazek(w->cbZwiazek[1], "METAN"); },
+        [](TWilke_Form* w) { Wpisz(w->eU[0], "0.5"); },
+        [](TWilke_Form* w) {
+            Wpisz(w->eLiczbaZwiazkow->edycja(), "3");
+            WybierzZwiazek(w->cbZwiazek[2], "METAN");
+            Wpisz(w->eU[1], "0");
+        }};
+    for (size_t i = 0; i < zmiany.size(); ++i) {
+        EXPECT_FALSE(PobierzGestosc(QStringLiteral("1"), zmiany[i]).isEmpty()) << i;
+        EXPECT_TRUE(okno->edtGestoscObl->text().isEmpty()) << i;
+        Oblicz();
+        EXPECT_EQ(zapis->komunikaty.back().tekst,
+                  QStringLiteral("Brak gęstości mieszaniny. Oblicz ją przyciskiem \"Oblicz gęstość\".")) << i;
+        EXPECT_TRUE(okno->Edit1->text().isEmpty()) << i;
+    }
+    const QString gestosc = PobierzGestosc(QStringLiteral("1"));
+    EXPECT_EQ(okno->edtGestoscObl->text(), gestosc);
+    Oblicz();
+    EXPECT_NEAR(double(Liczba(okno->Edit1)), 215.69, 0.005);
+}
+
+// One reading of a typed number: "0.79 " (a trailing blank) is 0.79 for the completed fraction,
+// for the gas-mixture window it goes to ("350 " is 350 K there) and for the viscosity, which is
+// the one of the same numbers typed without blanks (the fill once gave y2 = 1 and a viscosity of
+// the sum 1.79).
+TEST_F(OknoChunga, TypedNumbersReadOneWay)
+{
+    AzotIDwutlenek();
+    Wpisz(okno->eU1, "0.79 ");
+    EXPECT_EQ(okno->eU2->text(), QStringLiteral("0.21"));
+    Wpisz(okno->edtT, "350 ");
+    Wpisz(okno->edtP, " 100");
+    EXPECT_FALSE(PobierzGestosc(QStringLiteral("1")).isEmpty());
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    EXPECT_FALSE(okno->edtGestoscObl->text().isEmpty());
+    Oblicz();
+    EXPECT_TRUE(zapis->komunikaty.empty());
+    const QString zOdstepami = okno->Edit1->text();
+    EXPECT_FALSE(zOdstepami.isEmpty());
+    for (auto [pole, tekst] : {std::pair{okno->eU1, "0.79"}, std::pair{okno->edtT, "350"}, std::pair{okno->edtP, "100"}})
+        Wpisz(pole, tekst);
+    PobierzGestosc(QStringLiteral("1"));
+    Oblicz();
+    EXPECT_EQ(okno->Edit1->text(), zOdstepami);
 }
 
 } // namespace

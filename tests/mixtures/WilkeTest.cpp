@@ -227,8 +227,9 @@ TEST_F(OknoWilkego, ImpossibleInputRefusedInItsBoxAndNoResultStays)
     Wpisz(okno->edtWsp1, "0");
     Oblicz();
     SprawdzOdmowe(zapis, okno->edtCis, QStringLiteral("Ciśnienie mieszaniny musi być większe od 0"));
-    Wpisz(okno->edtCis, "1");
+    Wpisz(okno->edtCis, "1"); // another state: the coefficients typed for the earlier one are gone
     Wpisz(okno->edtWsp0, "-1");
+    Wpisz(okno->edtWsp1, "0");
     Oblicz();
     SprawdzOdmowe(zapis, okno->edtWsp0,
                   QStringLiteral("Współczynnik ściśliwości Z = Z(0) + ω·Z(1) wychodzi niedodatni. Sprawdź Z(0) i Z(1)."));
@@ -301,12 +302,54 @@ TEST_F(OknoWilkego, DensityFromPseudocriticalValues)
 
     // A component without its critical volume is never computed with.
     Skladniki({"GAZ A", "GAZ C"}, {"0.5"});
+    Wpisz(okno->edtWsp0, "1");
+    Wpisz(okno->edtWsp1, "0");
     Oblicz();
     EXPECT_EQ(zapis->komunikaty.back().tekst, QStringLiteral("Związek GAZ C: brak danych (Vc)"));
     EXPECT_TRUE(okno->Edit11->text().isEmpty());
 }
 
-// Air from the sample database at 300 K: about 1.85e-5 Pa·s.
+// Z(0) and Z(1), obtained by the button or typed, belong to the temperature, pressure,
+// components, fractions and count they were obtained for: each change takes them off, so the
+// density is never computed with those of an earlier state. Typing one coefficient keeps the
+// other.
+TEST_F(OknoWilkego, CoefficientsBelongToTheirState)
+{
+    Otworz("MixGestGaz");
+    Wpisz(okno->edtT, "300");
+    Wpisz(okno->edtCis, "1");
+    Skladniki({"GAZ A", "GAZ B"}, {"0.5"});
+    TStanGazu stan{};
+    ZarejestrujZrodloWspolczynnikowZ(std::make_unique<ZrodloTestowe>(&stan));
+    const auto wspolczynniki = [&] { return okno->edtWsp0->text() + okno->edtWsp1->text(); };
+    const std::vector<std::function<void()>> zmiany{
+        [&] { Wpisz(okno->edtT, "400"); },
+        [&] { Wpisz(okno->edtCis, "2"); },
+        [&] { WybierzZwiazek(okno->cbZwiazek[1], "GAZ A"); },
+        [&] { Wpisz(okno->eU[0], "0.4"); },
+        [&] { Licz("3"); }};
+    for (size_t i = 0; i < zmiany.size(); ++i) {
+        QTest::mouseClick(okno->btnWsp, Qt::LeftButton);
+        ASSERT_FALSE(wspolczynniki().isEmpty()) << i;
+        zmiany[i]();
+        EXPECT_TRUE(wspolczynniki().isEmpty()) << i;
+        Licz("2");
+        WybierzZwiazek(okno->cbZwiazek[1], "GAZ B");
+    }
+    ZarejestrujZrodloWspolczynnikowZ(nullptr);
+    EXPECT_TRUE(zapis->komunikaty.empty());
+
+    Wpisz(okno->edtWsp0, "1");
+    Wpisz(okno->edtWsp1, "0");
+    EXPECT_EQ(wspolczynniki(), QStringLiteral("10"));
+    Wpisz(okno->edtT, "400");
+    Oblicz();
+    EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{QStringLiteral(" Oblicz współczynniki ściśliwości ")});
+    EXPECT_TRUE(okno->Edit11->text().isEmpty());
+}
+
+// Air from the sample database at 300 K: about 1.85e-5 Pa·s; blanks typed around the numbers
+// are no part of them.
 TEST(OknoWilkegoNaBazieProbnej, AirViscosity)
 {
     BazaTestowa baza = BazaTestowa::Probna();
@@ -318,10 +361,10 @@ TEST(OknoWilkegoNaBazieProbnej, AirViscosity)
     const char* nazwy[] = {"AZOT", "TLEN", "ARGON"};
     for (int i = 0; i < 3; ++i)
         WybierzZwiazek(okno.cbZwiazek[i], QString::fromLatin1(nazwy[i]));
-    Wpisz(okno.eU[0], "0.7812");
-    Wpisz(okno.eU[1], "0.2095");
+    Wpisz(okno.eU[0], "0.7812 ");
+    Wpisz(okno.eU[1], " 0.2095");
     EXPECT_EQ(okno.eU[2]->text(), QStringLiteral("0.0093"));
-    Wpisz(okno.edtT, "300");
+    Wpisz(okno.edtT, "300 ");
     QTest::mouseClick(okno.buttonOblicz, Qt::LeftButton);
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_NEAR(double(Liczba(okno.Edit11)), 1.85e-5, 0.05 * 1.85e-5);

@@ -1,4 +1,5 @@
-// The number box as a user meets it: a typed comma becomes a point, the strict reading refuses
+// The number box as a user meets it: a typed comma becomes a point, both readings take blanks
+// around a number and a comma standing in the text as a point, the strict reading refuses
 // what is no number (also a number too large even for the extended format) with the window's message and gives the box
 // the focus with its text selected, the lenient reading says nothing.
 #include "Dialogs.h"
@@ -22,9 +23,13 @@ TEST(PoleLiczbowe, ReadsTypedNumbersStrictlyOrLeniently)
     EXPECT_EQ(pole->Wartosc(QStringLiteral("Podaj temperaturę")), 298.15L);
     pole->setText(QStringLiteral(" 1e3 "));
     EXPECT_EQ(pole->Wartosc(QStringLiteral("Podaj temperaturę")), 1000.0L);
+    EXPECT_EQ(pole->WartoscLagodna(-1), 1000.0L);
+    pole->setText(QStringLiteral("1,5 "));
+    EXPECT_EQ(pole->Wartosc(QStringLiteral("Podaj temperaturę")), 1.5L);
+    EXPECT_EQ(pole->WartoscLagodna(-1), 1.5L);
     EXPECT_TRUE(zapis->komunikaty.empty());
 
-    for (const char* zly : {"abc", "1e5000", "", "1,5"}) {
+    for (const char* zly : {"abc", "1e5000", "", "1,5,"}) {
         pole->setText(QString::fromLatin1(zly));
         inne.setFocus();
         EXPECT_FALSE(pole->Wartosc(QStringLiteral("Podaj temperaturę"))) << zly;
