@@ -275,9 +275,10 @@ bool TPanelScisliwosci::UruchomObliczenie()
         const KursorOczekiwania klepsydra;
         setEnabled(false);
         wynik = UruchomProgramZety(KatalogDanych, substancja);
-        // Clicks made during the wait are delivered now, to a panel that takes none: they are
-        // dropped, not run one after another.
+        // Clicks made during the wait, read from the window system or already queued, are
+        // delivered now, to a panel that takes none: they are dropped, not run one after another.
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
         setEnabled(true);
     }
     if (wynik != WynikProgramuZety::Obliczono) {
