@@ -6,11 +6,11 @@
 // be read, Tr or Pr is not finite and positive, or the equation gives no finite, positive Z
 // there; with 2 when the answer cannot be written (a read-only data folder).
 #include "FloatText.h"
+#include "PlikZwykly.h"
 #include "ProgramZety.h"
 #include "WymianaArkusza.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
@@ -30,10 +30,10 @@ std::optional<TStanGazu> StanZArgumentow(const QStringList& argumenty)
 
 std::optional<TStanGazu> StanZPliku(const QDir& katalog)
 {
-    QFile plik(katalog.filePath(PlikMathcad));
-    if (!plik.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> tekst = CzytajZwyklyPlik(katalog.filePath(PlikMathcad), NajwiekszyPlikWymiany);
+    if (!tekst)
         return std::nullopt;
-    return CzytajTekstMathcad(plik.readAll());
+    return CzytajTekstMathcad(*tekst);
 }
 
 bool ZapiszZety(const QDir& katalog, const TWspolczynnikiZ& z)

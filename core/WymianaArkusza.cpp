@@ -1,6 +1,7 @@
 #include "WymianaArkusza.h"
 
 #include "FloatText.h"
+#include "PlikZwykly.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,10 +101,10 @@ bool ZapiszPlikMathcad(const QString& katalog, const TStanGazu& stan)
 std::optional<TWspolczynnikiZ> WczytajPlikZety(const QString& katalog)
 {
     const QString sciezka = QDir(katalog).filePath(PlikZety);
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> tekst = CzytajZwyklyPlik(sciezka, NajwiekszyPlikWymiany);
+    if (!tekst)
         return std::nullopt;
-    const std::optional<TWspolczynnikiZ> z = CzytajTekstZety(plik.readAll());
+    const std::optional<TWspolczynnikiZ> z = CzytajTekstZety(*tekst);
     if (!z || !ZapiszPrzezZamiane(sciezka, QByteArray()))
         return std::nullopt;
     return z;

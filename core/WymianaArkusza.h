@@ -34,6 +34,6 @@ std::optional<TWspolczynnikiZ> WspolczynnikiStanu(const TStanGazu& stan);
 // replaced, never written through. False when it cannot be written whole.
 bool ZapiszPlikMathcad(const QString& katalog, const TStanGazu& stan);
 // Reads "zety.txt" of the folder and empties it (an empty file takes its name, as above): the answer
-// is consumed once. None, with the file left as it was, when it is missing, does not hold the two
-// numbers or cannot be emptied.
+// is consumed once. None, with the file left as it was, when it is missing, is no regular file, is
+// larger than an answer ever is, does not hold the two numbers or cannot be emptied.
 std::optional<TWspolczynnikiZ> WczytajPlikZety(const QString& katalog);

@@ -2,13 +2,10 @@
 
 #include "Extended.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
 
@@ -385,26 +382,16 @@ bool TPlikTypowany::Otworz(int rozmiarRekordu)
     pozycja_ = 0;
     if (Otwarty())
         return true;
-    // Without waiting: opening a pipe would wait for a writer.
-    const int deskryptor = ::open(QFile::encodeName(sciezka_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat opis {};
-    if (deskryptor < 0 || ::fstat(deskryptor, &opis) != 0) {
-        odmowa_ = Odmowa::NieOtwarty;
-    } else if (!S_ISREG(opis.st_mode)) {
-        odmowa_ = Odmowa::NieZwyklyPlik;
-    } else if (opis.st_size / rozmiarRekordu > NajwiecejRekordow) {
-        odmowa_ = Odmowa::ZaDuzy;
-    } else {
-        static unsigned long long otwarcia = 0;
-        otwarcie_ = ++otwarcia;
-        odmowa_ = Odmowa::Zadna;
-        deskryptor_ = deskryptor;
-        bajty_ = opis.st_size;
-        return true;
-    }
-    if (deskryptor >= 0)
-        ::close(deskryptor);
-    return false;
+    // A partial last record is not counted, so the bound lets one through.
+    const TOtwartyPlik plik = OtworzZwyklyPlik(sciezka_, (NajwiecejRekordow + 1) * rozmiarRekordu - 1);
+    odmowa_ = plik.odmowa;
+    if (odmowa_ != Odmowa::Zadna)
+        return false;
+    static unsigned long long otwarcia = 0;
+    otwarcie_ = ++otwarcia;
+    deskryptor_ = plik.deskryptor;
+    bajty_ = plik.bajty;
+    return true;
 }
 
 bool TPlikTypowany::OtworzPonownie(int rozmiarRekordu)

@@ -1,6 +1,8 @@
 #pragma once
 // Everything the windows share: the record types of the four data files, the no-data value, the
 // current records, the typed-file variables, the paths and the hand-over globals.
+#include "PlikZwykly.h"
+
 #include <QString>
 #include <array>
 #include <string>
@@ -96,7 +98,7 @@ void CzyscRekord(TRekordMixc& rekord);
 class TPlikTypowany {
 public:
     // Why a bound file is not open.
-    enum class Odmowa { Zadna, NieOtwarty, NieZwyklyPlik, ZaDuzy };
+    using Odmowa = OdmowaPliku;
     // No data file of any kind holds more records than this: a larger one is refused.
     static constexpr long long NajwiecejRekordow = 1'000'000;
 

@@ -67,8 +67,9 @@ TOknoUdzialowGrup::TOknoUdzialowGrup(const QString& nazwa, const std::vector<Wie
     ukladGorny_->addWidget(glowkiKolumn_);
 
     grupy = new TWierszeGrup(nazwy.przewijanie, wiersze, naglowki, nazwyWierszy);
-    lblDelta = Etykieta({}, QStringLiteral("lblDelta"));
+    lblDelta = nullptr;
     if (glowkaPrzyrostow) {
+        lblDelta = Etykieta({}, QStringLiteral("lblDelta"));
         auto* delta = new QWidget;
         auto* ukladDelty = new QHBoxLayout(delta);
         ukladDelty->setContentsMargins(0, 0, 0, 0);

@@ -30,7 +30,7 @@ public:
     QLabel* lblCo;
     QLabel* lblRownanie;
     TWierszeGrup* grupy;
-    QLabel* lblDelta; // the property's symbol after the Greek delta over the increments
+    QLabel* lblDelta; // the property's symbol after the Greek delta over the increments; none without that header
     QWidget* pnlPrawy;
     QLabel* lblNaOpis;
     QLabel* lblNa;

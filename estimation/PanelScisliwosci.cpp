@@ -13,6 +13,7 @@
 #include "ZapisRownan.h"
 #include "Zmienne.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -272,7 +273,13 @@ bool TPanelScisliwosci::UruchomObliczenie()
     WynikProgramuZety wynik;
     {
         const KursorOczekiwania klepsydra;
+        setEnabled(false);
         wynik = UruchomProgramZety(KatalogDanych, substancja);
+        // Clicks made during the wait, read from the window system or already queued, are
+        // delivered now, to a panel that takes none: they are dropped, not run one after another.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        setEnabled(true);
     }
     if (wynik != WynikProgramuZety::Obliczono) {
         CzyscWspolczynniki();

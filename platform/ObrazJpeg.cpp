@@ -1,6 +1,7 @@
 #include "ObrazJpeg.h"
 
-#include <QFile>
+#include "PlikZwykly.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -35,10 +36,19 @@ bool Dekoduj(const unsigned char* dane, unsigned long rozmiar, QImage& obraz)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, dane, rozmiar);
     jpeg_read_header(&info, TRUE);
+    // The declared size decides what is allocated, so it is checked before anything is.
+    if (info.image_width > NajwiekszyBokObrazu || info.image_height > NajwiekszyBokObrazu) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     obraz = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB888);
+    if (obraz.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW wiersz = obraz.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &wiersz, 1);
@@ -52,15 +62,12 @@ bool Dekoduj(const unsigned char* dane, unsigned long rozmiar, QImage& obraz)
 
 QImage WczytajJpeg(const QString& sciezka)
 {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray dane = plik.readAll();
-    if (dane.isEmpty())
+    const std::optional<QByteArray> dane = CzytajZwyklyPlik(sciezka, NajwiekszyObraz);
+    if (!dane || dane->isEmpty())
         return {};
     QImage obraz;
-    if (!Dekoduj(reinterpret_cast<const unsigned char*>(dane.constData()),
-                 static_cast<unsigned long>(dane.size()), obraz))
+    if (!Dekoduj(reinterpret_cast<const unsigned char*>(dane->constData()),
+                 static_cast<unsigned long>(dane->size()), obraz))
         return {};
     return obraz;
 }

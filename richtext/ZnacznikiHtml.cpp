@@ -1,7 +1,8 @@
 #include "ZnacznikiHtml.h"
 
+#include "ObrazPliku.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -340,8 +341,8 @@ void aPicture::LayoutStep()
     bool zasob = scheme == QLatin1String("res");
     if (zasob)
         obraz = QImage(QStringLiteral(":/") + path.toUpper());
-    else if (!path.isEmpty() && QFileInfo(path).isFile())
-        obraz = BezBialego(QImage(path));
+    else if (!path.isEmpty())
+        obraz = BezBialego(WczytajObraz(path));
     width = CalkowitaLub(atrybuty.Wartosc(QStringLiteral("width")), obraz.width());
     height = CalkowitaLub(atrybuty.Wartosc(QStringLiteral("height")), obraz.height());
     bool zmienionyRozmiar = atrybuty.Ma(QStringLiteral("width")) || atrybuty.Ma(QStringLiteral("height"));

@@ -6,8 +6,8 @@
 #include "GrupaRadiowa.h"
 #include "Kontrolka.h"
 #include "ObslugaZdarzen.h"
+#include "PlikZwykly.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
@@ -258,17 +258,17 @@ void TBaza_Form::rgTcClick()
     PokazOpisMetody(OpisyMetodTc().at(pozycja), WierszeBrakujacychDanych(pozycja, RekordYaws));
 }
 
-// A missing file shows nothing and says nothing.
+// A missing file shows nothing and says nothing; so does anything that is no description file
+// (no regular file, or far too large for one).
 void TBaza_Form::PokazOpisMetody(const OpisMetody& opis, const QStringList& pierwszeWiersze)
 {
-    QFile plik(opis.plik);
-    if (!plik.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> tresc = CzytajZwyklyPlik(opis.plik, NajwiekszyOpisMetody);
+    if (!tresc)
         return;
-    const QByteArray tresc = plik.readAll();
     if (opis.rtf)
-        reOpisMetody->setHtml(RtfNaHtml(tresc));
+        reOpisMetody->setHtml(RtfNaHtml(*tresc));
     else
-        reOpisMetody->setPlainText(QString::fromUtf8(tresc));
+        reOpisMetody->setPlainText(QString::fromUtf8(*tresc));
     QTextCursor kursor(reOpisMetody->document());
     for (auto wiersz = pierwszeWiersze.crbegin(); wiersz != pierwszeWiersze.crend(); ++wiersz) {
         kursor.movePosition(QTextCursor::Start);

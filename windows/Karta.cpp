@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -280,10 +279,7 @@ void TKartaZwiazku::PokazRysunekWzoru()
     const QString nazwa = NazwaRysunkuWzoru(RekordYaws.CAS);
     if (nazwa.isEmpty())
         return;
-    QFile plik(miejsceRysunkow + nazwa);
-    if (!plik.open(QIODevice::ReadOnly))
-        return;
-    const QImage rysunek = DekodujGif(plik.readAll());
+    const QImage rysunek = WczytajGif(miejsceRysunkow + nazwa);
     if (rysunek.isNull())
         return;
     obraz_->setPixmap(QPixmap::fromImage(rysunek));

@@ -2,6 +2,8 @@
 
 #include "Dialogs.h"
 #include "Help.h"
+#include "ObrazPliku.h"
+#include "PlikZwykly.h"
 
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -11,11 +13,44 @@
 
 TPrzegladarkaPomocy* PrzegladarkaPomocy = nullptr;
 
+namespace {
+
+// The page and whatever it names are read as every file of the program is: only a regular file
+// within its bound. What is refused shows as missing; never empty-handed, or the toolkit would
+// read the file again by itself.
+class TPrzegladarkaPlikow : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int rodzaj, const QUrl& nazwa) override
+    {
+        const QString plik = (nazwa.isRelative() ? source().resolved(nazwa) : nazwa).toLocalFile();
+        if (rodzaj == QTextDocument::ImageResource) {
+            const QImage obraz = plik.isEmpty() ? QImage() : WczytajObraz(plik);
+            return obraz.isNull() ? BrakObrazu() : obraz;
+        }
+        std::optional<QByteArray> tresc;
+        if (!plik.isEmpty())
+            tresc = CzytajZwyklyPlik(plik, NajwiekszaStronaPomocy);
+        return tresc.value_or(QByteArray(""));
+    }
+
+private:
+    static QImage BrakObrazu()
+    {
+        QImage obraz(16, 16, QImage::Format_ARGB32);
+        obraz.fill(Qt::transparent);
+        return obraz;
+    }
+};
+
+} // namespace
+
 TPrzegladarkaPomocy::TPrzegladarkaPomocy(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
 {
     setObjectName(QStringLiteral("PrzegladarkaPomocy"));
     setWindowTitle(QStringLiteral("Pomoc - Baza danych QERN 2008"));
-    tbPomoc = new QTextBrowser(this);
+    tbPomoc = new TPrzegladarkaPlikow(this);
     tbPomoc->setObjectName(QStringLiteral("tbPomoc"));
     tbPomoc->setOpenLinks(true);
     tbPomoc->setOpenExternalLinks(false);
@@ -39,7 +74,7 @@ void TPrzegladarkaPomocy::keyPressEvent(QKeyEvent* zdarzenie)
 void PokazPlikPomocy(const QString& sciezka)
 {
     const QFileInfo plik(sciezka);
-    if (!plik.isFile() || !plik.isReadable()) {
+    if (!CzytajZwyklyPlik(sciezka, NajwiekszaStronaPomocy)) {
         PokazKomunikat(BrakPlikuPomocy, RodzajKomunikatu::Ostrzezenie);
         return;
     }

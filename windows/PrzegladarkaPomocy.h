@@ -19,5 +19,6 @@ extern TPrzegladarkaPomocy* PrzegladarkaPomocy;
 // Path of the help file relative to the current directory.
 inline const QString PlikPomocy = QStringLiteral("Help/Pomoc.html");
 
-// Shows the file in the viewer (created on first use, then reused); a message when it is missing.
+// Shows the file in the viewer (created on first use, then reused); a message when it is missing,
+// is no regular file or is too large for a help page.
 void PokazPlikPomocy(const QString& sciezka);

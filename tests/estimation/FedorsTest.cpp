@@ -1,6 +1,10 @@
+#include "Ambrose.h"
+#include "EstymacjaParametrow.h"
 #include "Fedors.h"
+#include "Joback.h"
 #include "OknaGrupTestowe.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace {
@@ -63,6 +67,31 @@ TEST_F(Fedors, CriticalTemperatureFromTheGroups)
     EXPECT_EQ(zapis->komunikaty[0].tekst, ZleLiczby);
     EXPECT_EQ(zapis->komunikaty[0].rodzaj, RodzajKomunikatu::Zwykly);
     EXPECT_EQ(zapis->komunikaty[1].rodzaj, RodzajKomunikatu::Ostrzezenie);
+}
+
+} // namespace
+
+namespace {
+
+// Each window of the parameter tab, opened and closed as a user does it, many times over.
+TEST_F(Fedors, RepeatedOpeningsOfTheParameterWindowsLeaveNoWidgetBehind)
+{
+    ZarejestrujJobacka();
+    ZarejestrujAmbrosea();
+    ZarejestrujOknoEstymacjiParametrow();
+    const WyborMetody okna[] = {Tc, {0, "rgEstParam", 0, "rgTc", 0}, {0, "rgEstParam", 0, "rgTc", 1},
+                                {0, "rgEstParam", 0, "rgTc", 3}};
+    const auto otworzKazde = [&] {
+        for (const WyborMetody& m : okna)
+            UruchomMetode(zapis, "PROPAN", m, [](QWidget* okno) { okno->close(); });
+    };
+    otworzKazde(); // the first run creates what the program keeps for good
+    const qsizetype przed = QApplication::allWidgets().size();
+    for (int i = 0; i < 25; ++i)
+        otworzKazde();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(QApplication::allWidgets().size(), przed);
+    EXPECT_EQ(zapis->tekstyKomunikatow().size(), 0u);
 }
 
 } // namespace

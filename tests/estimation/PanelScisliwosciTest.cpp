@@ -20,12 +20,17 @@
 #include "ZrodloWspolczynnikowZ.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <functional>
 
 namespace {
@@ -366,3 +371,42 @@ TEST_F(PanelScisliwosci, MixtureCoefficientsReachTheGasMixtureWindow)
 }
 
 } // namespace
+
+// A runner that takes a while: three quick clicks on "Oblicz Z0 i Z1" run it once, the panel
+// takes no clicks meanwhile and answers again afterwards. An answer file that is a named pipe or
+// an endless device is a missing one, said at once.
+TEST_F(PanelScisliwosci, ClicksDuringARunAreDroppedAndAnAnswerFileThatIsNoFileIsMissing)
+{
+    ASSERT_TRUE(WczytajSubstancje("GAZ A"));
+    QTemporaryDir katalog;
+    const QString dziennik = katalog.filePath(QStringLiteral("uruchomienia"));
+    const QString skrypt = katalog.filePath(QStringLiteral("powolny.sh"));
+    Zapisz(skrypt, QStringLiteral("#!/bin/sh\necho run >> '%1'\nsleep 1\nexec '%2' \"$@\"\n")
+                       .arg(dziennik, QStringLiteral(SCIEZKA_OBLICZZETY)).toUtf8());
+    ASSERT_TRUE(QFile::setPermissions(skrypt, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    UstawSciezkeProgramuZety(skrypt);
+    TPanelScisliwosci p;
+    p.PrzygotujDlaSubstancji(300.0L, 20.0L);
+    QElapsedTimer czas;
+    czas.start();
+    for (int klik = 0; klik < 3; ++klik)
+        for (QEvent::Type rodzaj : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(p.bbtnMathCad, new QMouseEvent(rodzaj, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                       Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::processEvents();
+    EXPECT_LT(czas.elapsed(), 2500);
+    EXPECT_EQ(Zawartosc(dziennik), QByteArray("run\n"));
+    EXPECT_NEAR(double(StrToFloat(p.edtZ0->text())), 0.91034, 0.6e-5);
+    EXPECT_TRUE(p.isEnabled());
+
+    ASSERT_TRUE(QFile::remove(Plik(PlikZety)));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Plik(PlikZety)).constData(), 0600), 0);
+    czas.restart();
+    QTest::mouseClick(p.btnZety, Qt::LeftButton);
+    ASSERT_TRUE(QFile::remove(Plik(PlikZety)));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Plik(PlikZety)));
+    QTest::mouseClick(p.btnZety, Qt::LeftButton);
+    EXPECT_LT(czas.elapsed(), 1000);
+    EXPECT_EQ(Komunikaty(), std::vector<QString>(2, QStringLiteral("Nie odnaleziono pliku danych !")));
+    EXPECT_TRUE(QFileInfo(Plik(PlikZety)).isSymLink());
+}

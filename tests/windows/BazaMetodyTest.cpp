@@ -18,6 +18,9 @@
 #include "Tabela.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,7 +29,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <limits>
 
 namespace {
@@ -702,6 +707,38 @@ TEST_F(OpisyMetod, AMissingDescriptionShowsNothingAndSaysNothing)
     EXPECT_TRUE(Opis()->toPlainText().isEmpty());
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_FALSE(Baza_Form->btnObliczEstParam->isHidden());
+}
+
+// Descriptions that are no description file: a named pipe, a file over the bound of a
+// description, a link to an endless device. Each shows nothing, says nothing and answers at once;
+// an ordinary description beside them still shows.
+TEST_F(OpisyMetod, APipeATooLargeFileOrADeviceIsAMissingDescription)
+{
+    QTemporaryDir katalog;
+    QDir::setCurrent(katalog.path());
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Help")));
+    ASSERT_EQ(::mkfifo("Help/Tc_Ambrose.rtf", 0600), 0);
+    QFile duzy(QStringLiteral("Help/Tc_Joback.txt"));
+    ASSERT_TRUE(duzy.open(QIODevice::WriteOnly));
+    duzy.write(QByteArray(2 << 20, 'a'));
+    duzy.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("Help/Tc_Fedors.txt")));
+    QFile zwykly(QStringLiteral("Help/Tc_Klincewicz.txt"));
+    ASSERT_TRUE(zwykly.open(QIODevice::WriteOnly));
+    zwykly.write("Metoda Klincewicza");
+    zwykly.close();
+    Wczytaj("cbZnajdzZwiazek", QStringLiteral("WODA"));
+    QElapsedTimer czas;
+    czas.start();
+    for (int pozycja : {0, 1, 2}) {
+        WybierzTc(pozycja);
+        EXPECT_TRUE(Opis()->isHidden()) << pozycja;
+        EXPECT_TRUE(Opis()->toPlainText().isEmpty()) << pozycja;
+    }
+    WybierzTc(3);
+    EXPECT_LT(czas.elapsed(), 1000);
+    EXPECT_EQ(Wiersze()[0], QStringLiteral("Metoda Klincewicza"));
+    EXPECT_TRUE(zapis->komunikaty.empty());
 }
 
 // ---- Heat of combustion ----

@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -27,7 +30,9 @@
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -152,6 +157,40 @@ TEST_F(OknoGlowne, HelpMenuShowsTheHelpFileOrSaysItIsMissingAndEscClosesIt)
     EXPECT_EQ(zapis->komunikaty.size(), 1u);
     QTest::keyClick(PrzegladarkaPomocy->tbPomoc, Qt::Key_Escape);
     EXPECT_FALSE(PrzegladarkaPomocy->isVisible());
+}
+
+// A help page over its size bound is a missing help file; a page whose image is a named pipe
+// and whose style sheet is an endless device still shows its text, without them, at once.
+TEST_F(OknoGlowne, TheHelpPageIsReadOnlyWithinItsBoundAndNeverWaitsOnWhatItNames)
+{
+    const QString poprzedni = QDir::currentPath();
+    QTemporaryDir katalog;
+    QDir::setCurrent(katalog.path());
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Help")));
+    const auto zapisz = [](const QByteArray& tresc) {
+        QFile plik(PlikPomocy);
+        ASSERT_TRUE(plik.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        plik.write(tresc);
+    };
+    zapisz(QByteArray("<p>") + QByteArray(2 << 20, 'a'));
+    Polecenie(Baza_Form, "N1")->trigger();
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>{QStringLiteral("brak pliku pomocy skontaktuj się z administratorem sieci")});
+
+    ASSERT_EQ(::mkfifo("Help/rysunek.png", 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), QStringLiteral("Help/styl.css")));
+    zapisz("<html><head><link rel=\"stylesheet\" href=\"styl.css\"></head>"
+           "<body><p>Wyszukiwanie</p><img src=\"rysunek.png\"></body></html>");
+    QElapsedTimer czas;
+    czas.start();
+    Polecenie(Baza_Form, "N1")->trigger();
+    QDir::setCurrent(poprzedni);
+    EXPECT_LT(czas.elapsed(), 1000);
+    ASSERT_NE(PrzegladarkaPomocy, nullptr);
+    EXPECT_TRUE(PrzegladarkaPomocy->isVisible());
+    EXPECT_TRUE(PrzegladarkaPomocy->tbPomoc->toPlainText().contains(QStringLiteral("Wyszukiwanie")));
+    EXPECT_EQ(zapis->komunikaty.size(), 1u);
+    PrzegladarkaPomocy->close();
 }
 
 TEST_F(OknoGlowne, AboutBoxRunsModallyAndClosesWithItsButton)

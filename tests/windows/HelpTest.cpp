@@ -4,11 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,4 +124,46 @@ TEST_F(PomocObrazkowa, PagesAreFoundBesideTheProgramWhateverTheWorkingFolder)
     QDir(obokProgramu).removeRecursively();
     EXPECT_TRUE(StronaPokazana());
     EXPECT_TRUE(zapis->komunikaty.empty());
+}
+
+// Pages that are no picture to show: one whose header declares 30000 × 30000 pixels, a named
+// pipe, a file over the size bound of a picture, a link to an endless device. Each is a missing
+// page: the warning, an empty window that goes on paging, and an answer at once.
+TEST_F(PomocObrazkowa, AHugePictureAPipeATooLargeFileAndADeviceAreMissingPages)
+{
+    QTemporaryDir katalog;
+    const auto sciezka = [&](int strona) { return katalog.filePath(QStringLiteral("%1.jpg").arg(strona)); };
+    QByteArray naglowek = [] {
+        QFile plik(QDir(StronyZBudowy()).filePath(QStringLiteral("1.jpg")));
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+    }();
+    const qsizetype sof = naglowek.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(sof, 0);
+    for (int bajt : {5, 7}) { // height, then width: 30000 big-endian
+        naglowek[sof + bajt] = char(30000 >> 8);
+        naglowek[sof + bajt + 1] = char(30000 & 0xFF);
+    }
+    QFile plik1(sciezka(1));
+    ASSERT_TRUE(plik1.open(QIODevice::WriteOnly));
+    plik1.write(naglowek);
+    plik1.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(sciezka(2)).constData(), 0600), 0);
+    QFile plik3(sciezka(3));
+    ASSERT_TRUE(plik3.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(plik3.resize(11LL << 20));
+    plik3.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), sciezka(4)));
+    ASSERT_TRUE(QFile::copy(QDir(StronyZBudowy()).filePath(QStringLiteral("5.jpg")), sciezka(5)));
+    KatalogStronPomocy = katalog.path();
+
+    QElapsedTimer czas;
+    czas.start();
+    okno.show();
+    for (int strona = 2; strona <= 5; ++strona)
+        QTest::keyClick(&okno, Qt::Key_Right);
+    EXPECT_LT(czas.elapsed(), 1000);
+    EXPECT_EQ(okno.windowTitle(), QStringLiteral("Strona 5 z 5"));
+    EXPECT_TRUE(StronaPokazana());
+    EXPECT_EQ(zapis->tekstyKomunikatow(),
+              std::vector<QString>(4, QStringLiteral("brak pliku pomocy skontaktuj się z administratorem sieci")));
 }
