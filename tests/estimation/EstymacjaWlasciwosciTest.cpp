@@ -537,7 +537,7 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
 
 // Tyn-Calus: both lists hold every name; benzene in toluene computes at both ends of the pair's
 // range and refuses just outside; the table gets the pair's range and values; the main window's
-// substance is back afterwards.
+// substance stays put meanwhile and afterwards.
 TEST_F(OknoEstymacji, TynCalusOverThePairsRange)
 {
     auto baza = BazaTestowa::Probna();
@@ -562,6 +562,7 @@ TEST_F(OknoEstymacji, TynCalusOverThePairsRange)
         zakres = o.lblZakres->text();
         Zrzut(o, "dyfuzja_tyna_calusa");
         naPoczatku = Oblicz(o, QStringLiteral("278.68"));
+        EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
         wTabeli = [&](TTabela_Form& t) {
             TminTabeli = t.edtTmin->text();
             Wpisz(t.edtTminOd, QStringLiteral("353.24"));
