@@ -1,6 +1,7 @@
-// Every mark-up text the windows show, read from the windows themselves: each rich-text label as
-// the window builds it, and each experimental correlation's equation, result symbol and unit in
-// the labels of the correlation window. With QERN_GALERIA set to a folder, one sheet per window
+// Every mark-up text the windows show, read from the windows themselves: each rich-text label of
+// the main window, the table window and every window a method code opens (on each of its pages),
+// and each experimental correlation's equation, result symbol and unit in the labels of the
+// correlation window. With QERN_GALERIA set to a folder, one sheet per window
 // is written there as PNG, to be looked at.
 #include "Baza.h"
 #include "BazaDoswiadczalna.h"
