@@ -3,7 +3,6 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
-#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
@@ -240,12 +239,10 @@ void TAmbrose_Form::Button1Click()
     if (!sprawdzanie.Poprawne())
         return;
     const long double suma = SumaUdzialow(Udzialy());
-    wynik->clear();
-    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol)) {
+    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol))
         PokazBrakWyniku();
-        return;
-    }
-    PokazWynik(ObliczSkonczone([&] { return Rownanie(suma); }));
+    else
+        PokazWynikRownania([&] { return Rownanie(suma); });
 }
 
 void ZarejestrujAmbrosea()

@@ -6,7 +6,6 @@
 #include "Help.h"
 #include "KartaZwiazku.h"
 #include "LiczenieAtomow.h"
-#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
@@ -231,10 +230,8 @@ void TJoback1_Form::Oblicz_ButtonClick()
     if (kod_ == QLatin1String("11"))
         LiczbaAtomowNa = static_cast<int>(Na);
     const long double suma = SumaUdzialow(grupy->Udzialy());
-    // A computation that fails (a zero denominator) leaves no earlier result on view.
-    wynik->clear();
-    const long double wartosc = ObliczSkonczone([&] { return Rownanie(suma); });
-    PokazWynik(wartosc);
+    if (!PokazWynikRownania([&] { return Rownanie(suma); }))
+        return;
     Porownaj();
     if (kod_ == KodCieplaTworzenia) {
         DelHf = WartoscWpisana(wynik->text());
