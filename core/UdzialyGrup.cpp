@@ -15,6 +15,6 @@ long double WynikRownaniaUdzialow(const std::function<long double()>& rownanie)
     try {
         return ObliczSkonczone(rownanie);
     } catch (const EMathError&) {
-        throw EMathError("Wzór metody nie daje wyniku dla tej sumy udziałów grup. Sprawdź zaznaczone grupy i dane.");
+        throw EMathError(NieMoznaObliczycWyniku);
     }
 }

@@ -15,5 +15,6 @@ long double SumaUdzialow(const std::vector<UdzialGrupy>& udzialy);
 
 // The value of an equation of a group-contribution method, computed between a clear and a check
 // of the floating-point flags. A sum at a pole of the equation or outside its logarithm, an
-// overflow, or a result that is not finite throws EMathError with the methods' one text.
+// overflow, or a result that is not finite throws EMathError with NieMoznaObliczycWyniku
+// (MathError.h), the text of every formula that gives no result.
 long double WynikRownaniaUdzialow(const std::function<long double()>& rownanie);
