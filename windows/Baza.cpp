@@ -35,7 +35,6 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
 {
     setObjectName(QStringLiteral("Baza_Form"));
     karta = new TKartaZwiazku(this);
-    TKartaZwiazku::UstawKarteGlowna(karta);
     ZarejestrujDostepDoKarty(this);
     ZarejestrujOtwieranieKorelacji(this);
     UtworzMenu();
