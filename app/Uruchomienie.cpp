@@ -46,8 +46,6 @@ bool UruchomProgram()
     ZarejestrujOknoGrunberga();
     ZarejestrujOknoEstymacjiWlasnosci();
     Baza_Form = new TBaza_Form;
-    ChungMG_Form = new TChungMG_Form;
-    MixcFrm = new TMixcFrm;
     PokazPowitanie();
     Powitalny_Form->pBar->hide();
     return true;

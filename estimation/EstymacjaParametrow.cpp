@@ -22,8 +22,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-TEstymacjaParametrowFrm* EstymacjaParametrowFrm = nullptr;
-
 namespace {
 
 const QString NieMoznaObliczyc = QStringLiteral("Dla podanych danych nie można obliczyć wyniku.");
@@ -260,5 +258,5 @@ void TEstymacjaParametrowFrm::btnObliczClick()
 
 void ZarejestrujOknoEstymacjiParametrow()
 {
-    ZarejestrujOknoMetody<TEstymacjaParametrowFrm>(QStringLiteral("TEstymacjaParametrowFrm"), &EstymacjaParametrowFrm);
+    ZarejestrujOknoMetody<TEstymacjaParametrowFrm>(QStringLiteral("TEstymacjaParametrowFrm"));
 }

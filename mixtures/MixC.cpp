@@ -30,7 +30,6 @@
 #include <algorithm>
 #include <optional>
 
-TMixcFrm* MixcFrm = nullptr;
 std::array<long double, 7> WspolczynnikiVE{};
 int LiczbaWyrazowVE = 0;
 
@@ -689,5 +688,5 @@ void TMixcFrm::udStClick()
 
 void ZarejestrujOknoMixc()
 {
-    ZarejestrujOknoMetody<TMixcFrm>(QStringLiteral("TMixcFrm"), &MixcFrm);
+    ZarejestrujOknoMetody<TMixcFrm>(QStringLiteral("TMixcFrm"));
 }

@@ -118,7 +118,5 @@ private:
     PomiaryPary para_;
 };
 
-extern TMixcFrm* MixcFrm;
-
 // Registers the window under its class name for its two method codes.
 void ZarejestrujOknoMixc();
