@@ -171,10 +171,6 @@ extern std::array<int, 9> LiczbyAtomowJoback;
 extern QString WzorJoback;
 extern long double KrokX;
 extern long double TempObjetosciMolowej; // K
-// Liquid viscosity under pressure ("032"): the saturation temperature handed to the
-// experimental-correlation window and the saturated-liquid viscosity it hands back.
-extern long double TemperaturaNasycenia; // K
-extern long double LepkoscNasycenia;     // Pa·s
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;

@@ -55,6 +55,7 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
     }
     OtworzTabele([&](TTabela_Form& tabela) {
         tabela.DaneEstymacji = &dane;
+        tabela.KrokLepkosciPodCisnieniem = Kod("032");
         tabela.edtTmin->setText(Tmin);
         tabela.edtTmax->setText(Tmax);
         if (Kod("032")) {
@@ -66,8 +67,8 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
     });
 }
 
-// The main window opens its liquid-viscosity correlation, which computes the viscosity at the
-// saturation temperature and hands it back through PrzyjmijLepkoscNasycenia.
+// The main window opens its liquid-viscosity correlation at the saturation temperature; the
+// viscosity the user computed there goes into edtLepNas.
 void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
 {
     const std::optional<long double> Tnas = Odczytaj([this] {
@@ -78,13 +79,10 @@ void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
     TOtwieranieKorelacji* oknoGlowne = OtwieranieKorelacji();
     if (!Tnas || !oknoGlowne)
         return;
-    TemperaturaNasycenia = *Tnas;
-    oknoGlowne->OtworzKorelacjeZwiazku(GrupaCiecz, PozycjaLepkosciCieczy);
-}
-
-void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
-{
-    edtLepNas->setText(FloatToStr(lepkosc));
+    const std::optional<long double> lepkosc = oknoGlowne->LepkoscNasyceniaZKorelacji(*Tnas);
+    if (!lepkosc)
+        return;
+    edtLepNas->setText(FloatToStr(*lepkosc));
     edtLepNas->setCursorPosition(0);
 }
 

@@ -7,7 +7,6 @@
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Tabela.h"
@@ -230,8 +229,8 @@ void TOblicz_gaz_ciecz_Form::WczytajKorelacje(const TKorelacjaDoswiadczalna& kor
         edtSI->setText(FloatToStr(*korelacja.przelicznikSI));
     else
         UkryjSi();
-    if (LepkoscCieczy(korelacja_) && OdbiorcaLepkosciNasycenia())
-        edtT->setText(FloatToStr(TemperaturaNasycenia));
+    if (LepkoscCieczy(korelacja_) && temperaturaNasycenia_)
+        edtT->setText(FloatToStr(*temperaturaNasycenia_));
 }
 
 // Three boxes (or fewer) sit one box apart around the middle, the middle one under the SI factor;
@@ -338,6 +337,7 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
     const QString Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin);
     const QString Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax);
     OtworzTabele([&](TTabela_Form& tabela) {
+        tabela.KrokLepkosciPodCisnieniem = temperaturaNasycenia_.has_value();
         tabela.edtTmin->setText(Tmin);
         tabela.edtTmax->setText(Tmax);
     });
@@ -362,12 +362,11 @@ void TOblicz_gaz_ciecz_Form::closeEvent(QCloseEvent* zdarzenie)
     QWidget::closeEvent(zdarzenie);
 }
 
-// Hands the saturated-liquid viscosity back to the liquid viscosity under pressure, only a
-// result that is on view: nothing when the user closes before evaluating or after changing T.
+// Keeps the saturated-liquid viscosity for the liquid viscosity under pressure, only a result
+// that is on view: nothing when the user closes before evaluating or after changing T.
 void TOblicz_gaz_ciecz_Form::FormCloseQuery()
 {
-    if (!LepkoscCieczy(korelacja_) || !OdbiorcaLepkosciNasycenia() || edtWynik1->isHidden())
+    if (!LepkoscCieczy(korelacja_) || !temperaturaNasycenia_ || edtWynik1->isHidden())
         return;
-    LepkoscNasycenia = WartoscWpisana(edtWynik1->text());
-    oddanoLepkosc_ = true;
+    lepkoscNasycenia_ = WartoscWpisana(edtWynik1->text());
 }

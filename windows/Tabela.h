@@ -51,6 +51,9 @@ public:
     // not owned.
     const TDaneEstymacji* DaneEstymacji = nullptr;
     TRownowagaDlaTabeli* Rownowaga = nullptr;
+    // Set by the liquid viscosity under pressure and by the correlation window it waits on: the
+    // step starts at 0.1.
+    bool KrokLepkosciPodCisnieniem = false;
 
     void FormShow();
     void btnObliczClick();

@@ -11,7 +11,6 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
-#include "OczekiwanieNaLepkosc.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
 #include "WydrukTestowy.h"
@@ -468,8 +467,8 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     estymacja.Pnas = 1;
     estymacja.LepNas = 0.001L;
     KodMetody = QStringLiteral("032");
-    const OczekiwanieNaLepkosc lucas;
     okno->DaneEstymacji = &estymacja;
+    okno->KrokLepkosciPodCisnieniem = true;
     Otworz(' ', ' ', QStringLiteral("1"), QStringLiteral("10"));
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.1"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
