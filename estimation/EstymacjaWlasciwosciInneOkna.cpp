@@ -46,19 +46,19 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
 {
     const TDaneEstymacji dane = DaneDlaTabeli();
     QString Tmin = edtTmin->text(), Tmax = edtTmax->text();
-    if (Kod("032")) {
+    if (Kod(KodLepkosciPodCisnieniem)) {
         Tmin = QStringLiteral("1");
         Tmax = QStringLiteral("10");
-    } else if (Kod("Tyna")) {
+    } else if (Kod(KodDyfuzjiTynaCalusa)) {
         Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
         Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
     }
     OtworzTabele([&](TTabela_Form& tabela) {
         tabela.DaneEstymacji = &dane;
-        tabela.KrokLepkosciPodCisnieniem = Kod("032");
+        tabela.KrokLepkosciPodCisnieniem = Kod(KodLepkosciPodCisnieniem);
         tabela.edtTmin->setText(Tmin);
         tabela.edtTmax->setText(Tmax);
-        if (Kod("032")) {
+        if (Kod(KodLepkosciPodCisnieniem)) {
             tabela.qlblTminOd->setHtml(MarkupPmin);
             tabela.qlblTmin->setHtml(MarkupPmin);
             tabela.qlblTmaxDo->setHtml(MarkupPmax);

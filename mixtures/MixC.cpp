@@ -285,7 +285,7 @@ void TMixcFrm::FormShow()
 {
     if (KodMetody == KodGestosciMieszanin)
         UlozNadmiarowy();
-    else if (KodMetody == KodGestosciSpenceraDannera)
+    else if (KodMetody == KodGestosciMieszaninySpenceraDannera)
         UlozSpenceraDannera();
 }
 
