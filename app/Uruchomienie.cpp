@@ -51,8 +51,6 @@ bool UruchomProgram()
         return false;
     ZarejestrujOknaMetod();
     Baza_Form = new TBaza_Form;
-    ChungMG_Form = new TChungMG_Form;
-    MixcFrm = new TMixcFrm;
     PokazPowitanie();
     Powitalny_Form->pBar->hide();
     return true;

@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TAmbrose_Form* Ambrose_Form = nullptr;
-
 namespace {
 
 const QString WyjasnienieAlkoholiTc = QStringLiteral("   Należy najpierw: wyznaczy równopostaciową (homomorph)\r węglowodoru; tj., podstawić -CH3 za każdą grupę -OH, \r obliczyć delTc dla tego związku a następnie następnie \r odjąć 0,138 z obliczonej wartości delTc dla każdej zastąpionej \r grupy -OH. \r\r  Obliczoną wartość wpisać do pola edycji. \r\r WYJĄTKI: Metanol (aelTc=0), Etanol (delTc=0,939)oraz \r          dowolny alkohol, dla którego obliczana wartość n > 0 \r          (ostatni warunek oblicza i sprawdza program).");
@@ -248,5 +246,5 @@ void TAmbrose_Form::Button1Click()
 
 void ZarejestrujAmbrosea()
 {
-    ZarejestrujOknoMetody<TAmbrose_Form>(QStringLiteral("TAmbrose_Form"), &Ambrose_Form);
+    ZarejestrujOknoMetody<TAmbrose_Form>(QStringLiteral("TAmbrose_Form"));
 }

@@ -23,8 +23,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-TEstymacjaParametrowFrm* EstymacjaParametrowFrm = nullptr;
-
 namespace {
 
 constexpr long double BarNaPa = 100000.0L;
@@ -260,5 +258,5 @@ void TEstymacjaParametrowFrm::btnObliczClick()
 
 void ZarejestrujOknoEstymacjiParametrow()
 {
-    ZarejestrujOknoMetody<TEstymacjaParametrowFrm>(QStringLiteral("TEstymacjaParametrowFrm"), &EstymacjaParametrowFrm);
+    ZarejestrujOknoMetody<TEstymacjaParametrowFrm>(QStringLiteral("TEstymacjaParametrowFrm"));
 }

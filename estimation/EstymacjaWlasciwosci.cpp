@@ -28,7 +28,6 @@ using namespace OknoEstymacji;
 
 long double CisnienieEstymacji = 0.0L;
 long double GestoscMolowa = 0.0L;
-TEstymacjaWlasnosciFrm* EstymacjaWlasnosciFrm = nullptr;
 
 namespace {
 

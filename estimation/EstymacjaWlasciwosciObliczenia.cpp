@@ -67,7 +67,6 @@ void TEstymacjaWlasnosciFrm::btnObliczClick()
         const KursorOczekiwania klepsydra;
         try {
             const long double T = Dodatnia(edtT, TemperaturaT);
-            TempObliczen = T;
             TWynik obliczony = Oblicz(T);
             obliczony.wartosc = SkonczonaWartosc(obliczony.wartosc);
             // A viscosity, density or diffusion coefficient of 0 is an underflow, not a value.
@@ -171,13 +170,11 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double T)
     tynaCalusa_.reset();
     const auto znajdz = [](const QString& nazwa) { return SkladnikONazwie(PoleSzukania::NazwaPL, nazwa); };
     const std::optional<TRekordYaws> substancja = znajdz(cbZwiazek1->currentText());
-    Znaleziono1 = substancja.has_value();
     if (!substancja) {
         cbZwiazek1->setEditText(QString());
         throw EOdmowa(NieMaZwiazku);
     }
     const std::optional<TRekordYaws> rozpuszczalnik = znajdz(cbZwiazek2->currentText());
-    Znaleziono2 = rozpuszczalnik.has_value();
     if (!rozpuszczalnik)
         throw EOdmowa(QStringLiteral("Brak danych dla wybranego układu"));
     const TWynikTynaCalusa wynik = ObliczTynaCalusa(T, *substancja, *rozpuszczalnik);

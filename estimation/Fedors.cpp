@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFedors_Form* Fedors_Form = nullptr;
-
 namespace {
 
 const QString OMetodzie = QStringLiteral(
@@ -66,5 +64,5 @@ void TFedors_Form::ObliczBtnClick()
 
 void ZarejestrujFedorsa()
 {
-    ZarejestrujOknoMetody<TFedors_Form>(QStringLiteral("TFedors_Form"), &Fedors_Form);
+    ZarejestrujOknoMetody<TFedors_Form>(QStringLiteral("TFedors_Form"));
 }

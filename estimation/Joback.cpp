@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TJoback1_Form* Joback1_Form = nullptr;
-
 namespace {
 
 const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe !");
@@ -272,13 +270,11 @@ void TJoback1_Form::OddajCieploTworzenia()
 
 void TJoback1_Form::Ometodzie1Click()
 {
-    if (HelpForm)
-        UruchomModalnie(HelpForm);
-    else
-        UruchomNoweModalnie(HelpForm);
+    THelpForm pomoc;
+    UruchomModalnie(&pomoc);
 }
 
 void ZarejestrujJobacka()
 {
-    ZarejestrujOknoMetody<TJoback1_Form>(QStringLiteral("TJoback1_Form"), &Joback1_Form);
+    ZarejestrujOknoMetody<TJoback1_Form>(QStringLiteral("TJoback1_Form"));
 }

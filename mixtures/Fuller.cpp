@@ -22,8 +22,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TFuller_Form* Fuller_Form = nullptr;
-
 namespace {
 
 const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
@@ -174,9 +172,9 @@ void TFuller_Form::showEvent(QShowEvent* zdarzenie)
 
 void TFuller_Form::FormShow()
 {
-    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ListaNazw(PoleSzukania::NazwaANG);
     for (TZwiazekFullera& z : zwiazki) {
+        z.znaleziony = false;
         z.cbZwiazek->WypelnijPosortowane(nazwy);
         z.lblM->clear();
         z.lblWzor->clear();
@@ -193,7 +191,7 @@ void TFuller_Form::cbZwiazekChange(int i)
     Zerowanie(i);
     if (!FullerSzukaj(i))
         return;
-    if (Znaleziono1 && Znaleziono2)
+    if (zwiazki[0].znaleziony && zwiazki[1].znaleziony)
         PokazPrawaKolumne(this, pnlAtomy);
     PageControl1->setCurrentIndex(i);
 }
@@ -201,9 +199,8 @@ void TFuller_Form::cbZwiazekChange(int i)
 bool TFuller_Form::FullerSzukaj(int i)
 {
     TZwiazekFullera& z = zwiazki[i];
-    bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
-    if (!znaleziono) {
+    z.znaleziony = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
+    if (!z.znaleziony) {
         z.M = BrakDanych;
         z.wzor.clear();
         z.lblM->clear();
@@ -261,8 +258,6 @@ void TFuller_Form::buttonObliczClick()
     const auto P = edtP->WartoscDodatnia(ZleWartosci, QStringLiteral("Ciśnienie musi być większe od zera"));
     if (!P)
         return;
-    TempObliczen = *T;
-    CisnienieObliczen = *P;
 
     std::array<long double, 2> Sv{};
     for (int i = 0; i < 2; ++i)
@@ -287,5 +282,5 @@ void TFuller_Form::buttonObliczClick()
 
 void ZarejestrujOknoFullera()
 {
-    ZarejestrujOknoMetody<TFuller_Form>(QStringLiteral("TFuller_Form"), &Fuller_Form);
+    ZarejestrujOknoMetody<TFuller_Form>(QStringLiteral("TFuller_Form"));
 }

@@ -25,8 +25,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TGrunberg_Form* Grunberg_Form = nullptr;
-
 namespace {
 
 const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
@@ -214,7 +212,6 @@ bool TGrunberg_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 void TGrunberg_Form::FormShow()
 {
     lblUwaga->setToolTip(TekstWskazowki(QStringLiteral("-")));
-    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     for (TSkladnikGrunberga& s : skladniki) {
         s.cbZwiazek->WypelnijPosortowane(nazwy);
@@ -266,8 +263,7 @@ void TGrunberg_Form::PokazSkladnik(int i)
 bool TGrunberg_Form::Grunbergszukaj(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
-    bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(s.cbZwiazek);
+    const bool znaleziono = WczytajSkladnik(s.cbZwiazek);
     if (znaleziono) {
         s.rekord = RekordYaws;
         s.wzor = QString::fromStdString(s.rekord.Wzor);
@@ -389,5 +385,5 @@ void TGrunberg_Form::buttonObliczClick()
 
 void ZarejestrujOknoGrunberga()
 {
-    ZarejestrujOknoMetody<TGrunberg_Form>(QStringLiteral("TGrunberg_Form"), &Grunberg_Form);
+    ZarejestrujOknoMetody<TGrunberg_Form>(QStringLiteral("TGrunberg_Form"));
 }

@@ -23,7 +23,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-TMixcFrm* MixcFrm = nullptr;
 
 namespace {
 
@@ -318,5 +317,5 @@ bool TMixcFrm::X1WPrzedziale()
 
 void ZarejestrujOknoMixc()
 {
-    ZarejestrujOknoMetody<TMixcFrm>(QStringLiteral("TMixcFrm"), &MixcFrm);
+    ZarejestrujOknoMetody<TMixcFrm>(QStringLiteral("TMixcFrm"));
 }

@@ -98,7 +98,5 @@ private:
     bool pokazane_ = false;
 };
 
-extern TMixcFrm* MixcFrm;
-
 // Registers the window under its class name for its two method codes.
 void ZarejestrujOknoMixc();

@@ -28,8 +28,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-TFrmRownowaga* FrmRownowaga = nullptr;
-
 namespace {
 
 constexpr QSize RozmiarWyboru(515, 374);
@@ -409,7 +407,7 @@ bool TFrmRownowaga::CzytajLiczby()
         const std::optional<long double> Tmax = edtTmax->Wartosc(QStringLiteral("Źle podana temperatura końcowa"));
         if (!Tmax || !Przyjmij(edtTmax, OdmowaTemperaturyKoncowej(*Tmin, *Tmax)))
             return false;
-        TempObliczen = Uklad.TemperaturaPoczatkowa = *Tmin;
+        Uklad.TemperaturaPoczatkowa = *Tmin;
         Uklad.TemperaturaKoncowa = *Tmax;
     }
     return edtKrok->Wartosc(QStringLiteral("Źle podany krok obliczeń")).has_value();
@@ -550,5 +548,5 @@ void TFrmRownowaga::keyPressEvent(QKeyEvent* zdarzenie)
 
 void ZarejestrujOknoRownowagi()
 {
-    ZarejestrujOknoMetody<TFrmRownowaga>(QStringLiteral("TFrmRownowaga"), &FrmRownowaga);
+    ZarejestrujOknoMetody<TFrmRownowaga>(QStringLiteral("TFrmRownowaga"));
 }

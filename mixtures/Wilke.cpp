@@ -493,9 +493,6 @@ void TWilke_Form::ObliczLepkosc()
 void TWilke_Form::ObliczParametryPseudokrytyczne()
 {
     pseudokrytyczne_ = ParametryPseudokrytyczneMieszaniny(skladniki_);
-    TcMieszaniny = pseudokrytyczne_.Tc;
-    PcMieszaniny = pseudokrytyczne_.Pc;
-    MMieszaniny = pseudokrytyczne_.M;
 }
 
 void TWilke_Form::ObliczGestosc()
@@ -508,7 +505,6 @@ void TWilke_Form::ObliczGestosc()
         return;
     }
     const long double gestosc = GestoscMolowaGazu(Z, TemperaturaMieszaniny, CisnienieMieszaniny);
-    GestoscMieszaniny = gestosc;
     Edit11->UstawWartosc(gestosc);
     setWindowTitle(QStringLiteral("Gęstość = ") + FloatToStr(gestosc * pseudokrytyczne_.M * 1000.0L) +
                    QStringLiteral(" kg/m^3"));
@@ -548,7 +544,7 @@ void TWilke_Form::btnWspClick()
         return;
     }
     const std::optional<TWspolczynnikiZ> z = zrodlo->ObliczWspolczynnikiZ(
-        {CisnienieMieszaniny, TemperaturaMieszaniny, PcMieszaniny, TcMieszaniny});
+        {CisnienieMieszaniny, TemperaturaMieszaniny, pseudokrytyczne_.Pc, pseudokrytyczne_.Tc});
     if (!z)
         return;
     edtWsp0->UstawWartosc(z->Z0);
@@ -557,5 +553,5 @@ void TWilke_Form::btnWspClick()
 
 void ZarejestrujOknoWilkego()
 {
-    ZarejestrujOknoMetody<TWilke_Form>(QStringLiteral("TWilke_Form"), nullptr);
+    ZarejestrujOknoMetody<TWilke_Form>(QStringLiteral("TWilke_Form"));
 }

@@ -303,13 +303,12 @@ void TOblicz_gaz_ciecz_Form::Button1Click()
         edtT->selectAll();
         return;
     }
-    TempObliczen = *T;
-    if (!SprawdzZakresyT(TempObliczen))
+    if (!SprawdzZakresyT(*T))
         return;
     long double wartosc;
     try {
         KursorOczekiwania kursor;
-        wartosc = SkonczonaWartosc(korelacja_->oblicz(TempObliczen));
+        wartosc = SkonczonaWartosc(korelacja_->oblicz(*T));
     } catch (const EMathError& blad) {
         PokazKomunikat(QString::fromUtf8(blad.what()), RodzajKomunikatu::Blad);
         return;

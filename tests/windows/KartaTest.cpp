@@ -32,7 +32,6 @@ public:
         czcionka.setPixelSize(11);
         okno.setFont(czcionka);
         karta = new TKartaZwiazku(&okno);
-        TKartaZwiazku::UstawKarteGlowna(karta);
         auto* szukaj = new QGroupBox(QStringLiteral("Szukaj"));
         lista = new QComboBox;
         auto* uklad = new QVBoxLayout(szukaj);
@@ -76,7 +75,7 @@ public:
                 Znaleziono = true;
                 const QSignalBlocker bezZmiany(lista); // selecting the found item is no user's change
                 lista->setCurrentText(Cp1250ToUnicode(nazwaANG));
-                WypelnijKarte();
+                karta->Wypelnij();
                 karta->WlaczPolaPoWyszukaniu();
                 return;
             }
