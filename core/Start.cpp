@@ -34,13 +34,13 @@ std::optional<QString> Otworz(TPlikTypowany& plik, int rozmiarRekordu, const QSt
     return QStringLiteral("Nie można otworzyć pliku %1").arg(NazwaPliku(plik));
 }
 
-void OtworzPomocniczy(TPlikTypowany& plik, int rozmiarRekordu, const QString& brakPliku,
-                      void (*czysc)(), QStringList& komunikaty)
+// Opens a file that the program can go on without; false, with its message added, when it cannot.
+bool OtworzPomocniczy(TPlikTypowany& plik, int rozmiarRekordu, const QString& brakPliku, QStringList& komunikaty)
 {
-    if (const std::optional<QString> komunikat = Otworz(plik, rozmiarRekordu, brakPliku))
+    const std::optional<QString> komunikat = Otworz(plik, rozmiarRekordu, brakPliku);
+    if (komunikat)
         komunikaty << *komunikat;
-    else
-        czysc();
+    return !komunikat;
 }
 
 } // namespace
@@ -67,13 +67,12 @@ WynikOtwarcia OtworzPlikiDanych()
         wynik.komunikaty << brakBazy;
         return wynik;
     }
-    OtworzPomocniczy(PlikRcg, RozmiarRekorduRcg, QStringLiteral("Nie odnaleziono plików bazy Rcg!"),
-                     CzyscRekordRcg, wynik.komunikaty);
-    OtworzPomocniczy(PlikRcgt, RozmiarRekorduRcg, QStringLiteral("Nie odnaleziono plików bazy Rcgt!"),
-                     CzyscRekordRcg, wynik.komunikaty);
+    if (OtworzPomocniczy(PlikRcg, RozmiarRekorduRcg, QStringLiteral("Nie odnaleziono plików bazy Rcg!"), wynik.komunikaty))
+        CzyscRekordRcg();
+    if (OtworzPomocniczy(PlikRcgt, RozmiarRekorduRcg, QStringLiteral("Nie odnaleziono plików bazy Rcgt!"), wynik.komunikaty))
+        CzyscRekordRcg();
     OtworzPomocniczy(PlikMixc, RozmiarRekorduMixc,
-                     QStringLiteral("Nie odnaleziono pliku bazy mieszanin ciekłych (mixc.dan)!"),
-                     CzyscRekordMixc, wynik.komunikaty);
+                     QStringLiteral("Nie odnaleziono pliku bazy mieszanin ciekłych (mixc.dan)!"), wynik.komunikaty);
     if (const std::optional<QString> komunikat = Otworz(PlikYaws, RozmiarRekorduYaws, brakBazy)) {
         wynik.komunikaty << *komunikat;
         return wynik;

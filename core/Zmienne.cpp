@@ -11,18 +11,15 @@
 
 TRekordYaws RekordYaws;
 TRekordRcg RekordRcg;
-TRekordMixc RekordMixc;
 
 TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
 QString KatalogProgramu, KatalogDanych;
 QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
 
 bool Znaleziono;
-bool Znaleziono1, Znaleziono2, Znaleziono3, Znaleziono4, Znaleziono5;
-bool Znaleziono6, Znaleziono7, Znaleziono8, Znaleziono9, Znaleziono10;
 QString KodMetody;
 char KodGaz = ' ', KodCiecz = ' ';
-long double TempObliczen, CisnienieObliczen, DelHf;
+long double DelHf;
 bool DelHfZnane;
 QString NazwaZwiazku, WzorZwiazku;
 long double DelHc;
@@ -31,8 +28,7 @@ int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 int LiczbaAtomowNa;
 std::array<int, 9> LiczbyAtomowJoback;
 QString WzorJoback;
-long double DeltaPc, DeltaVc, KrokX, TempObjetosciMolowej;
-long double GestoscMieszaniny, TcMieszaniny, PcMieszaniny, MMieszaniny;
+long double KrokX, TempObjetosciMolowej;
 std::vector<long double> WynikX1(MaksLiczbaPunktow + 1), WynikY1(MaksLiczbaPunktow + 1),
     WynikGamma1(MaksLiczbaPunktow + 1), WynikGamma2(MaksLiczbaPunktow + 1), WynikGE(MaksLiczbaPunktow + 1),
     WynikT(MaksLiczbaPunktow + 1), WynikP(MaksLiczbaPunktow + 1);
@@ -353,7 +349,6 @@ void CzyscRekord(TRekordRcg& rekord) { CzyscPola(TabelaRcg, rekord); }
 void CzyscRekord(TRekordMixc& rekord) { CzyscPola(TabelaMixc, rekord); }
 void CzyscRekordYaws() { CzyscRekord(RekordYaws); }
 void CzyscRekordRcg() { CzyscRekord(RekordRcg); }
-void CzyscRekordMixc() { CzyscRekord(RekordMixc); }
 
 TPlikTypowany::~TPlikTypowany()
 {
@@ -453,11 +448,10 @@ void ResetujZmienne()
     SciezkaRcg.clear();
     SciezkaRcgt.clear();
     SciezkaMixc.clear();
-    Znaleziono = Znaleziono1 = Znaleziono2 = Znaleziono3 = Znaleziono4 = Znaleziono5 = false;
-    Znaleziono6 = Znaleziono7 = Znaleziono8 = Znaleziono9 = Znaleziono10 = false;
+    Znaleziono = false;
     KodMetody.clear();
     KodGaz = KodCiecz = ' ';
-    TempObliczen = CisnienieObliczen = DelHf = 0.0L;
+    DelHf = 0.0L;
     DelHfZnane = false;
     NazwaZwiazku.clear();
     WzorZwiazku.clear();
@@ -467,12 +461,10 @@ void ResetujZmienne()
     LiczbaAtomowNa = 0;
     LiczbyAtomowJoback.fill(0);
     WzorJoback.clear();
-    DeltaPc = DeltaVc = KrokX = TempObjetosciMolowej = 0.0L;
-    GestoscMieszaniny = TcMieszaniny = PcMieszaniny = MMieszaniny = 0.0L;
+    KrokX = TempObjetosciMolowej = 0.0L;
     for (auto* wynik : {&WynikX1, &WynikY1, &WynikGamma1, &WynikGamma2, &WynikGE, &WynikT, &WynikP})
         std::fill(wynik->begin(), wynik->end(), 0.0L);
     LiczbaPunktow = 0;
     CzyscRekordYaws();
     CzyscRekordRcg();
-    CzyscRekordMixc();
 }

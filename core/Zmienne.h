@@ -86,7 +86,6 @@ long double* PoleLiczbowe(TRekordYaws& rekord, const std::string& nazwa);
 
 void CzyscRekordYaws();
 void CzyscRekordRcg();
-void CzyscRekordMixc();
 void CzyscRekord(TRekordYaws& rekord);
 void CzyscRekord(TRekordRcg& rekord);
 void CzyscRekord(TRekordMixc& rekord);
@@ -149,7 +148,6 @@ private:
 // Current records.
 extern TRekordYaws RekordYaws;
 extern TRekordRcg RekordRcg;
-extern TRekordMixc RekordMixc;
 
 // Typed-file variables and paths.
 extern TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
@@ -158,12 +156,8 @@ extern QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
 
 // Hand-over globals.
 extern bool Znaleziono;
-extern bool Znaleziono1, Znaleziono2, Znaleziono3, Znaleziono4, Znaleziono5;
-extern bool Znaleziono6, Znaleziono7, Znaleziono8, Znaleziono9, Znaleziono10;
 extern QString KodMetody;
 extern char KodGaz, KodCiecz; // ' ' when no experimental correlation is chosen
-extern long double TempObliczen;       // K
-extern long double CisnienieObliczen;  // bar
 extern long double DelHf;              // kJ/mol
 extern bool DelHfZnane;
 // The heat of combustion: the substance, the atom counts of its formula and the way it is
@@ -175,13 +169,8 @@ extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 extern int LiczbaAtomowNa;
 extern std::array<int, 9> LiczbyAtomowJoback;
 extern QString WzorJoback;
-extern long double DeltaPc, DeltaVc;
 extern long double KrokX;
 extern long double TempObjetosciMolowej; // K
-extern long double GestoscMieszaniny;    // mol/cm³
-extern long double TcMieszaniny;         // K
-extern long double PcMieszaniny;         // bar
-extern long double MMieszaniny;          // g/mol
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;

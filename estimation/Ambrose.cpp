@@ -3,7 +3,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
-#include "MathError.h"
+#include "KodyMetod.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
@@ -14,8 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-TAmbrose_Form* Ambrose_Form = nullptr;
 
 namespace {
 
@@ -30,7 +28,7 @@ const QString NPozaZakresem = QStringLiteral(" Obliczona wartość n > 10 \r Nie
 const QString PodpowiedzWyjasnienia = QStringLiteral("Wyjaśnienie");
 
 struct TrybAmbrosea {
-    const char* kod;
+    TKodMetody kod;
     WlasnoscAmbrosea wlasnosc;
     const char* delta;
     const char* naglowek;
@@ -40,11 +38,11 @@ struct TrybAmbrosea {
 };
 
 const TrybAmbrosea Tryby[] = {
-    {"00", WlasnoscAmbrosea::Tc, "Tc", "Temperatura krytyczna - metoda Ambrose`a", "Tc = Tb[1+(1,242+delTc)^(-1)]",
-     "Tc=", "[K]"},
-    {"10", WlasnoscAmbrosea::Pc, "Pc", "Ciśnienie krytyczne - metoda Ambrose`a", "Pc = Mmol(0,339+delPc)^(-2)", "Pc=",
-     "[Pa]"},
-    {"20", WlasnoscAmbrosea::Vc, "Vc", "Objętość krytyczna - metoda Ambrose`a", "Vc = 40 + delVc", "Vc=",
+    {KodTcAmbrosea, WlasnoscAmbrosea::Tc, "Tc", "Temperatura krytyczna - metoda Ambrose`a",
+     "Tc = Tb[1+(1,242+delTc)^(-1)]", "Tc=", "[K]"},
+    {KodPcAmbrosea, WlasnoscAmbrosea::Pc, "Pc", "Ciśnienie krytyczne - metoda Ambrose`a", "Pc = Mmol(0,339+delPc)^(-2)",
+     "Pc=", "[Pa]"},
+    {KodVcAmbrosea, WlasnoscAmbrosea::Vc, "Vc", "Objętość krytyczna - metoda Ambrose`a", "Vc = 40 + delVc", "Vc=",
      "[m^3/kmol]"},
 };
 
@@ -139,7 +137,7 @@ void TAmbrose_Form::FormCreate()
     grupy->PrzewinNaGore();
     PokazWejscie(false);
     for (const TrybAmbrosea& tryb : Tryby)
-        if (KodMetody == QLatin1String(tryb.kod)) {
+        if (KodMetody == tryb.kod) {
             lblDelta->setText(QString::fromLatin1(tryb.delta));
             lblCo->setText(QString::fromUtf8(tryb.naglowek));
             lblRownanie->setText(QString::fromLatin1(tryb.rownanie));
@@ -240,15 +238,13 @@ void TAmbrose_Form::Button1Click()
     if (!sprawdzanie.Poprawne())
         return;
     const long double suma = SumaUdzialow(Udzialy());
-    wynik->clear();
-    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol)) {
+    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol))
         PokazBrakWyniku();
-        return;
-    }
-    PokazWynik(ObliczSkonczone([&] { return Rownanie(suma); }));
+    else
+        PokazWynikRownania([&] { return Rownanie(suma); });
 }
 
 void ZarejestrujAmbrosea()
 {
-    ZarejestrujOknoMetody<TAmbrose_Form>(QStringLiteral("TAmbrose_Form"), &Ambrose_Form);
+    ZarejestrujOknoMetody<TAmbrose_Form>(QStringLiteral("TAmbrose_Form"));
 }

@@ -40,6 +40,4 @@ private:
     std::map<QObject*, QString> wyjasnienia_; // the help text a click on the label shows
 };
 
-extern TAmbrose_Form* Ambrose_Form;
-
 void ZarejestrujAmbrosea();

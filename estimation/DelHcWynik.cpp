@@ -26,11 +26,13 @@
 #include <optional>
 #include <sstream>
 
-TDelHcWynForm* DelHcWynForm = nullptr;
-bool TrwaWypelnianie = false;
-std::array<int, 7> DomyslneLiczby{};
-
 namespace {
+
+// The program itself is filling the count edits (from creation to the end of the first show,
+// and while the defaults come back).
+bool TrwaWypelnianie = false;
+// The counts C, H, F, Cl, Br, I, S as the last show put them into the edits.
+std::array<int, 7> DomyslneLiczby{};
 
 struct WierszAtomow {
     const char* podpis;
@@ -364,11 +366,12 @@ void TDelHcWynForm::btnObliczClick()
 void TDelHcWynForm::btnGoToJoback1Click()
 {
     hide();
-    UruchomNoweModalnie(Joback1_Form);
+    TJoback1_Form joback;
+    UruchomModalnie(&joback);
     show();
 }
 
 void ZarejestrujDelHcWynik()
 {
-    ZarejestrujOknoMetody<TDelHcWynForm>(QStringLiteral("TDelHcWynForm"), &DelHcWynForm);
+    ZarejestrujOknoMetody<TDelHcWynForm>(QStringLiteral("TDelHcWynForm"));
 }

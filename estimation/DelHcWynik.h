@@ -51,11 +51,4 @@ private:
     std::array<TEdycjaZLicznikiem*, 7> liczniki_{};
 };
 
-extern TDelHcWynForm* DelHcWynForm;
-// The program itself is filling the count edits (from creation to the end of the first show,
-// and while the defaults come back).
-extern bool TrwaWypelnianie;
-// The counts C, H, F, Cl, Br, I, S as the last show put them into the edits.
-extern std::array<int, 7> DomyslneLiczby;
-
 void ZarejestrujDelHcWynik();

@@ -55,6 +55,4 @@ private:
     std::array<QString, 3> nazwyWierszy_; // what each input row asks for, named in its refusal
 };
 
-extern TEstymacjaParametrowFrm* EstymacjaParametrowFrm;
-
 void ZarejestrujOknoEstymacjiParametrow();

@@ -28,7 +28,6 @@ using namespace OknoEstymacji;
 
 long double CisnienieEstymacji = 0.0L;
 long double GestoscMolowa = 0.0L;
-TEstymacjaWlasnosciFrm* EstymacjaWlasnosciFrm = nullptr;
 
 namespace {
 
@@ -230,14 +229,14 @@ void TEstymacjaWlasnosciFrm::FormShow()
         kontrolka->hide();
     // For a gas mixture only the compressibility panel has a meaning.
     const bool mieszanina = pnlChung2Gestosc->Mieszanina();
-    gbxSI->setVisible(!Kod("Tyna") && !KodGestosci(KodMetody) && !mieszanina);
+    gbxSI->setVisible(!Kod(KodDyfuzjiTynaCalusa) && !KodGestosci(KodMetody) && !mieszanina);
     gbxZakres->setVisible(!mieszanina);
     pnlOblicz->setVisible(!mieszanina);
     lblZakres->clear();
     UstawWysokoscMetod(mieszanina ? WysokoscMetodWyzsza : WysokoscMetod); // the mixture's equations need more
     if (mieszanina)
         setWindowTitle(QStringLiteral("Obliczanie współczynnika ściśliwości dla mieszaniny gazów"));
-    else if (Kod("Tyna"))
+    else if (Kod(KodDyfuzjiTynaCalusa))
         setWindowTitle(QStringLiteral("Obliczanie współczynnika dyfuzji w cieczach zmodyfikowaną metodą Tyna i Calusa"));
     else
         setWindowTitle(QStringLiteral("PL: ") + Cp1250ToUnicode(RekordYaws.NazwaPL) + QStringLiteral("  UK: ")

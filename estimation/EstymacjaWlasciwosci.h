@@ -183,11 +183,10 @@ private:
     // T and P of the density that the compressibility panel put into edtGestoscObl; none when
     // the box holds a typed density.
     std::optional<std::pair<long double, long double>> stanGestosci_;
+    std::pair<long double, long double> stanPaneluGestosci_{}; // T and P the panel was opened for
     std::optional<TDaneTynaCalusa> tynaCalusa_;         // the last Tyn-Calus computation
     std::optional<std::pair<long double, long double>> zakresUkladu_; // its pair's range
 };
-
-extern TEstymacjaWlasnosciFrm* EstymacjaWlasnosciFrm;
 
 // Registers the window and its loaders for the method codes, and the window as the source of the
 // gas-mixture window's compressibility coefficients.

@@ -46,19 +46,19 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
 {
     const TDaneEstymacji dane = DaneDlaTabeli();
     QString Tmin = edtTmin->text(), Tmax = edtTmax->text();
-    if (Kod("032")) {
+    if (Kod(KodLepkosciPodCisnieniem)) {
         Tmin = QStringLiteral("1");
         Tmax = QStringLiteral("10");
-    } else if (Kod("Tyna")) {
+    } else if (Kod(KodDyfuzjiTynaCalusa)) {
         Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
         Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
     }
     OtworzTabele([&](TTabela_Form& tabela) {
         tabela.DaneEstymacji = &dane;
-        tabela.KrokLepkosciPodCisnieniem = Kod("032");
+        tabela.KrokLepkosciPodCisnieniem = Kod(KodLepkosciPodCisnieniem);
         tabela.edtTmin->setText(Tmin);
         tabela.edtTmax->setText(Tmax);
-        if (Kod("032")) {
+        if (Kod(KodLepkosciPodCisnieniem)) {
             tabela.qlblTminOd->setHtml(MarkupPmin);
             tabela.qlblTmin->setHtml(MarkupPmin);
             tabela.qlblTmaxDo->setHtml(MarkupPmax);
@@ -96,8 +96,7 @@ void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
         pnlChung2Gestosc->CzyscWspolczynniki();
         return;
     }
-    TempObliczen = *T;
-    CisnienieEstymacji = *P;
+    stanPaneluGestosci_ = std::pair{*T, *P};
     pnlChung2Gestosc->PrzygotujDlaSubstancji(*T, *P);
     pnlChung2->hide();
     pnlOblicz->hide();
@@ -110,7 +109,7 @@ void TEstymacjaWlasnosciFrm::PrzyjmijGestoscMolowa(long double gestosc)
     GestoscMolowa = gestosc;
     edtGestoscObl->setText(FloatToStr(gestosc));
     edtGestoscObl->setCursorPosition(0);
-    stanGestosci_ = std::pair{TempObliczen, CisnienieEstymacji};
+    stanGestosci_ = stanPaneluGestosci_;
 }
 
 // A density from the panel is cleared once T or P differs from the state it was computed for.
@@ -144,7 +143,7 @@ void ZarejestrujOknoEstymacjiWlasnosci()
 {
     ZarejestrujZrodloWspolczynnikowZ(std::make_unique<TArkuszWspolczynnikowZ>());
     using F = TEstymacjaWlasnosciFrm;
-    ZarejestrujOknoMetody<F>(QStringLiteral("TEstymacjaWlasnosciFrm"), &EstymacjaWlasnosciFrm,
+    ZarejestrujOknoMetody<F>(QStringLiteral("TEstymacjaWlasnosciFrm"),
                              {{QStringLiteral("wczytajBrocka"), &F::wczytajBrocka},
                               {QStringLiteral("wczytajSatoRiedla"), &F::wczytajSatoRiedla},
                               {QStringLiteral("wczytajPitzera"), &F::wczytajPitzera},

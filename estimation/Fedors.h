@@ -12,6 +12,4 @@ public:
     void ObliczBtnClick();
 };
 
-extern TFedors_Form* Fedors_Form;
-
 void ZarejestrujFedorsa();

@@ -33,7 +33,5 @@ private:
     QString kod_;
 };
 
-extern TJoback1_Form* Joback1_Form;
-
 // Registers the window for its method codes.
 void ZarejestrujJobacka();

@@ -29,8 +29,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TChungMG_Form* ChungMG_Form = nullptr;
-
 namespace {
 
 const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe");
@@ -269,7 +267,6 @@ bool TChungMG_Form::FullerSzukaj(int k)
     const TRekordYaws& r = RekordYaws;
     if (!SkladnikMaDane(r, {{"M", r.Mmol}, {"Vc", r.Vc}, {"Tc", r.Tc}, {"ω", r.Omega}, {"μ", r.DipM}}))
         return false;
-    (k == 1 ? Znaleziono1 : Znaleziono2) = true;
     SkladnikChunga& s = skladnik_[k - 1];
     s.M = r.Mmol;
     s.Vc = r.Vc;
@@ -288,8 +285,6 @@ void TChungMG_Form::sbtnGestoscClick()
     const std::optional<long double> P = edtP->WartoscDodatnia(SprawdzTiP, CisnienieDodatnie);
     if (!P)
         return;
-    TempObliczen = *T;
-    CisnienieObliczen = *P;
     TWilke_Form okno;
     okno.PrzejmijMieszanine({edtT->text(), edtP->text(), cbZwiazek1->currentText(), cbZwiazek2->currentText(),
                              eU1->text(), eU2->text(),
@@ -330,8 +325,6 @@ void TChungMG_Form::buttonObliczClick()
         OdrzucWpis(eU2, SumaRoznaOdJeden);
         return;
     }
-    TempObliczen = *T;
-    CisnienieObliczen = *P;
     if (!FullerSzukaj(1) || !FullerSzukaj(2))
         return;
     if (!gestosc_) {
@@ -346,8 +339,6 @@ void TChungMG_Form::buttonObliczClick()
         skladnik_[k - 1].kappa = *kappa;
     }
     const MieszaninaChunga m = RegulyMieszaniaChunga(skladnik_[0], skladnik_[1], *y1, *y2);
-    TcMieszaniny = m.Tc;
-    MMieszaniny = m.M;
     const long double Y = GestoscZredukowanaChunga(m, *gestosc_);
     if (!JestDodatnia(*gestosc_) || Y >= 1) {
         OdrzucWpis(edtGestoscObl, QStringLiteral("Gęstość mieszaniny poza zakresem metody Chunga (wymagane 0 < ρ·Vc/6 < 1)."));
@@ -360,5 +351,5 @@ void TChungMG_Form::buttonObliczClick()
 
 void ZarejestrujOknoChunga()
 {
-    ZarejestrujOknoMetody<TChungMG_Form>(QStringLiteral("TChungMG_Form"), nullptr);
+    ZarejestrujOknoMetody<TChungMG_Form>(QStringLiteral("TChungMG_Form"));
 }

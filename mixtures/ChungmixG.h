@@ -69,7 +69,5 @@ private:
     bool wUdzialach_ = false;
 };
 
-extern TChungMG_Form* ChungMG_Form;
-
 // Registers the window with the method dispatch of the main window.
 void ZarejestrujOknoChunga();

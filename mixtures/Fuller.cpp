@@ -23,8 +23,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-TFuller_Form* Fuller_Form = nullptr;
-
 namespace {
 
 const QString ZleWartosci = QStringLiteral("Źle podane wartości liczbowe");
@@ -169,9 +167,9 @@ void TFuller_Form::showEvent(QShowEvent* zdarzenie)
 
 void TFuller_Form::FormShow()
 {
-    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ListaNazw(PoleSzukania::NazwaANG);
     for (TZwiazekFullera& z : zwiazki) {
+        z.znaleziony = false;
         z.cbZwiazek->WypelnijPosortowane(nazwy);
         z.lblM->clear();
         z.lblWzor->clear();
@@ -188,7 +186,7 @@ void TFuller_Form::cbZwiazekChange(int i)
     Zerowanie(i);
     if (!FullerSzukaj(i))
         return;
-    if (Znaleziono1 && Znaleziono2)
+    if (zwiazki[0].znaleziony && zwiazki[1].znaleziony)
         PokazPrawaKolumne(this, pnlAtomy);
     PageControl1->setCurrentIndex(i);
 }
@@ -196,9 +194,8 @@ void TFuller_Form::cbZwiazekChange(int i)
 bool TFuller_Form::FullerSzukaj(int i)
 {
     TZwiazekFullera& z = zwiazki[i];
-    bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
-    if (!znaleziono) {
+    z.znaleziony = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
+    if (!z.znaleziony) {
         z.M = BrakDanych;
         z.wzor.clear();
         z.lblM->clear();
@@ -256,8 +253,6 @@ void TFuller_Form::buttonObliczClick()
     const auto P = edtP->WartoscDodatnia(ZleWartosci, QStringLiteral("Ciśnienie musi być większe od zera"));
     if (!P)
         return;
-    TempObliczen = *T;
-    CisnienieObliczen = *P;
 
     std::array<long double, 2> Sv{};
     for (int i = 0; i < 2; ++i)
@@ -282,5 +277,5 @@ void TFuller_Form::buttonObliczClick()
 
 void ZarejestrujOknoFullera()
 {
-    ZarejestrujOknoMetody<TFuller_Form>(QStringLiteral("TFuller_Form"), &Fuller_Form);
+    ZarejestrujOknoMetody<TFuller_Form>(QStringLiteral("TFuller_Form"));
 }

@@ -2,7 +2,7 @@
 // Fuller's diffusion coefficient of two gases at a temperature and pressure. The two compounds
 // are chosen by their English names; a simple molecule brings its diffusion volume with it, any
 // other compound gets it from the atom and ring counts ticked on its tab. The tabs appear once
-// both compounds are chosen. T and P are handed on in TempObliczen and CisnienieObliczen.
+// both compounds are chosen.
 #include "DyfuzjaFullera.h"
 
 #include <QWidget>
@@ -30,6 +30,7 @@ struct TZwiazekFullera {
     QScrollArea* komunikat = nullptr;
     QLabel* lblKomunikat = nullptr;
 
+    bool znaleziony = false; // chosen from the list and read since the window was shown
     long double M = 0;
     QString wzor;
 };
@@ -75,8 +76,6 @@ private:
     std::optional<long double> ObjetoscZwiazku(int i);
     bool Sprawdz(bool warunek, const QString& komunikat);
 };
-
-extern TFuller_Form* Fuller_Form;
 
 // Registers the window for its method code (start-up calls it once).
 void ZarejestrujOknoFullera();

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "Kontrolka.h"
@@ -23,8 +24,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-
-TGrunberg_Form* Grunberg_Form = nullptr;
 
 namespace {
 
@@ -61,7 +60,7 @@ QString NazwaPolaGrupy(const char* przedrostek, int i, const WkladGrupyGrunberga
     return nazwa;
 }
 
-const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(' ', '0'); }
+const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(' ', KodLepkosciCieczy); }
 
 } // namespace
 
@@ -213,7 +212,6 @@ bool TGrunberg_Form::eventFilter(QObject* obiekt, QEvent* zdarzenie)
 void TGrunberg_Form::FormShow()
 {
     lblUwaga->setToolTip(TekstWskazowki(QStringLiteral("-")));
-    Znaleziono1 = Znaleziono2 = false;
     const QStringList nazwy = ListaNazw(PoleSzukania::NazwaPL);
     for (TSkladnikGrunberga& s : skladniki) {
         s.cbZwiazek->WypelnijPosortowane(nazwy);
@@ -265,8 +263,7 @@ void TGrunberg_Form::PokazSkladnik(int i)
 bool TGrunberg_Form::Grunbergszukaj(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
-    bool& znaleziono = i == 0 ? Znaleziono1 : Znaleziono2;
-    znaleziono = WczytajSkladnik(s.cbZwiazek);
+    const bool znaleziono = WczytajSkladnik(s.cbZwiazek);
     if (znaleziono) {
         s.rekord = RekordYaws;
         s.wzor = QString::fromStdString(s.rekord.Wzor);
@@ -388,5 +385,5 @@ void TGrunberg_Form::buttonObliczClick()
 
 void ZarejestrujOknoGrunberga()
 {
-    ZarejestrujOknoMetody<TGrunberg_Form>(QStringLiteral("TGrunberg_Form"), &Grunberg_Form);
+    ZarejestrujOknoMetody<TGrunberg_Form>(QStringLiteral("TGrunberg_Form"));
 }

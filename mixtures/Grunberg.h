@@ -79,7 +79,5 @@ private:
     std::optional<long double> SumaGrup(int i, int NC);
 };
 
-extern TGrunberg_Form* Grunberg_Form;
-
 // Registers the window for its method code (start-up calls it once).
 void ZarejestrujOknoGrunberga();

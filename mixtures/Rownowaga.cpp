@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Etykieta.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
 #include "MathError.h"
@@ -27,8 +28,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-TFrmRownowaga* FrmRownowaga = nullptr;
 
 namespace {
 
@@ -253,7 +252,7 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
 
 bool TFrmRownowaga::Izobara() const
 {
-    return KodMetody == QLatin1String("RcgBis");
+    return KodMetody == KodIzobary;
 }
 
 TPlikTypowany& TFrmRownowaga::PlikTrybu() const
@@ -404,7 +403,7 @@ bool TFrmRownowaga::CzytajLiczby()
         const std::optional<long double> Tmax = edtTmax->Wartosc(QStringLiteral("Źle podana temperatura końcowa"));
         if (!Tmax || !Przyjmij(edtTmax, OdmowaTemperaturyKoncowej(*Tmin, *Tmax)))
             return false;
-        TempObliczen = Uklad.TemperaturaPoczatkowa = *Tmin;
+        Uklad.TemperaturaPoczatkowa = *Tmin;
         Uklad.TemperaturaKoncowa = *Tmax;
     }
     return edtKrok->Wartosc(QStringLiteral("Źle podany krok obliczeń")).has_value();
@@ -545,5 +544,5 @@ void TFrmRownowaga::keyPressEvent(QKeyEvent* zdarzenie)
 
 void ZarejestrujOknoRownowagi()
 {
-    ZarejestrujOknoMetody<TFrmRownowaga>(QStringLiteral("TFrmRownowaga"), &FrmRownowaga);
+    ZarejestrujOknoMetody<TFrmRownowaga>(QStringLiteral("TFrmRownowaga"));
 }

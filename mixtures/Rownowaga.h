@@ -117,7 +117,5 @@ private:
     QGridLayout* siatkaTemperatur_;
 };
 
-extern TFrmRownowaga* FrmRownowaga;
-
 // Registers the window for the codes "RcgBis" and "RcgpBis".
 void ZarejestrujOknoRownowagi();

@@ -6,6 +6,7 @@
 #include "Etykieta.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "KorelacjeTemperaturowe.h"
 #include "ListaZwiazkow.h"
@@ -225,9 +226,9 @@ void TWilke_Form::PrzejmijMieszanine(MieszaninaDoGestosci mieszanina)
 
 TWilke_Form::Tryb TWilke_Form::TrybOkna() const
 {
-    if (mieszaninaChunga_ || KodMetody == QLatin1String("ChungMG"))
+    if (mieszaninaChunga_ || KodMetody == KodLepkosciMieszaninyGazowChunga)
         return Tryb::GestoscChunga;
-    return KodMetody == QLatin1String("MixGestGaz") ? Tryb::Gestosc : Tryb::Lepkosc;
+    return KodMetody == KodGestosciMieszaninyGazow ? Tryb::Gestosc : Tryb::Lepkosc;
 }
 
 QString TWilke_Form::TytulTrybu() const
@@ -488,9 +489,6 @@ void TWilke_Form::ObliczLepkosc()
 void TWilke_Form::ObliczParametryPseudokrytyczne()
 {
     pseudokrytyczne_ = ParametryPseudokrytyczneMieszaniny(skladniki_);
-    TcMieszaniny = pseudokrytyczne_.Tc;
-    PcMieszaniny = pseudokrytyczne_.Pc;
-    MMieszaniny = pseudokrytyczne_.M;
 }
 
 void TWilke_Form::ObliczGestosc()
@@ -503,7 +501,6 @@ void TWilke_Form::ObliczGestosc()
         return;
     }
     const long double gestosc = GestoscMolowaGazu(Z, TemperaturaMieszaniny, CisnienieMieszaniny);
-    GestoscMieszaniny = gestosc;
     Edit11->UstawWartosc(gestosc);
     setWindowTitle(QStringLiteral("Gęstość = ") + FloatToStr(gestosc * pseudokrytyczne_.M * 1000.0L) +
                    QStringLiteral(" kg/m^3"));
@@ -543,7 +540,7 @@ void TWilke_Form::btnWspClick()
         return;
     }
     const std::optional<TWspolczynnikiZ> z = zrodlo->ObliczWspolczynnikiZ(
-        {CisnienieMieszaniny, TemperaturaMieszaniny, PcMieszaniny, TcMieszaniny});
+        {CisnienieMieszaniny, TemperaturaMieszaniny, pseudokrytyczne_.Pc, pseudokrytyczne_.Tc});
     if (!z)
         return;
     edtWsp0->UstawWartosc(z->Z0);
@@ -552,5 +549,5 @@ void TWilke_Form::btnWspClick()
 
 void ZarejestrujOknoWilkego()
 {
-    ZarejestrujOknoMetody<TWilke_Form>(QStringLiteral("TWilke_Form"), nullptr);
+    ZarejestrujOknoMetody<TWilke_Form>(QStringLiteral("TWilke_Form"));
 }

@@ -2,8 +2,6 @@
 // Message boxes, modal runs of windows and file dialogs go through these functions, so tests can
 // install a recorder: a message box records its text and returns a scripted button, a modal run
 // calls a script instead of entering an event loop, a file dialog returns a scripted name.
-#include "NaKoncu.h"
-
 #include <QMessageBox>
 #include <QString>
 #include <deque>
@@ -32,20 +30,6 @@ void PokazNaEkranie(QWidget* okno, const QWidget* otwierajacy);
 // when it merely hides). The opener is the given window, else the window of the window's parent,
 // else the active window.
 void UruchomModalnie(QWidget* okno, const QWidget* otwierajacy = nullptr);
-
-// Creates a window of the form variable's class, runs it modally and frees it, the variable
-// pointing to it meanwhile (also when the run ends by an error).
-template <class Okno>
-void UruchomNoweModalnie(Okno*& zmiennaFormy)
-{
-    auto* okno = new Okno;
-    zmiennaFormy = okno;
-    const NaKoncu zwolnij([&zmiennaFormy, okno] {
-        delete okno;
-        zmiennaFormy = nullptr;
-    });
-    UruchomModalnie(okno);
-}
 
 // The hourglass for the lifetime of the guard, while a long computation or a file walk runs.
 class KursorOczekiwania {

@@ -35,7 +35,6 @@ TBaza_Form::TBaza_Form(QWidget* rodzic) : QMainWindow(rodzic)
 {
     setObjectName(QStringLiteral("Baza_Form"));
     karta = new TKartaZwiazku(this);
-    TKartaZwiazku::UstawKarteGlowna(karta);
     ZarejestrujDostepDoKarty(this);
     ZarejestrujOtwieranieKorelacji(this);
     UtworzMenu();
@@ -215,10 +214,8 @@ void TBaza_Form::N1Click()
 
 void TBaza_Form::Oprogramie1Click()
 {
-    O_programie_Form = new TO_programie_Form;
-    UruchomModalnie(O_programie_Form);
-    delete O_programie_Form;
-    O_programie_Form = nullptr;
+    TO_programie_Form okno;
+    UruchomModalnie(&okno);
 }
 
 void TBaza_Form::Zakocz1Click()

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-THelpForm* HelpForm = nullptr;
 int StronaPomocy = 1;
 QString KatalogStronPomocy;
 

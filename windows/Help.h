@@ -22,8 +22,6 @@ private:
     void PrzejdzNaStrone(int strona);
 };
 
-extern THelpForm* HelpForm;
-
 constexpr int LiczbaStronPomocy = 5;
 
 // The current page, 1..5; it lives as long as the program.

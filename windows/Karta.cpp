@@ -20,7 +20,6 @@
 
 namespace {
 
-TKartaZwiazku* kartaGlowna = nullptr;
 QString miejsceRysunkow = QStringLiteral(":/wzory/");
 
 // A read-only box wide enough for a value of 15 significant digits with its sign and point.
@@ -121,8 +120,6 @@ TKartaZwiazku::TKartaZwiazku(QWidget* oknoGlowne) : QObject(oknoGlowne)
 
 TKartaZwiazku::~TKartaZwiazku()
 {
-    if (kartaGlowna == this)
-        kartaGlowna = nullptr;
     for (QWidget* w : {strona_, stronaCd_, static_cast<QWidget*>(obraz_)})
         if (!w->parent())
             delete w;
@@ -334,23 +331,7 @@ void TKartaZwiazku::KelvinCelsjuszClick()
     PrzelaczJesli(true);
 }
 
-void TKartaZwiazku::UstawKarteGlowna(TKartaZwiazku* karta)
-{
-    kartaGlowna = karta;
-}
-
-TKartaZwiazku* TKartaZwiazku::KartaGlowna()
-{
-    return kartaGlowna;
-}
-
 void TKartaZwiazku::UstawMiejsceRysunkow(const QString& prefiks)
 {
     miejsceRysunkow = prefiks;
-}
-
-void WypelnijKarte()
-{
-    if (TKartaZwiazku* karta = TKartaZwiazku::KartaGlowna())
-        karta->Wypelnij();
 }

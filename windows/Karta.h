@@ -49,9 +49,6 @@ public:
     void SI1Click();
     void KelvinCelsjuszClick();
 
-    // The card WypelnijKarte() fills (the main window registers its card).
-    static void UstawKarteGlowna(TKartaZwiazku* karta);
-    static TKartaZwiazku* KartaGlowna();
     // Where the pictures "<CAS with _>.gif" are read from; the program's resources by default.
     static void UstawMiejsceRysunkow(const QString& prefiks);
 
@@ -82,6 +79,3 @@ private:
     std::map<QString, QLineEdit*> pola_;
     std::map<QString, TQzHtmlLabel2*> jednostki_;
 };
-
-// Fills the registered card from RekordYaws (used by the main window and the mixture windows).
-void WypelnijKarte();

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TO_programie_Form* O_programie_Form = nullptr;
-
 namespace {
 
 QLabel* Akapit(const QString& tekst, int rozmiarPiksele, bool pogrubiony, QWidget* rodzic)

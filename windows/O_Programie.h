@@ -12,5 +12,3 @@ public:
     QPushButton* Button1;
     void Button1Click();
 };
-
-extern TO_programie_Form* O_programie_Form;

@@ -6,11 +6,9 @@
 // A window unit offers a function that registers it, and the start-up (UruchomProgram in
 // app/Uruchomienie.cpp) calls it once before it creates the main window, e.g.
 //     ZarejestrujOknoMetody<TEstymacjaWlasnosciFrm>(
-//         QStringLiteral("TEstymacjaWlasnosciFrm"), &EstymacjaWlasnosciFrm,
+//         QStringLiteral("TEstymacjaWlasnosciFrm"),
 //         {{QStringLiteral("wczytajBrocka"), &TEstymacjaWlasnosciFrm::wczytajBrocka}, ...});
-// The window is created without a parent (owned by the application); the form variable, when one
-// is given, points to it until it is freed.
-#include <QObject>
+// The window is created without a parent (owned by the application).
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -27,24 +25,13 @@ void ZarejestrujOknoMetody(const QString& klasa, FabrykaOkna fabryka,
                            std::map<QString, PrzygotowanieOkna> przygotowania = {});
 
 template <class Okno>
-void ZarejestrujOknoMetody(const QString& klasa, Okno** zmiennaFormy,
+void ZarejestrujOknoMetody(const QString& klasa,
                            std::initializer_list<std::pair<QString, void (Okno::*)()>> przygotowania = {})
 {
     std::map<QString, PrzygotowanieOkna> wywolania;
     for (const auto& [nazwa, metoda] : przygotowania)
         wywolania[nazwa] = [metoda](QWidget* okno) { (static_cast<Okno*>(okno)->*metoda)(); };
-    auto fabryka = [zmiennaFormy]() -> QWidget* {
-        auto* okno = new Okno;
-        if (zmiennaFormy) {
-            *zmiennaFormy = okno;
-            QObject::connect(okno, &QObject::destroyed, [zmiennaFormy, okno] {
-                if (*zmiennaFormy == okno)
-                    *zmiennaFormy = nullptr;
-            });
-        }
-        return okno;
-    };
-    ZarejestrujOknoMetody(klasa, fabryka, std::move(wywolania));
+    ZarejestrujOknoMetody(klasa, []() -> QWidget* { return new Okno; }, std::move(wywolania));
 }
 
 // Forgets every registration (tests).

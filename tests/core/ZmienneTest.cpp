@@ -123,8 +123,9 @@ TEST(Zmienne, ClearingSetsEveryNumberToBrakDanych)
         EXPECT_EQ(DekodujExtended(bajty.data() + offset), BrakDanych) << offset;
     CzyscRekordRcg();
     EXPECT_EQ(RekordRcg.W12, 0.0L);
-    CzyscRekordMixc();
-    EXPECT_EQ(RekordMixc.VE, BrakDanych);
+    TRekordMixc mixc;
+    CzyscRekord(mixc);
+    EXPECT_EQ(mixc.VE, BrakDanych);
 }
 
 TEST(Zmienne, FieldTableCoversTheWholeRecordWithoutOverlap)

@@ -28,8 +28,6 @@ class OknoFullera : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Flags left over from another mixture window do not count as compounds chosen here.
-        Znaleziono1 = Znaleziono2 = true;
         okno = new TFuller_Form;
         okno->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(okno));
@@ -45,8 +43,8 @@ protected:
 
 // From the main window: the diffusion item of the properties tab opens the window; CO2 and N2
 // bring their own volumes, so their tabs show messages; the result is the equation's value to
-// the last shown digit (0.162151258129123070822 by a 30-digit evaluation), and T and P are
-// handed on. QERN_ZRZUTY=<folder> also saves a picture of the window.
+// the last shown digit (0.162151258129123070822 by a 30-digit evaluation). QERN_ZRZUTY=<folder>
+// also saves a picture of the window.
 TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
 {
     BazaTestowa baza = BazaTestowa::Probna();
@@ -55,7 +53,7 @@ TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
     PokazOknoGlowne();
     QString wynik;
     zapis->skryptModalny = [&](QWidget* okno) {
-        ASSERT_EQ(okno, Fuller_Form);
+        ASSERT_NE(qobject_cast<TFuller_Form*>(okno), nullptr);
         auto* atomy = Kontrolka<QWidget>(okno, QStringLiteral("pnlAtomy"));
         const int waskie = okno->width();
         WybierzZwiazek(okno, 1, QStringLiteral("carbon dioxide"));
@@ -82,8 +80,6 @@ TEST(Fuller, CarbonDioxideAndNitrogenFromTheMainWindow)
 
     EXPECT_EQ(zapis->oknaModalne.size(), 1u);
     EXPECT_EQ(wynik, QStringLiteral("0.162151258129123"));
-    EXPECT_EQ(TempObliczen, 298.15L);
-    EXPECT_EQ(CisnienieObliczen, 1.01325L);
     EXPECT_TRUE(zapis->komunikaty.empty());
     ZwolnijOknoGlowne();
     WyrejestrujOknaMetod();
@@ -179,7 +175,6 @@ TEST_F(OknoFullera, MessagesOfTheWindow)
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               (std::vector<QString>{ZleWartosci, QStringLiteral("Temperatura musi być większa od zera"),
                                     QStringLiteral("Ciśnienie musi być większe od zera")}));
-    EXPECT_EQ(TempObliczen, 373.15L);
 }
 
 // A compound without a molar mass is never computed with, and an empty list is no compound even

@@ -146,9 +146,9 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_NEAR(static_cast<double>(StrToFloat(t.sgTabela->Komorka(1, 101))), 351.418, 0.001);
         QTest::mouseClick(t.btnWykres, Qt::LeftButton);
         // Printed, each row keeps its seven columns whole on the page.
+        if (Pdftotext().isEmpty())
+            GTEST_SKIP() << BrakPdftotext;
         const QString wydruk = WydrukJakoTekst(t.Drukujtabel1);
-        if (wydruk.isEmpty())
-            return;
         QStringList linie;
         for (const QString& linia : wydruk.split(QLatin1Char('\n')))
             if (!linia.trimmed().isEmpty())
@@ -194,7 +194,6 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_EQ(r.edtW21->text(), QStringLiteral("0.8601983634"));
         EXPECT_EQ(r.edtTpocz->text(), QStringLiteral("340"));
         EXPECT_EQ(r.edtTb->text(), QStringLiteral("380"));
-        EXPECT_EQ(TempObliczen, 340.0L);
         QTest::keyClick(r.edtEpsilon, Qt::Key_Return);
         r.close();
         EXPECT_TRUE(r.isVisible());
@@ -320,7 +319,6 @@ TEST_F(OknoRownowagi, IsobarBoxesRefuseWhatCannotBeComputed)
     QTest::mouseClick(r.btnSkladniki, Qt::LeftButton);
     ASSERT_TRUE(r.pnlRownowaga->isVisible());
     EXPECT_EQ(r.edtTpocz->text(), QStringLiteral("340.5"));
-    EXPECT_EQ(TempObliczen, 340.5L);
 
     // Epsilon 1e4000 once gave every row the middle of the range.
     for (const char* eps : {"1e4000", "39.5", "-0", "abc"})

@@ -269,9 +269,6 @@ TEST_F(OknoWilkego, DensityFromPseudocriticalValues)
     Oblicz();
     EXPECT_EQ(zapis->komunikaty.size(), 1u);
     EXPECT_NEAR(double(Liczba(okno->Edit11)), 4.009301579664822e-05, 1e-18);
-    EXPECT_NEAR(double(GestoscMieszaniny), 4.009301579664822e-05, 1e-19);
-    EXPECT_EQ(TcMieszaniny, 200.0L);
-    EXPECT_NEAR(double(PcMieszaniny), 27.713333333333335, 1e-12);
     const QString tytul = okno->windowTitle();
     ASSERT_TRUE(tytul.startsWith(QStringLiteral("Gęstość = ")) && tytul.endsWith(QStringLiteral(" kg/m^3"))) << tytul.toStdString();
     EXPECT_NEAR(double(StrToFloat(tytul.mid(10).chopped(7))), 0.4009301579664822, 1e-14); // M = 10 g/mol
