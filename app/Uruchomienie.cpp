@@ -49,6 +49,6 @@ bool UruchomProgram()
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;
     PokazPowitanie();
-    Powitalny_Form->pBar->hide();
+    Powitalny_Form->UkryjPasek();
     return true;
 }
