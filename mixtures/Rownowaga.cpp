@@ -505,7 +505,7 @@ void TFrmRownowaga::Tab_ButtonClick()
         (Izobara() ? static_cast<QWidget*>(edtEpsilon) : Tab_Button)->setFocus();
         return;
     }
-    OtworzTabele([this](TTabela_Form& tabela) { tabela.Rownowaga = this; });
+    OtworzTabele({.rownowaga = this});
 }
 
 QString TFrmRownowaga::TekstTmin() const

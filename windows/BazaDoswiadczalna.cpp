@@ -336,12 +336,7 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
 {
     if (!korelacja_ || !DaneKompletne())
         return;
-    const QString Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin);
-    const QString Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax);
-    OtworzTabele([&](TTabela_Form& tabela) {
-        tabela.edtTmin->setText(Tmin);
-        tabela.edtTmax->setText(Tmax);
-    });
+    OtworzTabele({FloatToStr(RekordYaws.*korelacja_->Tmin), FloatToStr(RekordYaws.*korelacja_->Tmax)});
 }
 
 void TOblicz_gaz_ciecz_Form::edtTChange()

@@ -41,6 +41,8 @@ namespace {
 
 const QString MarkupTmin = QStringLiteral(R"(<font name="Arial" size="10">T</font><sub>min</sub>)");
 const QString MarkupTmax = QStringLiteral(R"(<font name="Arial" size="10">T</font><sub>max</sub>)");
+const QString MarkupPmin = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)");
+const QString MarkupPmax = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>max</sub>)");
 const QString ZlyKrok = QStringLiteral(" źle podany krok ");
 
 constexpr int SzerokoscPanelu = 210;
@@ -294,6 +296,18 @@ void TTabela_Form::UtworzMenu()
     connect(Drukujtabel1, &QAction::triggered, this, WSieci([this] { Drukujtabel1Click(); }));
 }
 
+void TTabela_Form::Opisz(const TOpisTabeli& opis)
+{
+    opis_ = opis;
+    edtTmin->setText(opis.Tmin);
+    edtTmax->setText(opis.Tmax);
+    const bool cisnienie = opis.argument == TOpisTabeli::Argument::Cisnienie;
+    for (TQzHtmlLabel2* etykieta : {qlblTminOd, qlblTmin})
+        etykieta->setHtml(cisnienie ? MarkupPmin : MarkupTmin);
+    for (TQzHtmlLabel2* etykieta : {qlblTmaxDo, qlblTmax})
+        etykieta->setHtml(cisnienie ? MarkupPmax : MarkupTmax);
+}
+
 void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 {
     QMainWindow::showEvent(zdarzenie);
@@ -313,9 +327,9 @@ void TTabela_Form::FormShow()
         edtKrok->setText(FloatToStr(KrokX));
         gbZakres->hide();
         lblPodaj->setText(QStringLiteral("Zakres temperatur"));
-        if (Rownowaga) {
-            edtTminOd->setText(Rownowaga->TekstTmin());
-            edtTmaxDo->setText(Rownowaga->TekstTmax());
+        if (opis_.rownowaga) {
+            edtTminOd->setText(opis_.rownowaga->TekstTmin());
+            edtTmaxDo->setText(opis_.rownowaga->TekstTmax());
         }
     }
     // The isobar's range and step come from the equilibrium window: on view, not to be edited.
@@ -324,7 +338,7 @@ void TTabela_Form::FormShow()
             pole->setReadOnly(true);
     if (rodzaj_ == RodzajTabeli::Izoterma) {
         lblPodaj->setText(QStringLiteral("Temperatura układu: %1 °C")
-                              .arg(Rownowaga ? FloatToStr(Rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));
+                              .arg(opis_.rownowaga ? FloatToStr(opis_.rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{qlblTminOd, qlblTmaxDo, edtTminOd, edtTmaxDo})
             kontrolka->hide();
         btnWykres2->show();
@@ -376,7 +390,7 @@ void TTabela_Form::ObliczZakres()
     sgTabela->UstawDomyslnaWysokoscWiersza(WysokoscWierszaDlaCzcionki(font()));
     if (!(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
-    const std::optional<TMetodaTabeli> metoda = MetodaTabeli(KodGaz, KodCiecz, KodMetody, DaneEstymacji);
+    const std::optional<TMetodaTabeli> metoda = MetodaTabeli(KodGaz, KodCiecz, KodMetody, opis_.estymacja);
     if (!metoda) {
         sgTabela->UstawKomorke(0, 0, QStringLiteral("lp."));
         sgTabela->UstawLiczbeWierszy(1);
@@ -403,10 +417,10 @@ QString TTabela_Form::ObliczRownowage()
     if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.
-    if (!Rownowaga)
+    if (!opis_.rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
     sgTabela->UstawWiersze({}); // a failed computation leaves no earlier rows on view
-    const QString ostrzezenie = Rownowaga->ObliczRownowage();
+    const QString ostrzezenie = opis_.rownowaga->ObliczRownowage();
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)
@@ -573,10 +587,10 @@ void AutoSizeCol(TSiatkaTekstowa* siatka, int kolumna)
     siatka->UstawSzerokoscKolumny(kolumna, SzerokoscTekstu(siatka, kolumna, 0));
 }
 
-void OtworzTabele(const std::function<void(TTabela_Form&)>& przygotuj)
+void OtworzTabele(const TOpisTabeli& opis)
 {
     auto okno = std::make_unique<TTabela_Form>();
-    przygotuj(*okno);
+    okno->Opisz(opis);
     WysrodkujNaPulpicie(okno.get());
     UruchomModalnie(okno.get());
 }
