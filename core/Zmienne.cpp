@@ -31,7 +31,7 @@ int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 int LiczbaAtomowNa;
 std::array<int, 9> LiczbyAtomowJoback;
 QString WzorJoback;
-long double DeltaPc, DeltaVc, KrokX, TempObjetosciMolowej;
+long double DeltaPc, DeltaVc, TempObjetosciMolowej;
 long double GestoscMieszaniny, TcMieszaniny, PcMieszaniny, MMieszaniny;
 long double TemperaturaNasycenia, LepkoscNasycenia;
 std::vector<long double> WynikX1(MaksLiczbaPunktow + 1), WynikY1(MaksLiczbaPunktow + 1),
@@ -468,7 +468,7 @@ void ResetujZmienne()
     LiczbaAtomowNa = 0;
     LiczbyAtomowJoback.fill(0);
     WzorJoback.clear();
-    DeltaPc = DeltaVc = KrokX = TempObjetosciMolowej = 0.0L;
+    DeltaPc = DeltaVc = TempObjetosciMolowej = 0.0L;
     GestoscMieszaniny = TcMieszaniny = PcMieszaniny = MMieszaniny = 0.0L;
     TemperaturaNasycenia = LepkoscNasycenia = 0.0L;
     for (auto* wynik : {&WynikX1, &WynikY1, &WynikGamma1, &WynikGamma2, &WynikGE, &WynikT, &WynikP})

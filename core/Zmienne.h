@@ -176,7 +176,6 @@ extern int LiczbaAtomowNa;
 extern std::array<int, 9> LiczbyAtomowJoback;
 extern QString WzorJoback;
 extern long double DeltaPc, DeltaVc;
-extern long double KrokX;
 extern long double TempObjetosciMolowej; // K
 extern long double GestoscMieszaniny;    // mol/cm³
 extern long double TcMieszaniny;         // K

@@ -324,10 +324,10 @@ void TTabela_Form::FormShow()
         edtTminOd->setText(edtTmin->text());
         edtTmaxDo->setText(edtTmax->text());
     } else {
-        edtKrok->setText(FloatToStr(KrokX));
         gbZakres->hide();
         lblPodaj->setText(QStringLiteral("Zakres temperatur"));
         if (opis_.rownowaga) {
+            edtKrok->setText(FloatToStr(opis_.rownowaga->Krok()));
             edtTminOd->setText(opis_.rownowaga->TekstTmin());
             edtTmaxDo->setText(opis_.rownowaga->TekstTmax());
         }
@@ -378,8 +378,8 @@ void TTabela_Form::btnObliczClick()
 
 void TTabela_Form::ObliczZakres()
 {
-    long double poczatek = 0.0L, koniec = 0.0L;
-    for (auto [pole, wartosc] : {std::pair{edtKrok, &KrokX}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}}) {
+    long double krok = 0.0L, poczatek = 0.0L, koniec = 0.0L;
+    for (auto [pole, wartosc] : {std::pair{edtKrok, &krok}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}}) {
         const std::optional<long double> liczba = LiczbaWpisana(pole->text());
         if (!liczba) {
             pole->clear();
@@ -388,7 +388,7 @@ void TTabela_Form::ObliczZakres()
         *wartosc = *liczba;
     }
     sgTabela->UstawDomyslnaWysokoscWiersza(WysokoscWierszaDlaCzcionki(font()));
-    if (!(KrokX > 0.0L))
+    if (!(krok > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     const std::optional<TMetodaTabeli> metoda = MetodaTabeli(KodGaz, KodCiecz, KodMetody, opis_.estymacja);
     if (!metoda) {
@@ -396,7 +396,7 @@ void TTabela_Form::ObliczZakres()
         sgTabela->UstawLiczbeWierszy(1);
         return;
     }
-    const TZakresTabeli zakres = ArgumentyTabeli(poczatek, koniec, KrokX);
+    const TZakresTabeli zakres = ArgumentyTabeli(poczatek, koniec, krok);
     if (zakres.blad == BladZakresu::ZlyKrok)
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     if (zakres.blad == BladZakresu::ZbytWieleWierszy)
@@ -413,14 +413,14 @@ void TTabela_Form::ObliczZakres()
 
 QString TTabela_Form::ObliczRownowage()
 {
-    KrokX = WartoscWpisana(edtKrok->text());
-    if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
+    const long double krok = WartoscWpisana(edtKrok->text());
+    if (rodzaj_ == RodzajTabeli::Izoterma && !(krok > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.
     if (!opis_.rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
     sgTabela->UstawWiersze({}); // a failed computation leaves no earlier rows on view
-    const QString ostrzezenie = opis_.rownowaga->ObliczRownowage();
+    const QString ostrzezenie = opis_.rownowaga->ObliczRownowage(krok);
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)

@@ -536,12 +536,15 @@ TEST_F(OknoTabeli, DensityPageBoxWithoutANumberIsReported)
 class OknoRownowagi : public TRownowagaDlaTabeli {
 public:
     int obliczenia = 0;
+    long double krokObliczen = 0; // the step of the last computation
     QString TekstTmin() const override { return QStringLiteral("340"); }
     QString TekstTmax() const override { return QStringLiteral("390"); }
     long double TemperaturaUkladu() const override { return 25; }
-    QString ObliczRownowage() override
+    long double Krok() const override { return 0.01L; }
+    QString ObliczRownowage(long double krok) override
     {
         ++obliczenia;
+        krokObliczen = krok;
         LiczbaPunktow = 3;
         for (int i = 1; i <= 3; ++i) {
             WynikX1[i] = 0.5L * (i - 1);
@@ -561,7 +564,6 @@ protected:
     void Pokaz(const char* kod)
     {
         KodMetody = QString::fromLatin1(kod);
-        KrokX = 0.01L;
         Otworz(' ', ' ', {.rownowaga = &rownowaga});
     }
     OknoRownowagi rownowaga;
@@ -668,14 +670,17 @@ TEST_F(TabelaRownowagi, IsothermStepAndMissingResultsAreRefused)
     okno->edtKrok->setText(QStringLiteral("0"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(rownowaga.obliczenia, 0);
-    rownowaga.ObliczRownowage(); // results of an earlier computation are not shown
+    rownowaga.ObliczRownowage(0.01L); // results of an earlier computation are not shown
     okno->Opisz({});
     okno->edtKrok->setText(QStringLiteral("0.5"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               (std::vector<QString>{QStringLiteral(" źle podany krok "), QStringLiteral("Brak wyników obliczeń równowagi")}));
-    EXPECT_EQ(KrokX, 0.5L);
     EXPECT_EQ(Wiersze(), 1); // the empty row of a new table
+    // The step typed is the one the computation takes.
+    okno->Opisz({.rownowaga = &rownowaga});
+    QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
+    EXPECT_EQ(rownowaga.krokObliczen, 0.5L);
 }
 
 } // namespace
