@@ -89,7 +89,11 @@ long double ObliczDyfuzjeWPowietrzu(long double T)
 
 long double ObliczLepkoscCieczy(long double T)
 {
-    const TRekordYaws& r = RekordYaws;
+    return ObliczLepkoscCieczy(RekordYaws, T);
+}
+
+long double ObliczLepkoscCieczy(const TRekordYaws& r, long double T)
+{
     return ObliczSprawdzajac([&] {
         long double wykladnik = r.NicA + r.NicB / T + r.NicC * T + r.NicD * T * T;
         return DziesiecDo(wykladnik) * 0.001L;
@@ -110,7 +114,11 @@ long double ObliczCpCieczy(long double T)
 
 long double ObliczGestoscCieczy(long double T)
 {
-    const TRekordYaws& r = RekordYaws;
+    return ObliczGestoscCieczy(RekordYaws, T);
+}
+
+long double ObliczGestoscCieczy(const TRekordYaws& r, long double T)
+{
     return ObliczSprawdzajac([&] {
         long double x = Power(1.0L - T / r.Tc, r.RocN);
         return r.RocA * Power(r.RocB, -x) * 1000.0L;

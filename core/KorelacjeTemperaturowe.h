@@ -22,3 +22,8 @@ long double ObliczCpCieczy(long double T);               // J/(mol·K)
 long double ObliczGestoscCieczy(long double T);          // kg/m³ (correlation in g/ml); reads Tc
 long double ObliczLambdaCieczy(long double T);           // W/(m·K)
 long double ObliczDyfuzjeWWodzie(long double T);         // cm²/s
+
+// The same two of a record given, for a window that holds more than one.
+struct TRekordYaws;
+long double ObliczLepkoscCieczy(const TRekordYaws& rekord, long double T);
+long double ObliczGestoscCieczy(const TRekordYaws& rekord, long double T);

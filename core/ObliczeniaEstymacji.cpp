@@ -58,8 +58,7 @@ bool SkladnikKompletny(const R& rekord)
 // The molar volume at the boiling point, cm³/mol (density in kg/m³, 0.001 of it in g/cm³).
 long double ObjetoscWrzenia(const R& rekord)
 {
-    RekordYaws = rekord;
-    const long double gestosc = ObliczGestoscCieczy(rekord.Tb);
+    const long double gestosc = ObliczGestoscCieczy(rekord, rekord.Tb);
     return ObliczSprawdzajac([&] { return rekord.Mmol / (0.001L * gestosc); });
 }
 
@@ -116,8 +115,8 @@ TWynikTynaCalusa ObliczTynaCalusa(long double T, const TRekordYaws& A, const TRe
     }
     TDaneTynaCalusa& d = wynik.dane;
     d.ObjetoscMolowaA = ObjetoscWrzenia(A);
-    d.ObjetoscMolowaB = ObjetoscWrzenia(B); // leaves the solvent in RekordYaws
-    d.LepkoscRozpuszczalnika = ObliczLepkoscCieczy(T);
+    d.ObjetoscMolowaB = ObjetoscWrzenia(B);
+    d.LepkoscRozpuszczalnika = ObliczLepkoscCieczy(B, T);
     d.NapiecieA = NapiecieTynaCalusa(A.Tb, A.Tc, A.Pc);
     d.NapiecieB = NapiecieTynaCalusa(B.Tb, B.Tc, B.Pc);
     wynik.wspolczynnik = SkonczonaWartosc(WspolczynnikDyfuzjiTynaCalusa(T, d));

@@ -43,6 +43,5 @@ struct TWynikTynaCalusa {
 
 // The coefficient at T for the two records. Needs Mmol, Tb, Tf, Tc, Pc and the liquid-density
 // correlation of both and the solvent's liquid-viscosity correlation; both ends of the range are
-// allowed. Evaluates the correlations through RekordYaws, which it leaves holding the solvent.
-// A floating-point error throws EMathError.
+// allowed. Reads only the two records. A floating-point error throws EMathError.
 TWynikTynaCalusa ObliczTynaCalusa(long double T, const TRekordYaws& substancja, const TRekordYaws& rozpuszczalnik);

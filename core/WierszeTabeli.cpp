@@ -90,8 +90,6 @@ TMetodaTabeli LepkoscLucasaPodCisnieniem(const TDaneEstymacji* estymacja)
     const long double Tnas = Liczba(okno.Tnas);
     const long double Pnas = Liczba(okno.Pnas);
     const long double LepkoscNas = Liczba(okno.LepNas);
-    TemperaturaNasycenia = Tnas;
-    LepkoscNasycenia = LepkoscNas;
     return {.naglowekArgumentu = QStringLiteral("Ciśnienie [bar]"),
             .naglowekWartosci = NaglowekLepkosciChunga,
             .wartosc = [=](long double P) { return LepkoscLucasa(Tnas, T, Pnas, P, LepkoscNas); },

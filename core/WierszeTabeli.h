@@ -92,8 +92,7 @@ struct TMetodaTabeli {
 
 // The method of the range table that the codes name: gas codes, then liquid codes, then
 // KodMetody; none when they name nothing. Reads its inputs once: the record's fields, and for the
-// estimation codes the estimation window's (nullptr: it is not open). For "032" it stores the
-// typed saturation temperature and viscosity in TemperaturaNasycenia and LepkoscNasycenia.
+// estimation codes the estimation window's (nullptr: it is not open).
 // Throws EOdmowaTabeli for missing inputs, a box of the window that held no number included.
 std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QString& kodMetody,
                                           const TDaneEstymacji* estymacja);

@@ -618,31 +618,51 @@ long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa)
     return znaleziona;
 }
 
-bool WczytajZnaleziony(const std::function<long long()>& znajdz)
+std::optional<TRekordYaws> ZnalezionyRekord(const std::function<long long()>& znajdz)
 {
     for (int proba = 0; proba < 2; ++proba) {
         const long long pozycja = znajdz();
         if (pozycja <= 0)
-            return false;
+            return std::nullopt;
         TRekordYaws rekord;
         PlikYaws.Szukaj(pozycja);
         const bool wczytany = PlikYaws.Czytaj(rekord);
         PlikYaws.Szukaj(pozycja);
-        if (wczytany && TekstyZachowane(pozycja, rekord)) {
-            RekordYaws = std::move(rekord);
-            return true;
-        }
+        if (wczytany && TekstyZachowane(pozycja, rekord))
+            return rekord;
         // Another record stands there, or none: the texts are read again from the file as it is.
         PlikYaws.OtworzPonownie(RozmiarRekorduYaws);
     }
-    return false;
+    return std::nullopt;
+}
+
+namespace {
+
+// RekordYaws takes the record when there is one.
+bool WczytajDoRekorduYaws(std::optional<TRekordYaws> rekord)
+{
+    if (rekord)
+        RekordYaws = std::move(*rekord);
+    return rekord.has_value();
+}
+
+} // namespace
+
+bool WczytajZnaleziony(const std::function<long long()>& znajdz)
+{
+    return WczytajDoRekorduYaws(ZnalezionyRekord(znajdz));
+}
+
+std::optional<TRekordYaws> SkladnikONazwie(PoleSzukania pole, const QString& nazwa)
+{
+    if (nazwa.trimmed().isEmpty())
+        return std::nullopt;
+    return ZnalezionyRekord([&] { return ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa)); });
 }
 
 bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa)
 {
-    if (nazwa.trimmed().isEmpty())
-        return false;
-    return WczytajZnaleziony([&] { return ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa)); });
+    return WczytajDoRekorduYaws(SkladnikONazwie(pole, nazwa));
 }
 
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor)

@@ -4,9 +4,12 @@
 // fields, made once for each opening of the file; a search by name walks the names side by side
 // and offers its candidates in the order the names were sorted in once for that opening. The record
 // found is read into RekordYaws by WczytajRekordYaws.
+#include "Zmienne.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 enum class PoleSzukania { NazwaPL, NazwaANG, Wzor, CAS };
@@ -46,15 +49,18 @@ WynikSzukania SzukajZwiazku(PoleSzukania pole, const QString& tekstListy);
 // CAS numbers by a walk.
 long long ZnajdzPierwszyONazwie(PoleSzukania pole, const QString& nazwa);
 
-// Reads into RekordYaws the record that `znajdz` finds among the texts kept from the file (0 for
-// none), but only while the record's own texts are still the kept ones. Otherwise the file has
-// changed since: it is opened again, its texts are kept anew and `znajdz` runs once more. False
-// when nothing is found, the record is gone, or the file changed again; RekordYaws then stays.
+// The record that `znajdz` finds among the texts kept from the file (0 for none), but only while
+// the record's own texts are still the kept ones. Otherwise the file has changed since: it is
+// opened again, its texts are kept anew and `znajdz` runs once more. Nothing when nothing is
+// found, the record is gone, or the file changed again.
+std::optional<TRekordYaws> ZnalezionyRekord(const std::function<long long()>& znajdz);
+// The same read into RekordYaws; false (RekordYaws stays) when there is nothing.
 bool WczytajZnaleziony(const std::function<long long()>& znajdz);
 
-// A component of a mixture window: reads into RekordYaws (as WczytajZnaleziony) the first record
-// whose name in the field equals the name, both upper-cased (ASCII letters); an empty or blank
-// name names none.
+// A component: the first record (as ZnalezionyRekord) whose name in the field equals the name,
+// both upper-cased (ASCII letters); an empty or blank name names none.
+std::optional<TRekordYaws> SkladnikONazwie(PoleSzukania pole, const QString& nazwa);
+// A component of a mixture window: the same read into RekordYaws.
 bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa);
 
 // All n! orders of the characters of a formula, in lexicographic order of the positions.

@@ -33,7 +33,6 @@ std::array<int, 9> LiczbyAtomowJoback;
 QString WzorJoback;
 long double DeltaPc, DeltaVc, TempObjetosciMolowej;
 long double GestoscMieszaniny, TcMieszaniny, PcMieszaniny, MMieszaniny;
-long double TemperaturaNasycenia, LepkoscNasycenia;
 std::vector<long double> WynikX1(MaksLiczbaPunktow + 1), WynikY1(MaksLiczbaPunktow + 1),
     WynikGamma1(MaksLiczbaPunktow + 1), WynikGamma2(MaksLiczbaPunktow + 1), WynikGE(MaksLiczbaPunktow + 1),
     WynikT(MaksLiczbaPunktow + 1), WynikP(MaksLiczbaPunktow + 1);
@@ -470,7 +469,6 @@ void ResetujZmienne()
     WzorJoback.clear();
     DeltaPc = DeltaVc = TempObjetosciMolowej = 0.0L;
     GestoscMieszaniny = TcMieszaniny = PcMieszaniny = MMieszaniny = 0.0L;
-    TemperaturaNasycenia = LepkoscNasycenia = 0.0L;
     for (auto* wynik : {&WynikX1, &WynikY1, &WynikGamma1, &WynikGamma2, &WynikGE, &WynikT, &WynikP})
         std::fill(wynik->begin(), wynik->end(), 0.0L);
     LiczbaPunktow = 0;

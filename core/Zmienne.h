@@ -181,10 +181,6 @@ extern long double GestoscMieszaniny;    // mol/cm³
 extern long double TcMieszaniny;         // K
 extern long double PcMieszaniny;         // bar
 extern long double MMieszaniny;          // g/mol
-// Liquid viscosity under pressure ("032"): the saturation temperature handed to the
-// experimental-correlation window and the saturated-liquid viscosity it hands back.
-extern long double TemperaturaNasycenia; // K
-extern long double LepkoscNasycenia;     // Pa·s
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;

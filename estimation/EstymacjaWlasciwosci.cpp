@@ -57,11 +57,6 @@ TEstymacjaWlasnosciFrm::TEstymacjaWlasnosciFrm(QWidget* rodzic) : QMainWindow(ro
     ZadnaMetoda();
 }
 
-TEstymacjaWlasnosciFrm::~TEstymacjaWlasnosciFrm()
-{
-    WyrejestrujOdbiorceLepkosciNasycenia(this);
-}
-
 void TEstymacjaWlasnosciFrm::UtworzMenu()
 {
     QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
@@ -225,15 +220,6 @@ void TEstymacjaWlasnosciFrm::showEvent(QShowEvent* zdarzenie)
     if (zdarzenie->spontaneous())
         return;
     FormShow();
-    if (Kod("032"))
-        ZarejestrujOdbiorceLepkosciNasycenia(this);
-}
-
-void TEstymacjaWlasnosciFrm::hideEvent(QHideEvent* zdarzenie)
-{
-    QMainWindow::hideEvent(zdarzenie);
-    if (!zdarzenie->spontaneous())
-        WyrejestrujOdbiorceLepkosciNasycenia(this);
 }
 
 void TEstymacjaWlasnosciFrm::FormShow()

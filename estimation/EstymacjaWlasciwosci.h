@@ -8,15 +8,14 @@
 // window's inputs as numbers (TDaneEstymacji).
 //
 // The main window creates it, runs the loader the code names (none for the density codes), runs
-// it modally and frees it. In "032" mode it is, while on view, the registered receiver of the
-// saturated-liquid viscosity that the experimental-correlation window computes.
+// it modally and frees it. In "032" mode it asks the main window for the saturated-liquid
+// viscosity that the experimental-correlation window computes.
 //
 // Its source is split by what it does: EstymacjaWlasciwosci.cpp the frame, the method area and
 // the showing of a method; EstymacjaWlasciwosciStrony.cpp the method pages (equations, inputs and
 // units, ranges and SI factors); EstymacjaWlasciwosciObliczenia.cpp the computations;
 // EstymacjaWlasciwosciInneOkna.cpp the table, the saturated-viscosity trip, the compressibility
 // panel and the registration; EstymacjaWlasciwosciPola.h what these files share.
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "PanelScisliwosci.h"
 #include "WierszeTabeli.h"
 
@@ -41,11 +40,10 @@ class TQzHtmlLabel2;
 extern long double CisnienieEstymacji;
 extern long double GestoscMolowa;
 
-class TEstymacjaWlasnosciFrm : public QMainWindow, public TOdbiorcaLepkosciNasycenia {
+class TEstymacjaWlasnosciFrm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TEstymacjaWlasnosciFrm(QWidget* rodzic = nullptr);
-    ~TEstymacjaWlasnosciFrm() override;
 
     QWidget* pnlMetody;
     QStackedWidget* pcEstWlas; // pages 0..8, no tabs
@@ -135,15 +133,11 @@ public:
     void ZamknijPanelGestosci();
     void SprawdzStanGestosci();
 
-    // The experimental-correlation window's saturated-liquid viscosity goes into edtLepNas.
-    void PrzyjmijLepkoscNasycenia(long double lepkosc) override;
-
     // The inputs the table reads, as the boxes hold them now.
     TDaneEstymacji DaneDlaTabeli() const;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
-    void hideEvent(QHideEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override; // FormCloseQuery
 
 private:

@@ -47,6 +47,7 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
         opis.Tmin = QStringLiteral("1");
         opis.Tmax = QStringLiteral("10");
         opis.argument = TOpisTabeli::Argument::Cisnienie;
+        opis.krokLepkosciPodCisnieniem = true;
     } else if (Kod("Tyna")) {
         opis.Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
         opis.Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
@@ -54,8 +55,8 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
     OtworzTabele(opis);
 }
 
-// The main window opens its liquid-viscosity correlation, which computes the viscosity at the
-// saturation temperature and hands it back through PrzyjmijLepkoscNasycenia.
+// The main window opens its liquid-viscosity correlation at the saturation temperature; the
+// viscosity the user computed there goes into edtLepNas.
 void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
 {
     const std::optional<long double> Tnas = Odczytaj([this] {
@@ -66,13 +67,10 @@ void TEstymacjaWlasnosciFrm::sbLepPodCisNasClick()
     TOtwieranieKorelacji* oknoGlowne = OtwieranieKorelacji();
     if (!Tnas || !oknoGlowne)
         return;
-    TemperaturaNasycenia = *Tnas;
-    oknoGlowne->OtworzKorelacjeZwiazku(GrupaCiecz, PozycjaLepkosciCieczy);
-}
-
-void TEstymacjaWlasnosciFrm::PrzyjmijLepkoscNasycenia(long double lepkosc)
-{
-    edtLepNas->setText(FloatToStr(lepkosc));
+    const std::optional<long double> lepkosc = oknoGlowne->LepkoscNasyceniaZKorelacji(*Tnas);
+    if (!lepkosc)
+        return;
+    edtLepNas->setText(FloatToStr(*lepkosc));
     edtLepNas->setCursorPosition(0);
 }
 

@@ -156,23 +156,19 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczLucasa(long double 
     SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
     CisnienieEstymacji = Dodatnia(edtPLucas, CisnienieP);
     const long double Pnas = Dodatnia(edtPnas, QStringLiteral("Ciśnienie nasycenia Ps"));
-    TemperaturaNasycenia = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
-    SprawdzCiecz(TemperaturaNasycenia, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
-    LepkoscNasycenia = Dodatnia(edtLepNas, QStringLiteral("Lepkość cieczy nasyconej"));
+    const long double Tnas = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
+    SprawdzCiecz(Tnas, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
+    const long double lepkoscNasycenia = Dodatnia(edtLepNas, QStringLiteral("Lepkość cieczy nasyconej"));
     if (CisnienieEstymacji < Pnas)
         throw EOdmowa(QStringLiteral("Ciśnienie jest mniejsze od ciśnienia nasycenia (%1 bar): ciecz wrze").arg(FloatToStr(Pnas)));
-    return {LepkoscLucasa(TemperaturaNasycenia, T, Pnas, CisnienieEstymacji, LepkoscNasycenia), Lepkosc, JednostkaLepkosci};
+    return {LepkoscLucasa(Tnas, T, Pnas, CisnienieEstymacji, lepkoscNasycenia), Lepkosc, JednostkaLepkosci};
 }
 
-// Each list's chosen name is looked up whole; RekordYaws is left holding the last record read.
+// Each list's chosen name is looked up whole; RekordYaws keeps the main window's substance.
 TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczTyna(long double T)
 {
     tynaCalusa_.reset();
-    const auto znajdz = [](const QString& nazwa) -> std::optional<TRekordYaws> {
-        if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa))
-            return std::nullopt;
-        return RekordYaws;
-    };
+    const auto znajdz = [](const QString& nazwa) { return SkladnikONazwie(PoleSzukania::NazwaPL, nazwa); };
     const std::optional<TRekordYaws> substancja = znajdz(cbZwiazek1->currentText());
     Znaleziono1 = substancja.has_value();
     if (!substancja) {

@@ -115,6 +115,12 @@ void TBaza_Form::OtworzKorelacjeZwiazku(int grupa, int pozycja)
     btnExpDalejClick();
 }
 
+std::optional<long double> TBaza_Form::LepkoscNasyceniaZKorelacji(long double Tnas)
+{
+    rgExpCiecz->UstawItemIndex(PozycjaLepkosciCieczy);
+    return OtworzKorelacje(rgExpGaz->ItemIndex(), rgExpCiecz->ItemIndex(), Tnas);
+}
+
 void TBaza_Form::FormCreate()
 {
     setWindowTitle(TytulOknaGlownego);

@@ -99,6 +99,9 @@ public:
     void btnExpDalejClick();
     // The item chosen on the experimental tab and "Dalej" pressed.
     void OtworzKorelacjeZwiazku(int grupa, int pozycja) override;
+    // The liquid viscosity chosen on the experimental tab and "Dalej" pressed, for the window of
+    // the liquid viscosity under pressure; the main window stays hidden.
+    std::optional<long double> LepkoscNasyceniaZKorelacji(long double Tnas) override;
     // The heat of combustion ("050"): counts the atoms of the formula, takes the heat of
     // formation from the record and runs the heat-of-combustion window.
     void PrzygotujDelHc();
@@ -137,7 +140,7 @@ private:
 
     bool UruchomMetodeZakladki(ZakladkaMetod zakladka);
     bool UruchomOknoMetody(const QString& kod, bool ukryjOkno = true);
-    void OtworzKorelacje(int gaz, int ciecz);
+    std::optional<long double> OtworzKorelacje(int gaz, int ciecz, std::optional<long double> Tnas = std::nullopt);
     QString TytulKorelacji(bool gaz);
     void PrzywrocRekord();
 

@@ -7,7 +7,6 @@
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
 #include "Tabela.h"
@@ -230,8 +229,8 @@ void TOblicz_gaz_ciecz_Form::WczytajKorelacje(const TKorelacjaDoswiadczalna& kor
         edtSI->setText(FloatToStr(*korelacja.przelicznikSI));
     else
         UkryjSi();
-    if (LepkoscCieczy(korelacja_) && OdbiorcaLepkosciNasycenia())
-        edtT->setText(FloatToStr(TemperaturaNasycenia));
+    if (LepkoscCieczy(korelacja_) && temperaturaNasycenia_)
+        edtT->setText(FloatToStr(*temperaturaNasycenia_));
 }
 
 // Three boxes (or fewer) sit one box apart around the middle, the middle one under the SI factor;
@@ -336,7 +335,9 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
 {
     if (!korelacja_ || !DaneKompletne())
         return;
-    OtworzTabele({FloatToStr(RekordYaws.*korelacja_->Tmin), FloatToStr(RekordYaws.*korelacja_->Tmax)});
+    OtworzTabele({.Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin),
+                  .Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax),
+                  .krokLepkosciPodCisnieniem = temperaturaNasycenia_.has_value()});
 }
 
 void TOblicz_gaz_ciecz_Form::edtTChange()
@@ -358,12 +359,11 @@ void TOblicz_gaz_ciecz_Form::closeEvent(QCloseEvent* zdarzenie)
     QWidget::closeEvent(zdarzenie);
 }
 
-// Hands the saturated-liquid viscosity back to the liquid viscosity under pressure, only a
-// result that is on view: nothing when the user closes before evaluating or after changing T.
+// Keeps the saturated-liquid viscosity for the liquid viscosity under pressure, only a result
+// that is on view: nothing when the user closes before evaluating or after changing T.
 void TOblicz_gaz_ciecz_Form::FormCloseQuery()
 {
-    if (!LepkoscCieczy(korelacja_) || !OdbiorcaLepkosciNasycenia() || edtWynik1->isHidden())
+    if (!LepkoscCieczy(korelacja_) || !temperaturaNasycenia_ || edtWynik1->isHidden())
         return;
-    LepkoscNasycenia = WartoscWpisana(edtWynik1->text());
-    oddanoLepkosc_ = true;
+    lepkoscNasycenia_ = WartoscWpisana(edtWynik1->text());
 }

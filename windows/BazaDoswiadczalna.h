@@ -5,13 +5,14 @@
 //
 // The opener creates it, calls wczytaj, sets the caption, calls the loader of the chosen property
 // (or WczytajWybrana, which does wczytaj and picks the loader from KodGaz / KodCiecz), runs it
-// with UruchomModalnie and frees it. Opened for the liquid viscosity while KodMetody is "032",
-// it starts at TemperaturaNasycenia and, when it closes with a result on view, hands that result
-// back in LepkoscNasycenia (OddanoLepkoscNasycenia tells whether it did).
+// with UruchomModalnie and frees it. Told first to wait for the saturated-liquid viscosity, its
+// liquid viscosity starts at the saturation temperature and, when it closes with a result on
+// view, keeps that result for the opener (LepkoscNasycenia).
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -76,8 +77,10 @@ public:
     void Tab_ButtonClick();
     void edtTChange();
 
-    // True when closing handed a saturated-liquid viscosity back in LepkoscNasycenia.
-    bool OddanoLepkoscNasycenia() const { return oddanoLepkosc_; }
+    // For the liquid viscosity under pressure, before loading: the saturation temperature, K.
+    void CzekajNaLepkoscNasycenia(long double Tnas) { temperaturaNasycenia_ = Tnas; }
+    // The liquid viscosity on view when the waiting window closed, Pa·s; nothing otherwise.
+    std::optional<long double> LepkoscNasycenia() const { return lepkoscNasycenia_; }
 
 protected:
     void keyPressEvent(QKeyEvent* zdarzenie) override; // FormKeyDown
@@ -97,6 +100,7 @@ private:
     void FormCloseQuery();
 
     const TKorelacjaDoswiadczalna* korelacja_ = nullptr;
-    bool oddanoLepkosc_ = false;
+    std::optional<long double> temperaturaNasycenia_;
+    std::optional<long double> lepkoscNasycenia_;
     int szerokoscPola_;
 };

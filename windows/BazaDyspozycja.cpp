@@ -8,7 +8,6 @@
 #include "Dialogs.h"
 #include "GrupaRadiowa.h"
 #include "NaKoncu.h"
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "RejestrOkienMetod.h"
 
 #include <QApplication>
@@ -113,36 +112,32 @@ void TBaza_Form::btnExpDalejClick()
     }
 }
 
-// The experimental-correlation window of the chosen item. Asked for by the liquid viscosity under
-// pressure while its window runs, it hands the saturated-liquid viscosity back there and the main
-// window stays hidden.
-void TBaza_Form::OtworzKorelacje(int gaz, int ciecz)
+// The experimental-correlation window of the chosen item. Given the saturation temperature of the
+// liquid viscosity under pressure, whose window waits on view, it starts there, the main window
+// stays hidden and the saturated-liquid viscosity the user left on view comes back.
+std::optional<long double> TBaza_Form::OtworzKorelacje(int gaz, int ciecz, std::optional<long double> Tnas)
 {
-    TOdbiorcaLepkosciNasycenia* oknoEstymacji = OdbiorcaLepkosciNasycenia();
     // The codes follow the chosen item (they are blanked after every run).
     KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
     KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
     PrzywrocRekord();
     const QString tytul = TytulKorelacji(gaz >= 0);
     hide();
-    bool oddano = false;
-    {
-        const NaKoncu powrot([this, oknoEstymacji] {
-            KodGaz = KodCiecz = ' ';
-            if (!oknoEstymacji)
-                show();
-            PrzywrocRekord();
-        });
-        TOblicz_gaz_ciecz_Form okno;
-        okno.WczytajWybrana();
-        okno.setWindowTitle(tytul);
-        okno.adjustSize();
-        WysrodkujNaPulpicie(&okno);
-        UruchomModalnie(&okno);
-        oddano = okno.OddanoLepkoscNasycenia();
-    }
-    if (oknoEstymacji && oddano)
-        oknoEstymacji->PrzyjmijLepkoscNasycenia(LepkoscNasycenia);
+    const NaKoncu powrot([this, naZadanie = Tnas.has_value()] {
+        KodGaz = KodCiecz = ' ';
+        if (!naZadanie)
+            show();
+        PrzywrocRekord();
+    });
+    TOblicz_gaz_ciecz_Form okno;
+    if (Tnas)
+        okno.CzekajNaLepkoscNasycenia(*Tnas);
+    okno.WczytajWybrana();
+    okno.setWindowTitle(tytul);
+    okno.adjustSize();
+    WysrodkujNaPulpicie(&okno);
+    UruchomModalnie(&okno);
+    return okno.LepkoscNasycenia();
 }
 
 // "Gaz:" or "Ciecz:", the name (English when the English list has the focus) and the formula.

@@ -2,11 +2,17 @@
 // What a window may ask of the main window's experimental tab: open the correlation window of one
 // of its items for the current substance, as the user does by choosing the item and pressing
 // "Dalej". The main window registers itself; with none registered there is no one to ask.
+#include <optional>
+
 class TOtwieranieKorelacji {
 public:
     virtual ~TOtwieranieKorelacji() = default;
     // The item `pozycja` of the group GrupaGaz or GrupaCiecz (KartaZwiazku.h).
     virtual void OtworzKorelacjeZwiazku(int grupa, int pozycja) = 0;
+    // For the liquid viscosity under pressure, whose window stays on view meanwhile: the liquid
+    // viscosity, starting at the saturation temperature Tnas (K). The viscosity in Pa·s that the
+    // user left on view when closing the correlation window; nothing when none was on view.
+    virtual std::optional<long double> LepkoscNasyceniaZKorelacji(long double Tnas) = 0;
 };
 
 void ZarejestrujOtwieranieKorelacji(TOtwieranieKorelacji* okno);

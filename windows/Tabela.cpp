@@ -8,7 +8,6 @@
 #include "Kontrolka.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "PoleLiczbowe.h"
 #include "PrzyciskDomyslny.h"
 #include "QzHtmlLabel2.h"
@@ -318,7 +317,7 @@ void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 void TTabela_Form::FormShow()
 {
     rodzaj_ = RodzajTabeliDlaKodu(KodMetody);
-    if (OdbiorcaLepkosciNasycenia())
+    if (opis_.krokLepkosciPodCisnieniem)
         edtKrok->setText(QStringLiteral("0.1"));
     if (rodzaj_ == RodzajTabeli::Zakres) {
         edtTminOd->setText(edtTmin->text());

@@ -29,6 +29,9 @@ struct TOpisTabeli {
     // opens the table; not owned.
     const TDaneEstymacji* estymacja = nullptr;
     TRownowagaDlaTabeli* rownowaga = nullptr;
+    // For the liquid viscosity under pressure and the correlation window it waits on: the step
+    // starts at 0.1.
+    bool krokLepkosciPodCisnieniem = false;
 };
 
 class TTabela_Form : public QMainWindow {

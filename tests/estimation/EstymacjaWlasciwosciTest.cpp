@@ -490,7 +490,7 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
     PokazOknoGlowne();
     Wczytaj("ETANOL");
     const TRekordYaws etanol = RekordYaws;
-    QString lepkoscNasycenia, lepkosc, Tkorelacji, etykietaTabeli, PminTabeli;
+    QString lepkoscNasycenia, lepkosc, Tkorelacji, etykietaTabeli, PminTabeli, krokTabeli;
     bool glowneUkryte = false;
     wKorelacji = [&](TOblicz_gaz_ciecz_Form& k) {
         Tkorelacji = k.edtT->text();
@@ -501,7 +501,7 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
         EXPECT_TRUE(o.pnlLucas->isVisible());
         EXPECT_FALSE(o.pcEstWlas->isVisible());
         EXPECT_EQ(o.edtSI->text(), QStringLiteral("10⁻³"));
-        EXPECT_EQ(OdbiorcaLepkosciNasycenia(), &o);
+        EXPECT_EQ(KodMetody, KodLepkosciPodCisnieniem);
         Wpisz(o.edtTnas, QStringLiteral("300"));
         QTest::mouseClick(o.sbLepPodCisNas, Qt::LeftButton);
         lepkoscNasycenia = o.edtLepNas->text();
@@ -512,6 +512,7 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
         wTabeli = [&](TTabela_Form& t) {
             etykietaTabeli = t.qlblTminOd->html();
             PminTabeli = t.edtTmin->text();
+            krokTabeli = t.edtKrok->text();
         };
         QTest::mouseClick(o.Tab_Button, Qt::LeftButton);
         Wpisz(o.edtPLucas, QStringLiteral("0.05"));
@@ -520,13 +521,14 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
     Uruchom("032");
     EXPECT_EQ(Tkorelacji, QStringLiteral("300"));
     EXPECT_TRUE(glowneUkryte);
-    EXPECT_EQ(OdbiorcaLepkosciNasycenia(), nullptr);
+    EXPECT_TRUE(KodMetody.isEmpty());
     RekordYaws = etanol;
     const long double nasycona = ObliczLepkoscCieczy(300.0L);
     EXPECT_EQ(lepkoscNasycenia, FloatToStr(nasycona));
     EXPECT_EQ(lepkosc, FloatToStr(LepkoscLucasa(300.0L, 320.0L, 0.1L, 200.0L, StrToFloat(lepkoscNasycenia))));
     EXPECT_NE(lepkosc, FloatToStr(LepkoscLucasa(320.0L, 300.0L, 0.1L, 200.0L, StrToFloat(lepkoscNasycenia))));
     EXPECT_EQ(PminTabeli, QStringLiteral("1"));
+    EXPECT_EQ(krokTabeli, QStringLiteral("0.1"));
     EXPECT_EQ(etykietaTabeli, QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)"));
     EXPECT_EQ(Komunikaty(),
               std::vector<QString>{QStringLiteral("Ciśnienie jest mniejsze od ciśnienia nasycenia (0.1 bar): ciecz wrze")});
@@ -535,7 +537,7 @@ TEST_F(OknoEstymacji, LucasFetchesTheSaturatedViscosityThroughTheExperimentalWin
 
 // Tyn-Calus: both lists hold every name; benzene in toluene computes at both ends of the pair's
 // range and refuses just outside; the table gets the pair's range and values; the main window's
-// substance is back afterwards.
+// substance stays put meanwhile and afterwards.
 TEST_F(OknoEstymacji, TynCalusOverThePairsRange)
 {
     auto baza = BazaTestowa::Probna();
@@ -560,6 +562,7 @@ TEST_F(OknoEstymacji, TynCalusOverThePairsRange)
         zakres = o.lblZakres->text();
         Zrzut(o, "dyfuzja_tyna_calusa");
         naPoczatku = Oblicz(o, QStringLiteral("278.68"));
+        EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
         wTabeli = [&](TTabela_Form& t) {
             TminTabeli = t.edtTmin->text();
             Wpisz(t.edtTminOd, QStringLiteral("353.24"));

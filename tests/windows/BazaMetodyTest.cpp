@@ -11,8 +11,8 @@
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
 #include "MathError.h"
-#include "OdbiorcaLepkosciNasycenia.h"
 #include "OknoGlowneTestowe.h"
+#include "OtwieranieKorelacji.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
 #include "Tabela.h"
@@ -499,17 +499,11 @@ TEST_F(Metody, MixtureDensityRunsOverTheVisibleMainWindowAndResetsEverything)
 // hidden until the estimation window closes.
 TEST_F(Metody, SaturatedViscosityRoundTrip)
 {
-    // The estimation window as far as the trip uses it: it waits for the viscosity while on view.
-    class OknoOczekujace : public QWidget, public TOdbiorcaLepkosciNasycenia {
-    public:
-        QString oddana = QStringLiteral("bez zmian");
-        void PrzyjmijLepkoscNasycenia(long double lepkosc) override { oddana = FloatToStr(lepkosc); }
-    };
-    OknoOczekujace* oczekujace = nullptr;
     bool glowneUkryte = false;
     char kodCieczy = '?';
     bool obliczyc = true;
-    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [&] { return oczekujace = new OknoOczekujace; },
+    // The estimation window as far as the trip uses it.
+    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [] { return new QWidget; },
                           {{QStringLiteral("wczytajLucasa"), [](QWidget*) {}}});
     QString oddana;
     skrypt = [&](QWidget* okno) {
@@ -520,12 +514,8 @@ TEST_F(Metody, SaturatedViscosityRoundTrip)
             return;
         }
         // The estimation window's button for the saturated viscosity.
-        ZarejestrujOdbiorceLepkosciNasycenia(oczekujace);
-        TemperaturaNasycenia = 200.0L;
-        Baza_Form->rgExpCiecz->UstawItemIndex(0);
-        Baza_Form->btnExpDalejClick();
-        WyrejestrujOdbiorceLepkosciNasycenia(oczekujace);
-        oddana = oczekujace->oddana;
+        const std::optional<long double> lepkosc = OtwieranieKorelacji()->LepkoscNasyceniaZKorelacji(200.0L);
+        oddana = lepkosc ? FloatToStr(*lepkosc) : QStringLiteral("bez zmian");
         glowneUkryte = !Baza_Form->isVisible();
         kodCieczy = KodCiecz;
     };
@@ -552,19 +542,11 @@ TEST_F(Metody, SaturatedViscosityRoundTrip)
 // of a temperature table, and nothing waits for a viscosity.
 TEST_F(Metody, AClosedLucasWindowLeavesNoSaturationTemperatureNorPressureStep)
 {
-    class OknoOczekujace : public QWidget, public TOdbiorcaLepkosciNasycenia {
-    public:
-        void PrzyjmijLepkoscNasycenia(long double) override {}
-    };
-    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [] { return new OknoOczekujace; },
+    ZarejestrujOknoMetody(QStringLiteral("TEstymacjaWlasnosciFrm"), [] { return new QWidget; },
                           {{QStringLiteral("wczytajLucasa"), [](QWidget*) {}}});
     QString temperatura = QStringLiteral("?"), krok = QStringLiteral("?");
     skrypt = [&](QWidget* okno) {
-        if (auto* lucas = dynamic_cast<OknoOczekujace*>(okno)) {
-            ZarejestrujOdbiorceLepkosciNasycenia(lucas); // as the window does while on view
-            TemperaturaNasycenia = 400.0L;
-            WyrejestrujOdbiorceLepkosciNasycenia(lucas);
-        } else if (auto* korelacja = qobject_cast<TOblicz_gaz_ciecz_Form*>(okno)) {
+        if (auto* korelacja = qobject_cast<TOblicz_gaz_ciecz_Form*>(okno)) {
             temperatura = korelacja->edtT->text();
             QTest::mouseClick(korelacja->Tab_Button, Qt::LeftButton);
         } else if (auto* tabela = qobject_cast<TTabela_Form*>(okno)) {

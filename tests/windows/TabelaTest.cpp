@@ -11,7 +11,6 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
-#include "OczekiwanieNaLepkosc.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
@@ -469,8 +468,9 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     estymacja.Pnas = 1;
     estymacja.LepNas = 0.001L;
     KodMetody = QStringLiteral("032");
-    const OczekiwanieNaLepkosc lucas;
-    Otworz(' ', ' ', {QStringLiteral("1"), QStringLiteral("10"), TOpisTabeli::Argument::Cisnienie, &estymacja});
+    Otworz(' ', ' ',
+           {.Tmin = QStringLiteral("1"), .Tmax = QStringLiteral("10"), .argument = TOpisTabeli::Argument::Cisnienie,
+            .estymacja = &estymacja, .krokLepkosciPodCisnieniem = true});
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.1"));
     for (const TQzHtmlLabel2* etykieta : {okno->qlblTminOd, okno->qlblTmin})
         EXPECT_EQ(etykieta->html(), QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)"));
