@@ -22,17 +22,8 @@
 #include <QProgressBar>
 #include <clocale>
 
-bool UruchomProgram()
+void ZarejestrujOknaMetod()
 {
-    // Numbers are written and read with "." whatever the user's locale says.
-    QLocale::setDefault(QLocale::c());
-    std::setlocale(LC_NUMERIC, "C");
-    UstawSciezki(QDir::currentPath());
-    const WynikOtwarcia otwarcie = OtworzPlikiDanych();
-    for (const QString& komunikat : otwarcie.komunikaty)
-        PokazKomunikat(komunikat);
-    if (!otwarcie.moznaKontynuowac)
-        return false;
     ZarejestrujOknoWilkego();
     ZarejestrujOknoChunga();
     ZarejestrujJobacka();
@@ -45,6 +36,20 @@ bool UruchomProgram()
     ZarejestrujOknoFullera();
     ZarejestrujOknoGrunberga();
     ZarejestrujOknoEstymacjiWlasnosci();
+}
+
+bool UruchomProgram()
+{
+    // Numbers are written and read with "." whatever the user's locale says.
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+    UstawSciezki(QDir::currentPath());
+    const WynikOtwarcia otwarcie = OtworzPlikiDanych();
+    for (const QString& komunikat : otwarcie.komunikaty)
+        PokazKomunikat(komunikat);
+    if (!otwarcie.moznaKontynuowac)
+        return false;
+    ZarejestrujOknaMetod();
     Baza_Form = new TBaza_Form;
     ChungMG_Form = new TChungMG_Form;
     MixcFrm = new TMixcFrm;

@@ -5,3 +5,6 @@
 // the end, shows the splash and the main window. False when the program is to end at once (the
 // main data file is missing or unreadable); every message has been shown by then.
 bool UruchomProgram();
+
+// Registers every window the method codes open, with its loaders.
+void ZarejestrujOknaMetod();

@@ -1,6 +1,8 @@
-// Time per call of every temperature correlation and estimation formula, benzene-like inputs.
+// Time per call of every temperature correlation and estimation formula, benzene-like inputs,
+// and of the power function and e^x they are built on.
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
+#include "Power.h"
 #include "Uruchomienie.h"
 #include "WzoryEstymacyjne.h"
 #include "Zmienne.h"
@@ -49,6 +51,11 @@ void Pomiar(benchmark::State& stan, Wzor wzor)
 
 // The floating-point flag check every function pays for, around a bare read of T.
 BENCHMARK_CAPTURE(Pomiar, SamoSprawdzanieFlag, [] { return ObliczSprawdzajac([] { return T(); }); });
+
+// A fractional power of a reduced temperature, a power of 10 and e^x, as the formulas take them.
+BENCHMARK_CAPTURE(Pomiar, Power, [] { return Power(1.0L - T() / 562.05L, 0.38L); });
+BENCHMARK_CAPTURE(Pomiar, PowerPodstawa10, [] { return Power(10.0L, T() / 100.0L); });
+BENCHMARK_CAPTURE(Pomiar, Exp, [] { return Exp(T() / 100.0L); });
 
 #define KORELACJA(f) BENCHMARK_CAPTURE(Pomiar, f, [] { return f(T()); })
 KORELACJA(ObliczCpGazu);

@@ -1,6 +1,7 @@
 #include "ObliczeniaEstymacji.h"
 
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
@@ -24,15 +25,15 @@ constexpr PolaRekordu PolaLucasa = {&R::Tc, &R::Pc, &R::Omega};
 
 PolaRekordu PolaMetody(const QString& kod)
 {
-    if (kod == QLatin1String("000"))
+    if (kod == KodNapieciaBrocka)
         return PolaBrocka;
-    if (kod == QLatin1String("010"))
+    if (kod == KodPrzewodzeniaSatoRiedla)
         return PolaSatoRiedla;
-    if (kod == QLatin1String("020"))
+    if (kod == KodCieplaParowaniaPitzera)
         return PolaPitzera;
-    if (kod == QLatin1String("030") || kod == QLatin1String("031"))
+    if (kod == KodLepkosciChungaNiskiegoCisnienia || kod == KodLepkosciChungaWysokiegoCisnienia)
         return PolaChunga;
-    if (kod == QLatin1String("032"))
+    if (kod == KodLepkosciPodCisnieniem)
         return PolaLucasa;
     return {};
 }
@@ -41,9 +42,6 @@ bool Podane(const R& rekord, PolaRekordu pola)
 {
     return std::none_of(pola.begin(), pola.end(), [&](long double R::*pole) { return rekord.*pole == BrakDanych; });
 }
-
-constexpr char KodGestosciCieczy = '3';
-constexpr char KodLepkosciCieczy = '0';
 
 bool KorelacjaCieczy(const R& rekord, char kod)
 {

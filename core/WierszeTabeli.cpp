@@ -1,6 +1,7 @@
 #include "WierszeTabeli.h"
 
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "MathError.h"
@@ -144,7 +145,7 @@ TMetodaTabeli GestoscAalto(const TDaneEstymacji* estymacja)
 {
     const TRekordYaws& r = RekordYaws;
     WymagajDanych({TempObjetosciMolowej, r.Vcmol, r.Omega, r.Tc, r.Mmol});
-    if (!KorelacjaKompletna(r, *KorelacjaDlaKodow('5', ' ')))
+    if (!KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')))
         throw EOdmowaTabeli(BrakDanychDoObliczen);
     const TDaneEstymacji& o = Okno(estymacja);
     const long double P = Liczba(o.P), omega = Liczba(o.Omega), M = Liczba(o.M), Pc = Liczba(o.Pc), Tc = Liczba(o.Tc);
@@ -180,23 +181,23 @@ long double Dopuszczalna(long double wartosc, DopuszczalneWartosci dopuszczalne)
 }
 
 struct TMetodaEstymacji {
-    const char* kod;
+    TKodMetody kod;
     TMetodaTabeli (*utworz)(const TDaneEstymacji* estymacja);
 };
 
 constexpr TMetodaEstymacji MetodyEstymacji[] = {
-    {"000", NapiecieBrocka},
-    {"010", LambdaSatoRiedla},
-    {"020", CieploPitzera},
-    {"030", LepkoscChungaNiskieCisnienie},
-    {"031", LepkoscChungaWysokieCisnienie},
-    {"032", LepkoscLucasaPodCisnieniem},
-    {"Tyna", DyfuzjaTynaCalusa},
-    {"GestcRackett", GestoscRackettaYamadyGunna},
-    {"GestcRackett2", GestoscRackettaZOdniesienia},
-    {"HBT", GestoscHBT},
-    {"Aalto", GestoscAalto},
-    {"Spencer-Danner", GestoscSpenceraDannera},
+    {KodNapieciaBrocka, NapiecieBrocka},
+    {KodPrzewodzeniaSatoRiedla, LambdaSatoRiedla},
+    {KodCieplaParowaniaPitzera, CieploPitzera},
+    {KodLepkosciChungaNiskiegoCisnienia, LepkoscChungaNiskieCisnienie},
+    {KodLepkosciChungaWysokiegoCisnienia, LepkoscChungaWysokieCisnienie},
+    {KodLepkosciPodCisnieniem, LepkoscLucasaPodCisnieniem},
+    {KodDyfuzjiTynaCalusa, DyfuzjaTynaCalusa},
+    {KodGestosciYamadyGunna, GestoscRackettaYamadyGunna},
+    {KodGestosciRacketta, GestoscRackettaZOdniesienia},
+    {KodGestosciHBT, GestoscHBT},
+    {KodGestosciAalto, GestoscAalto},
+    {KodGestosciCieczySpenceraDannera, GestoscSpenceraDannera},
 };
 
 } // namespace
@@ -231,7 +232,7 @@ std::optional<TMetodaTabeli> MetodaTabeli(char kodGaz, char kodCiecz, const QStr
         metoda = TMetodaTabeli{NaglowekT, korelacja->naglowekTabeli, korelacja->oblicz, korelacja->wartosci};
     } else {
         for (const TMetodaEstymacji& m : MetodyEstymacji) {
-            if (kodMetody != QLatin1String(m.kod))
+            if (kodMetody != m.kod)
                 continue;
             if (!DaneMetodyKompletne(kodMetody, RekordYaws))
                 throw EOdmowaTabeli(BrakDanychDoObliczen);
@@ -267,9 +268,9 @@ TWierszeZakresu WierszeZakresu(const TMetodaTabeli& metoda, const std::vector<lo
 
 RodzajTabeli RodzajTabeliDlaKodu(const QString& kodMetody)
 {
-    if (kodMetody == QLatin1String("RcgBis"))
+    if (kodMetody == KodIzobary)
         return RodzajTabeli::Izobara;
-    if (kodMetody == QLatin1String("RcgpBis"))
+    if (kodMetody == KodIzotermy)
         return RodzajTabeli::Izoterma;
     return RodzajTabeli::Zakres;
 }

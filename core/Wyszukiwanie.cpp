@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <future>
 #include <numeric>
 #include <optional>
@@ -236,47 +235,6 @@ private:
     std::vector<Pozycja> pozycje_;
 };
 
-// Finds a text in a long run of bytes, sixteen places at a time: the whole text is compared only
-// where its first and last bytes both agree.
-class SzukanieTekstu {
-public:
-    explicit SzukanieTekstu(std::string_view szukany) : szukany_(szukany) {}
-
-    // The first place at or after od where the text lies wholly before koniec; nullptr if none.
-    const char* Znajdz(const char* od, const char* koniec) const
-    {
-        const std::ptrdiff_t m = static_cast<std::ptrdiff_t>(szukany_.size());
-        if (koniec - od < m)
-            return nullptr;
-        if (m == 0)
-            return od;
-        using Blok = char __attribute__((vector_size(16)));
-        const Blok pierwsze = Blok{} + szukany_.front(), ostatnie = Blok{} + szukany_.back();
-        const char* ostatni = koniec - m; // the last place the text can start at
-        const char* p = od;
-        for (; ostatni - p >= 15; p += 16) {
-            Blok poczatki, konce;
-            std::memcpy(&poczatki, p, sizeof poczatki);
-            std::memcpy(&konce, p + m - 1, sizeof konce);
-            const auto zgodne = (poczatki == pierwsze) & (konce == ostatnie);
-            std::uint64_t polowy[2];
-            std::memcpy(polowy, &zgodne, sizeof polowy);
-            if ((polowy[0] | polowy[1]) == 0)
-                continue;
-            for (int i = 0; i < 16; ++i)
-                if (zgodne[i] && std::memcmp(p + i, szukany_.data(), m) == 0)
-                    return p + i;
-        }
-        for (; p <= ostatni; ++p)
-            if (std::memcmp(p, szukany_.data(), m) == 0)
-                return p;
-        return nullptr;
-    }
-
-private:
-    std::string_view szukany_;
-};
-
 // The names of one field of every record: upper-cased in the Polish order, for the list and the
 // candidates, and side by side in file order as classes of the comparison that ignores case, for
 // finding the names that contain a text.
@@ -340,24 +298,23 @@ public:
     {
         std::string szukane;
         DopiszKlasy(tekst, szukane);
-        const SzukanieTekstu szukanie(szukane);
-        const char* koniecWszystkich = klasy_.data() + klasy_.size();
+        const std::string_view wszystkie(klasy_);
         Trafienia t;
         t.zawiera.resize(granice_.size() - 1);
         // The next place of the text at or after the start of the record at hand; one that runs
         // over the record's end belongs to no record, so the search goes on from the next one. An
         // empty name holds nothing, not even an empty text.
-        const char* trafienie = szukanie.Znajdz(klasy_.data(), koniecWszystkich);
-        for (size_t rekord = 0; trafienie && rekord + 1 < granice_.size(); ++rekord) {
-            const char* poczatek = klasy_.data() + granice_[rekord];
-            const char* koniec = klasy_.data() + granice_[rekord + 1];
+        size_t trafienie = wszystkie.find(szukane);
+        for (size_t rekord = 0; trafienie != std::string_view::npos && rekord + 1 < granice_.size(); ++rekord) {
+            const size_t poczatek = granice_[rekord];
+            const size_t koniec = granice_[rekord + 1];
             if (trafienie < poczatek)
-                trafienie = szukanie.Znajdz(poczatek, koniecWszystkich);
-            if (!trafienie)
+                trafienie = wszystkie.find(szukane, poczatek);
+            if (trafienie == std::string_view::npos)
                 break;
             if (trafienie < koniec && trafienie + szukane.size() <= koniec)
                 t.zawiera[rekord] = 1;
-            if (trafienie == poczatek && koniec - poczatek == static_cast<std::ptrdiff_t>(szukane.size()))
+            if (trafienie == poczatek && koniec - poczatek == szukane.size())
                 t.rowna = static_cast<long long>(rekord) + 1;
         }
         return t;

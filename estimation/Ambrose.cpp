@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
@@ -30,7 +31,7 @@ const QString NPozaZakresem = QStringLiteral(" Obliczona wartość n > 10 \r Nie
 const QString PodpowiedzWyjasnienia = QStringLiteral("Wyjaśnienie");
 
 struct TrybAmbrosea {
-    const char* kod;
+    TKodMetody kod;
     WlasnoscAmbrosea wlasnosc;
     const char* delta;
     const char* naglowek;
@@ -40,11 +41,11 @@ struct TrybAmbrosea {
 };
 
 const TrybAmbrosea Tryby[] = {
-    {"00", WlasnoscAmbrosea::Tc, "Tc", "Temperatura krytyczna - metoda Ambrose`a", "Tc = Tb[1+(1,242+delTc)^(-1)]",
-     "Tc=", "[K]"},
-    {"10", WlasnoscAmbrosea::Pc, "Pc", "Ciśnienie krytyczne - metoda Ambrose`a", "Pc = Mmol(0,339+delPc)^(-2)", "Pc=",
-     "[Pa]"},
-    {"20", WlasnoscAmbrosea::Vc, "Vc", "Objętość krytyczna - metoda Ambrose`a", "Vc = 40 + delVc", "Vc=",
+    {KodTcAmbrosea, WlasnoscAmbrosea::Tc, "Tc", "Temperatura krytyczna - metoda Ambrose`a",
+     "Tc = Tb[1+(1,242+delTc)^(-1)]", "Tc=", "[K]"},
+    {KodPcAmbrosea, WlasnoscAmbrosea::Pc, "Pc", "Ciśnienie krytyczne - metoda Ambrose`a", "Pc = Mmol(0,339+delPc)^(-2)",
+     "Pc=", "[Pa]"},
+    {KodVcAmbrosea, WlasnoscAmbrosea::Vc, "Vc", "Objętość krytyczna - metoda Ambrose`a", "Vc = 40 + delVc", "Vc=",
      "[m^3/kmol]"},
 };
 
@@ -139,7 +140,7 @@ void TAmbrose_Form::FormCreate()
     grupy->PrzewinNaGore();
     PokazWejscie(false);
     for (const TrybAmbrosea& tryb : Tryby)
-        if (KodMetody == QLatin1String(tryb.kod)) {
+        if (KodMetody == tryb.kod) {
             lblDelta->setText(QString::fromLatin1(tryb.delta));
             lblCo->setText(QString::fromUtf8(tryb.naglowek));
             lblRownanie->setText(QString::fromLatin1(tryb.rownanie));

@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "LiczenieAtomow.h"
 #include "MathError.h"
@@ -32,40 +33,40 @@ constexpr long double Cm3NaM3 = 0.001L; // cm³/mol → m³/kmol
 
 struct BrakWpisu {};
 
-struct OpisMetody {
-    const char* kod;
+struct OpisWzoru {
+    TKodMetody kod;
     const char* metoda;
     const char* wzor;
     const char* coLiczymy;
     const char* jednostka;
 };
 
-const OpisMetody Opisy[] = {
-    {"03", "Obliczanie temperatury krytycznej - metoda Klincewicza", "Tc = 50.2 - 0.16 * Mmol + 1.41*Tb  [K]",
-     "Tc = ", "K"},
-    {"13", "Obliczanie ciśnienia krytycznego - metoda Klincewicza",
+const OpisWzoru Opisy[] = {
+    {KodTcKlincewicza, "Obliczanie temperatury krytycznej - metoda Klincewicza",
+     "Tc = 50.2 - 0.16 * Mmol + 1.41*Tb  [K]", "Tc = ", "K"},
+    {KodPcKlincewicza, "Obliczanie ciśnienia krytycznego - metoda Klincewicza",
      "Pc = Mmol / (0.335 + 0.009 * Mmol + 0.019 * Na)^2 * 100000  [Pa]", "Pc = ", "Pa"},
-    {"23", "Obliczanie objętości krytycznej - metoda Klincewicza",
+    {KodVcKlincewicza, "Obliczanie objętości krytycznej - metoda Klincewicza",
      "Vc = (20 + 0.88 * Mmol + 13.4 * Na)/1000  [m^3/kmol]", "Vc = ", "m^3/kmol"},
-    {"30", "Obliczanie gęstości krytycznej - metoda definicyjna", "Roc = Mmol / Vc  [kg/m^3]", "Roc = ", "kg/m^3"},
-    {"40", "Obliczanie współczynnika ściśliwości krytycznego\r\nMetoda definicyjna", "Zc = Pc * Vc / (R * Tc)  [-]",
-     "Zc = ", ""},
-    {"50", "Obliczanie czynnika acentrycznego - metoda Lee-Kesllera",
+    {KodRocZPVT, "Obliczanie gęstości krytycznej - metoda definicyjna", "Roc = Mmol / Vc  [kg/m^3]", "Roc = ", "kg/m^3"},
+    {KodZcZPVT, "Obliczanie współczynnika ściśliwości krytycznego\r\nMetoda definicyjna",
+     "Zc = Pc * Vc / (R * Tc)  [-]", "Zc = ", ""},
+    {KodOmegiLeeKeslera, "Obliczanie czynnika acentrycznego - metoda Lee-Kesllera",
      "Patm = Pc*0.98692/100000 [Atm]     sigma = Tb/Tc\r\n"
      "alfa = -ln(Patm)-5.92714+6.09648/sigma+1.28862*ln(sigma)-0.169347*sigma^6\r\n"
      "beta = 15.2518-15.6875/sigma-13.4721*ln(sigma)+0.43577*sigma^6\r\n"
      "Omega = alfa / beta",
      "Omega =", ""},
-    {"51", "Obliczanie czynnika acentrycznego - metoda Pitzera",
+    {KodOmegiPitzera, "Obliczanie czynnika acentrycznego - metoda Pitzera",
      "Patm = Pc*0.98692/100000 [Atm]\r\nsigma = Tb/Tc\r\nOmega = 3/7*sigma/(1-sigma)*log10(Patm)-1", "Omega =", ""},
-    {"52", "Obliczanie czynnika acentrycznego - metoda zgrubna",
+    {KodOmegiZZc, "Obliczanie czynnika acentrycznego - metoda zgrubna",
      "Jeśli (-(-0.291+Pc*Vc/(R*Tc))/0.080)>0\r\nOmega=-(-0.291+Pc*Vc/(R*Tc))/0.080", "Omega =", ""},
 };
 
-const OpisMetody* OpisKodu(const QString& kod)
+const OpisWzoru* OpisKodu(const QString& kod)
 {
-    for (const OpisMetody& opis : Opisy)
-        if (kod == QLatin1String(opis.kod))
+    for (const OpisWzoru& opis : Opisy)
+        if (kod == opis.kod)
             return &opis;
     return nullptr;
 }
@@ -148,7 +149,7 @@ void TEstymacjaParametrowFrm::FormCreate()
     for (int i = 0; i < 3; ++i)
         for (QWidget* w : std::initializer_list<QWidget*>{lblPodaj[i], edtPodaj[i], lblJedn[i]})
             w->hide();
-    const OpisMetody* opis = OpisKodu(KodMetody);
+    const OpisWzoru* opis = OpisKodu(KodMetody);
     if (!opis)
         return;
     lblMetoda->setText(QString::fromUtf8(opis->metoda));
@@ -157,13 +158,13 @@ void TEstymacjaParametrowFrm::FormCreate()
     lblJednostka->setText(QString::fromUtf8(opis->jednostka));
     const TRekordYaws& r = RekordYaws;
     const QString& kod = KodMetody;
-    if (kod == QLatin1String("03") && !Podano(r.Tb))
+    if (kod == KodTcKlincewicza && !Podano(r.Tb))
         PokazWiersz(0, "Podaj temperaturę wrzenia", "[K]", "Temperatura wrzenia");
-    if (kod == QLatin1String("13") || kod == QLatin1String("23"))
+    if (kod == KodPcKlincewicza || kod == KodVcKlincewicza)
         PokazWiersz(1, "Podaj liczbę atomów w cząsteczce", "[-]", "Liczba atomów w cząsteczce");
-    if (kod == QLatin1String("30") && !Podano(r.Vc))
+    if (kod == KodRocZPVT && !Podano(r.Vc))
         PokazWiersz(0, "Podaj objętość krytyczną", "[m^3/kmol]", "Objętość krytyczna");
-    if (kod == QLatin1String("40")) {
+    if (kod == KodZcZPVT) {
         if (!Podano(r.Pc))
             PokazWiersz(0, "Podaj ciśnienie krytyczne", "[Pa]", "Ciśnienie krytyczne");
         if (!Podano(r.Vc))
@@ -210,33 +211,33 @@ std::optional<QString> TEstymacjaParametrowFrm::Oblicz() const
     const QString& kod = KodMetody;
     const auto M = Wartosc(r.Mmol, 1.0L, -1);
     const auto tekst = [](long double w) { return std::optional<QString>(FloatToStr(w)); };
-    if (kod == QLatin1String("03")) {
+    if (kod == KodTcKlincewicza) {
         const auto Tb = Wartosc(r.Tb, 1.0L, 0);
         return M && Tb ? tekst(TcKlincewicza(*M, *Tb)) : std::nullopt;
     }
-    if (kod == QLatin1String("13") || kod == QLatin1String("23")) {
+    if (kod == KodPcKlincewicza || kod == KodVcKlincewicza) {
         const long double Na = Wpisana(1, true);
         if (!M)
             return std::nullopt;
-        return tekst(kod == QLatin1String("13") ? PcKlincewicza(*M, Na) : VcKlincewicza(*M, Na));
+        return tekst(kod == KodPcKlincewicza ? PcKlincewicza(*M, Na) : VcKlincewicza(*M, Na));
     }
-    if (kod == QLatin1String("30")) {
+    if (kod == KodRocZPVT) {
         const auto Vc = Wartosc(r.Vc, Cm3NaM3, 0);
         return M && Vc ? tekst(GestoscKrytyczna(*M, *Vc)) : std::nullopt;
     }
-    const bool zWpisami = kod == QLatin1String("40");
+    const bool zWpisami = kod == KodZcZPVT;
     const auto Pc = Wartosc(r.Pc, BarNaPa, zWpisami ? 0 : -1);
     const auto Vc = Wartosc(r.Vc, Cm3NaM3, zWpisami ? 1 : -1);
     const auto Tc = Wartosc(r.Tc, 1.0L, zWpisami ? 2 : -1);
     const auto Tb = Wartosc(r.Tb, 1.0L, -1);
     if (zWpisami)
         return Pc && Vc && Tc ? tekst(ZcDefinicyjny(*Pc, *Vc, *Tc)) : std::nullopt;
-    if (kod == QLatin1String("50") || kod == QLatin1String("51")) {
+    if (kod == KodOmegiLeeKeslera || kod == KodOmegiPitzera) {
         if (!Pc || !Tb || !Tc)
             return std::nullopt;
-        return tekst(kod == QLatin1String("50") ? OmegaLeeKeslera(*Pc, *Tb, *Tc) : OmegaPitzera(*Pc, *Tb, *Tc));
+        return tekst(kod == KodOmegiLeeKeslera ? OmegaLeeKeslera(*Pc, *Tb, *Tc) : OmegaPitzera(*Pc, *Tb, *Tc));
     }
-    if (kod == QLatin1String("52")) {
+    if (kod == KodOmegiZZc) {
         if (!Pc || !Vc || !Tc)
             return std::nullopt;
         const long double omega = OmegaZZc(*Pc, *Vc, *Tc);

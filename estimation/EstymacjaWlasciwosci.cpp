@@ -230,14 +230,14 @@ void TEstymacjaWlasnosciFrm::FormShow()
         kontrolka->hide();
     // For a gas mixture only the compressibility panel has a meaning.
     const bool mieszanina = pnlChung2Gestosc->Mieszanina();
-    gbxSI->setVisible(!Kod("Tyna") && !KodGestosci(KodMetody) && !mieszanina);
+    gbxSI->setVisible(!Kod(KodDyfuzjiTynaCalusa) && !KodGestosci(KodMetody) && !mieszanina);
     gbxZakres->setVisible(!mieszanina);
     pnlOblicz->setVisible(!mieszanina);
     lblZakres->clear();
     UstawWysokoscMetod(mieszanina ? WysokoscMetodWyzsza : WysokoscMetod); // the mixture's equations need more
     if (mieszanina)
         setWindowTitle(QStringLiteral("Obliczanie współczynnika ściśliwości dla mieszaniny gazów"));
-    else if (Kod("Tyna"))
+    else if (Kod(KodDyfuzjiTynaCalusa))
         setWindowTitle(QStringLiteral("Obliczanie współczynnika dyfuzji w cieczach zmodyfikowaną metodą Tyna i Calusa"));
     else
         setWindowTitle(QStringLiteral("PL: ") + Cp1250ToUnicode(RekordYaws.NazwaPL) + QStringLiteral("  UK: ")

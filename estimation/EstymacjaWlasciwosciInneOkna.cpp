@@ -43,12 +43,12 @@ void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
     const TDaneEstymacji dane = DaneDlaTabeli();
     TOpisTabeli opis{edtTmin->text(), edtTmax->text()};
     opis.estymacja = &dane;
-    if (Kod("032")) {
+    if (Kod(KodLepkosciPodCisnieniem)) {
         opis.Tmin = QStringLiteral("1");
         opis.Tmax = QStringLiteral("10");
         opis.argument = TOpisTabeli::Argument::Cisnienie;
         opis.krokLepkosciPodCisnieniem = true;
-    } else if (Kod("Tyna")) {
+    } else if (Kod(KodDyfuzjiTynaCalusa)) {
         opis.Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
         opis.Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
     }

@@ -92,11 +92,11 @@ void TEstymacjaWlasnosciFrm::btnObliczClick()
 
 TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::Oblicz(long double T)
 {
-    if (Kod("031"))
+    if (Kod(KodLepkosciChungaWysokiegoCisnienia))
         return ObliczChunga2(T);
-    if (Kod("032"))
+    if (Kod(KodLepkosciPodCisnieniem))
         return ObliczLucasa(T);
-    if (Kod("Tyna"))
+    if (Kod(KodDyfuzjiTynaCalusa))
         return ObliczTyna(T);
     if (KodGestosci(KodMetody))
         return ObliczGestosc(T);
@@ -106,19 +106,20 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::Oblicz(long double T)
 // "000" .. "030": the formula reads the record, which must hold every field it needs.
 TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczZRekordu(long double T)
 {
-    const bool znany = Kod("000") || Kod("010") || Kod("020") || Kod("030");
+    const bool znany = Kod(KodNapieciaBrocka) || Kod(KodPrzewodzeniaSatoRiedla) || Kod(KodCieplaParowaniaPitzera)
+                       || Kod(KodLepkosciChungaNiskiegoCisnienia);
     if (!znany)
         throw EOdmowa(MetodaNiedostepna);
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
-    if (!Kod("030"))
+    if (!Kod(KodLepkosciChungaNiskiegoCisnienia))
         SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
     // Surface tension and the heat of vaporisation vanish at the critical point.
-    if (Kod("000"))
+    if (Kod(KodNapieciaBrocka))
         return {NapiecieBrockaBirda(T), SymbolSigma, QStringLiteral("N/m"), true};
-    if (Kod("010"))
+    if (Kod(KodPrzewodzeniaSatoRiedla))
         return {LambdaSatoRiedela(T), QStringLiteral(R"(<font size="13">Lambda = </font>)"), QStringLiteral("[W/(m K)]")};
-    if (Kod("020")) {
+    if (Kod(KodCieplaParowaniaPitzera)) {
         const long double Tr = ObliczSprawdzajac([&] { return T / RekordYaws.Tc; });
         return {DelHvPitzera(T), QStringLiteral(R"(<font size="13">DelHv = </font>)"),
                 QStringLiteral("[J/mol] dla Tr=") + QString::number(static_cast<double>(Tr), 'g', 3), true};
@@ -209,17 +210,17 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczGestosc(long double
         return wartosc;
     };
     long double gestosc;
-    if (Kod("GestcRackett")) {
+    if (Kod(KodGestosciYamadyGunna)) {
         const long double Tc = krytyczna(edtTc);
         gestosc = GestoscYamadyGunna(T, Liczba(edtVc), Liczba(edtOmega), Tc, Liczba(edtM));
-    } else if (Kod("GestcRackett2")) {
+    } else if (Kod(KodGestosciRacketta)) {
         const long double Tc = krytyczna(edtTc_);
         temperaturaOdniesienia_ = Liczba(edtTr);
         gestosc = GestoscRackettaOdniesienie(T, temperaturaOdniesienia_, Liczba(edtVr), Liczba(edtOmega_), Tc, Liczba(edtM_));
-    } else if (Kod("HBT")) {
+    } else if (Kod(KodGestosciHBT)) {
         const long double Tc = krytyczna(edtTc__);
         gestosc = GestoscCostald(T, Liczba(edtVc__), Liczba(edtOmega__), Tc, Liczba(edtM__));
-    } else if (Kod("Aalto")) {
+    } else if (Kod(KodGestosciAalto)) {
         const long double Tc = krytyczna(edtTc___);
         CisnienieEstymacji = Dodatnia(edtP, CisnienieP);
         gestosc = GestoscChangaZhao(T, CisnienieEstymacji, Liczba(edtVs___), Liczba(edtOmega___), Liczba(edtPvp___),
@@ -256,11 +257,11 @@ void TEstymacjaWlasnosciFrm::edtTChange()
             Tr->setText(Pytajnik);
         }
     };
-    if (Kod("HBT"))
+    if (Kod(KodGestosciHBT))
         wzgledna(edtTc__, edtTr__);
-    else if (Kod("Spencer-Danner"))
+    else if (Kod(KodGestosciCieczySpenceraDannera))
         wzgledna(edtTcSD, edtTrSD);
-    else if (Kod("Aalto")) {
+    else if (Kod(KodGestosciAalto)) {
         wzgledna(edtTc___, edtTr___);
         PrzeliczPoleAalto(T.value_or(BrakDanych));
     }
@@ -280,7 +281,7 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
             return Pytajnik;
         }
     };
-    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow('5', ' ')),
+    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')),
                                [T] { return ObliczPreznoscPary(T) * 0.00001L; }));
     const bool objetosc = TempObjetosciMolowej != BrakDanych && r.Vcmol != BrakDanych && r.Omega != BrakDanych
                           && r.Tc != BrakDanych && r.Mmol != BrakDanych;
@@ -293,7 +294,7 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
 void TEstymacjaWlasnosciFrm::edtPChange()
 {
     CzyscWynik();
-    if (!Kod("Aalto") || edtP->text().isEmpty() || edtTmin->text() == Pytajnik || edtTmax->text() == Pytajnik)
+    if (!Kod(KodGestosciAalto) || edtP->text().isEmpty() || edtTmin->text() == Pytajnik || edtTmax->text() == Pytajnik)
         return;
     const std::optional<long double> T = LiczbaWpisana(edtT->text());
     if (!T || !(WartoscWpisana(edtTmin->text()) < *T && *T < WartoscWpisana(edtTmax->text()))) {
@@ -325,18 +326,18 @@ TDaneEstymacji TEstymacjaWlasnosciFrm::DaneDlaTabeli() const
     dane.grupyOH = edtIleOH->text().trimmed().toInt();
     dane.gestoscMolowa = gestoscChunga_;
     dane.tynaCalusa = tynaCalusa_;
-    if (Kod("GestcRackett")) {
+    if (Kod(KodGestosciYamadyGunna)) {
         dane.Vc = LiczbaPola(edtVc), dane.Omega = LiczbaPola(edtOmega), dane.Tc = LiczbaPola(edtTc), dane.M = LiczbaPola(edtM);
-    } else if (Kod("GestcRackett2")) {
+    } else if (Kod(KodGestosciRacketta)) {
         dane.TR = LiczbaPola(edtTr), dane.VR = LiczbaPola(edtVr), dane.Omega = LiczbaPola(edtOmega_);
         dane.Tc = LiczbaPola(edtTc_), dane.M = LiczbaPola(edtM_);
-    } else if (Kod("HBT")) {
+    } else if (Kod(KodGestosciHBT)) {
         dane.Vc = LiczbaPola(edtVc__), dane.Omega = LiczbaPola(edtOmega__), dane.Tc = LiczbaPola(edtTc__);
         dane.M = LiczbaPola(edtM__);
-    } else if (Kod("Aalto")) {
+    } else if (Kod(KodGestosciAalto)) {
         dane.P = LiczbaPola(edtP), dane.Omega = LiczbaPola(edtOmega___), dane.M = LiczbaPola(edtM___);
         dane.Pc = LiczbaPola(edtPc___), dane.Tc = LiczbaPola(edtTc___);
-    } else if (Kod("Spencer-Danner")) {
+    } else if (Kod(KodGestosciCieczySpenceraDannera)) {
         dane.Zra = LiczbaPola(edtZra), dane.Pc = LiczbaPola(edtPcSD), dane.Tc = LiczbaPola(edtTcSD), dane.M = LiczbaPola(edtMSD);
     }
     return dane;

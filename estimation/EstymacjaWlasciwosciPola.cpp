@@ -7,15 +7,16 @@
 
 namespace OknoEstymacji {
 
-bool Kod(const char* kod)
+bool Kod(TKodMetody kod)
 {
-    return KodMetody == QLatin1String(kod);
+    return KodMetody == kod;
 }
 
 bool KodGestosci(const QString& kod)
 {
-    for (const char* k : {"GestcRackett", "GestcRackett2", "HBT", "Aalto", "Spencer-Danner"})
-        if (kod == QLatin1String(k))
+    for (TKodMetody k : {KodGestosciYamadyGunna, KodGestosciRacketta, KodGestosciHBT, KodGestosciAalto,
+                         KodGestosciCieczySpenceraDannera})
+        if (kod == k)
             return true;
     return false;
 }

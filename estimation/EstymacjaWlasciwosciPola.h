@@ -2,6 +2,7 @@
 // What the files of the property-estimation window share: the tests of the method code, the
 // sizes of the window's parts, the box that only shows a value, and the reading of the typed
 // boxes, whose refusal names the box it is about.
+#include "KodyMetod.h"
 #include "PoleLiczbowe.h"
 
 #include <QLineEdit>
@@ -21,7 +22,7 @@ inline constexpr int WysokoscPola = 22;
 inline constexpr int SzerokoscPola = 148;
 
 // KodMetody is the code.
-bool Kod(const char* kod);
+bool Kod(TKodMetody kod);
 // One of the five liquid-density codes, whose pages show the record's numbers.
 bool KodGestosci(const QString& kod);
 

@@ -298,13 +298,13 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
 {
     const TRekordYaws& r = RekordYaws;
     UstawZakres(r.Tf, r.Tb);
-    if (Kod("GestcRackett")) {
+    if (Kod(KodGestosciYamadyGunna)) {
         PokazMetode(ts5, "");
         edtVc->setText(TekstLubPytajnik(r.Vc, 0.001L));
         edtOmega->setText(TekstLubPytajnik(r.Omega));
         edtTc->setText(TekstLubPytajnik(r.Tc));
         edtM->setText(TekstLubPytajnik(r.Mmol));
-    } else if (Kod("GestcRackett2")) {
+    } else if (Kod(KodGestosciRacketta)) {
         PokazMetode(TabSheet1, "");
         edtVr->setText(TekstLubPytajnik(r.Vcmol, 0.001L));
         temperaturaOdniesienia_ = TemperaturaOdniesieniaRacketta(r, temperaturaOdniesienia_);
@@ -312,7 +312,7 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         edtOmega_->setText(TekstLubPytajnik(r.Omega));
         edtTc_->setText(TekstLubPytajnik(r.Tc));
         edtM_->setText(TekstLubPytajnik(r.Mmol));
-    } else if (Kod("HBT")) {
+    } else if (Kod(KodGestosciHBT)) {
         PokazMetode(TabSheet2, "");
         UstawWysokoscMetod(WysokoscMetodWyzsza);
         edtVc__->setText(TekstLubPytajnik(r.Vc, 0.001L));
@@ -320,12 +320,12 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         edtTc__->setText(TekstLubPytajnik(r.Tc));
         edtM__->setText(TekstLubPytajnik(r.Mmol));
         edtTr__->setText(Pytajnik);
-    } else if (Kod("Aalto")) {
+    } else if (Kod(KodGestosciAalto)) {
         PokazMetode(TabSheet3, "");
         UstawWysokoscMetod(WysokoscMetodWyzsza);
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblP, lblP_, edtP})
             kontrolka->show();
-        const bool preznosc = KorelacjaKompletna(r, *KorelacjaDlaKodow('5', ' '));
+        const bool preznosc = KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' '));
         UstawZakres(preznosc ? r.PvpTmin : BrakDanych, preznosc ? r.PvpTmax : BrakDanych);
         edtOmega___->setText(TekstLubPytajnik(r.Omega));
         edtTc___->setText(TekstLubPytajnik(r.Tc));

@@ -5,6 +5,7 @@
 #include "GrupyJobacka.h"
 #include "Help.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "LiczenieAtomow.h"
 #include "MathError.h"
 #include "ObslugaZdarzen.h"
@@ -23,11 +24,9 @@ TJoback1_Form* Joback1_Form = nullptr;
 namespace {
 
 const QString ZleLiczby = QStringLiteral("Źle podane wartości liczbowe !");
-const QString KodCieplaTworzenia = QStringLiteral("040");
-const QString KodDlaCieplaSpalania = QStringLiteral("050");
 
 struct TrybJobacka {
-    const char* kod;
+    TKodMetody kod;
     WlasnoscJobacka wlasnosc;
     const char* delta;
     const char* naglowek;
@@ -37,16 +36,18 @@ struct TrybJobacka {
 };
 
 const TrybJobacka Tryby[] = {
-    {"040", WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
-    {"050", WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
-    {"01", WlasnoscJobacka::Tc, "Tc", "Temperatura krytyczna - metoda Jobacka", "[K]",
+    {KodCieplaTworzenia, WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
+    {KodCieplaSpalania, WlasnoscJobacka::Hf, "hf", "Ciepło tworzenia - metoda Jobacka", "[kJ/mol]", "", ""},
+    {KodTcJobacka, WlasnoscJobacka::Tc, "Tc", "Temperatura krytyczna - metoda Jobacka", "[K]",
      "Tc = Tb[0,584+0,965*delTc-(delTc)^2]^(-1)", "Tc="},
-    {"11", WlasnoscJobacka::Pc, "Pc", "Ciśnienie krytyczne - metoda Jobacka", "[Pa]",
+    {KodPcJobacka, WlasnoscJobacka::Pc, "Pc", "Ciśnienie krytyczne - metoda Jobacka", "[Pa]",
      "Pc = (0,113+0,0032*n-delPc)^(-2)", "Pc="},
-    {"21", WlasnoscJobacka::Vc, "Vc", "Objętość krytyczna - metoda Jobacka", "[m^3/kmol]", "Vc = 17,5+delVc", "Vc="},
-    {"61", WlasnoscJobacka::Tb, "Tb", "Normalna temperatura wrzenia - metoda Jobacka", "[K]", "Tb = 198+delTb", "Tb="},
-    {"71", WlasnoscJobacka::Tf, "Tf", "Normalna temperatura krzepnięcia - metoda Jobacka", "[K]", "Tf = 122+delTf",
-     "Tf="},
+    {KodVcJobacka, WlasnoscJobacka::Vc, "Vc", "Objętość krytyczna - metoda Jobacka", "[m^3/kmol]", "Vc = 17,5+delVc",
+     "Vc="},
+    {KodTbJobacka, WlasnoscJobacka::Tb, "Tb", "Normalna temperatura wrzenia - metoda Jobacka", "[K]", "Tb = 198+delTb",
+     "Tb="},
+    {KodTfJobacka, WlasnoscJobacka::Tf, "Tf", "Normalna temperatura krzepnięcia - metoda Jobacka", "[K]",
+     "Tf = 122+delTf", "Tf="},
 };
 
 // The property in the genitive, for the message on a group without its increment.
@@ -66,7 +67,7 @@ QString NazwaWlasnosci(WlasnoscJobacka wlasnosc)
 const TrybJobacka* TrybKodu(const QString& kod)
 {
     for (const TrybJobacka& tryb : Tryby)
-        if (kod == QLatin1String(tryb.kod))
+        if (kod == tryb.kod)
             return &tryb;
     return nullptr;
 }
@@ -74,7 +75,7 @@ const TrybJobacka* TrybKodu(const QString& kod)
 // The record's value of the property in the result's units, its caption and unit text; the
 // pressure is kept in bar and the volume in cm³/mol.
 struct Porownanie {
-    const char* kod;
+    TKodMetody kod;
     long double TRekordYaws::*pole;
     long double mnoznik;
     const char* podpis;
@@ -82,11 +83,11 @@ struct Porownanie {
 };
 
 const Porownanie Porownania[] = {
-    {"01", &TRekordYaws::Tc, 1.0L, "  Tc_exp=", " [K]"},
-    {"11", &TRekordYaws::Pc, 1e5L, "  Pc_exp=", " [Pa]"},
-    {"21", &TRekordYaws::Vc, 1e-3L, "  Vc_exp=", " [m^3]"},
-    {"61", &TRekordYaws::Tb, 1.0L, "  Tb_exp=", " [K]"},
-    {"71", &TRekordYaws::Tf, 1.0L, "  Tf_exp=", " [K]"},
+    {KodTcJobacka, &TRekordYaws::Tc, 1.0L, "  Tc_exp=", " [K]"},
+    {KodPcJobacka, &TRekordYaws::Pc, 1e5L, "  Pc_exp=", " [Pa]"},
+    {KodVcJobacka, &TRekordYaws::Vc, 1e-3L, "  Vc_exp=", " [m^3]"},
+    {KodTbJobacka, &TRekordYaws::Tb, 1.0L, "  Tb_exp=", " [K]"},
+    {KodTfJobacka, &TRekordYaws::Tf, 1.0L, "  Tf_exp=", " [K]"},
 };
 
 QLabel* Wzor(const QString& nazwa, const QString& html)
@@ -157,9 +158,9 @@ void TJoback1_Form::UstawTryb()
         przyrosty.push_back(QString::fromLatin1(grupa.przyrosty[static_cast<int>(tryb->wlasnosc)]));
     grupy->UstawPrzyrosty(przyrosty);
 
-    if (kod_ == QLatin1String("01")) {
+    if (kod_ == KodTcJobacka) {
         PokazTemperatureWrzenia();
-    } else if (kod_ == QLatin1String("11")) {
+    } else if (kod_ == KodPcJobacka) {
         PokazWejscie(true);
         lblNaOpis->setText(QStringLiteral("Podaj liczbę atomów"));
         lblNa->setText(QStringLiteral("Na ="));
@@ -222,13 +223,13 @@ void TJoback1_Form::Oblicz_ButtonClick()
     grupy->Sprawdz(sprawdzanie, {ZleLiczby, RodzajKomunikatu::Ostrzezenie});
     grupy->SprawdzPrzyrosty(sprawdzanie, NazwaWlasnosci(TrybKodu(kod_)->wlasnosc));
     long double Na = 0.0L;
-    if (kod_ == QLatin1String("11"))
+    if (kod_ == KodPcJobacka)
         SprawdzLiczbeAtomow(sprawdzanie, Na);
-    if (kod_ == QLatin1String("01") && WartoscWpisana(edtNa->text()) == 0.0L)
+    if (kod_ == KodTcJobacka && WartoscWpisana(edtNa->text()) == 0.0L)
         sprawdzanie.Ostrzez(QStringLiteral("Podaj temperaturę wrzenia"), edtNa);
     if (!sprawdzanie.Poprawne())
         return;
-    if (kod_ == QLatin1String("11"))
+    if (kod_ == KodPcJobacka)
         LiczbaAtomowNa = static_cast<int>(Na);
     const long double suma = SumaUdzialow(grupy->Udzialy());
     // A computation that fails (a zero denominator) leaves no earlier result on view.
@@ -239,7 +240,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     if (kod_ == KodCieplaTworzenia) {
         DelHf = WartoscWpisana(wynik->text());
         imgHfWyn->show();
-    } else if (kod_ == KodDlaCieplaSpalania) {
+    } else if (kod_ == KodCieplaSpalania) {
         OddajCieploTworzenia();
     }
 }
@@ -249,7 +250,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
 void TJoback1_Form::Porownaj()
 {
     for (const Porownanie& p : Porownania)
-        if (kod_ == QLatin1String(p.kod) && Podano(RekordYaws.*p.pole)) {
+        if (kod_ == p.kod && Podano(RekordYaws.*p.pole)) {
             setWindowTitle(WzorJoback + QString::fromLatin1(p.podpis) + FloatToStr(RekordYaws.*p.pole * p.mnoznik)
                            + QString::fromLatin1(p.jednostka));
             return;

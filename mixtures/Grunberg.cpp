@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "Kontrolka.h"
@@ -61,7 +62,7 @@ QString NazwaPolaGrupy(const char* przedrostek, int i, const WkladGrupyGrunberga
     return nazwa;
 }
 
-const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(' ', '0'); }
+const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(' ', KodLepkosciCieczy); }
 
 } // namespace
 

@@ -286,7 +286,7 @@ void TMixcFrm::FormShow()
 {
     if (KodMetody == KodGestosciMieszanin)
         UlozNadmiarowy();
-    else if (KodMetody == KodGestosciSpenceraDannera)
+    else if (KodMetody == KodGestosciMieszaninySpenceraDannera)
         UlozSpenceraDannera();
 }
 

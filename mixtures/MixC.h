@@ -32,8 +32,6 @@ class TWykresXY;
 extern std::array<long double, 7> WspolczynnikiVE;
 extern int LiczbaWyrazowVE;
 
-inline const QString KodGestosciSpenceraDannera = QStringLiteral("MixGestCieczSD");
-
 class TMixcFrm : public QWidget {
     Q_OBJECT
 public:

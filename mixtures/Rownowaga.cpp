@@ -3,6 +3,7 @@
 #include "Cp1250.h"
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
 #include "MathError.h"
@@ -257,7 +258,7 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
 
 bool TFrmRownowaga::Izobara() const
 {
-    return KodMetody == QLatin1String("RcgBis");
+    return KodMetody == KodIzobary;
 }
 
 TPlikTypowany& TFrmRownowaga::PlikTrybu() const

@@ -5,6 +5,7 @@
 #include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "KorelacjeTemperaturowe.h"
 #include "ListaZwiazkow.h"
@@ -229,9 +230,9 @@ void TWilke_Form::PrzejmijMieszanine(MieszaninaDoGestosci mieszanina)
 
 TWilke_Form::Tryb TWilke_Form::TrybOkna() const
 {
-    if (mieszaninaChunga_ || KodMetody == QLatin1String("ChungMG"))
+    if (mieszaninaChunga_ || KodMetody == KodLepkosciMieszaninyGazowChunga)
         return Tryb::GestoscChunga;
-    return KodMetody == QLatin1String("MixGestGaz") ? Tryb::Gestosc : Tryb::Lepkosc;
+    return KodMetody == KodGestosciMieszaninyGazow ? Tryb::Gestosc : Tryb::Lepkosc;
 }
 
 QString TWilke_Form::TytulTrybu() const

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
-#define POTEGI_X87 1
+// long double is the x87 extended format (Extended.h), so the build is for x86 and its x87
+// instructions compute every power.
+#if !defined(__x86_64__) && !defined(__i386__)
+#error "the power function is written in x87 instructions"
 #endif
 
 namespace {
@@ -37,8 +39,6 @@ bool WykladnikCalkowity(long double wykladnik, long long& calkowity)
     calkowity = static_cast<long long>(static_cast<double>(wykladnik));
     return static_cast<long double>(calkowity) == wykladnik;
 }
-
-#ifdef POTEGI_X87
 
 // log2 10 and log2 e rounded to the extended format, as the x87 loads them (fldl2t, fldl2e).
 constexpr long double Log2Z10 = 3.32192809488736234787031942948939017586L;
@@ -104,16 +104,12 @@ long double DwaDo(long double z)
     return wynik;
 }
 
-#endif
-
 long double PotegaUlamkowa(long double podstawa, long double wykladnik)
 {
-#ifdef POTEGI_X87
     const long double z = podstawa == 10.0L ? wykladnik * Log2Z10 : IloczynLog2(podstawa, wykladnik);
     // An infinite base or product keeps the meaning exp and log give it.
     if (std::isfinite(z))
         return DwaDo(z);
-#endif
     return std::exp(wykladnik * std::log(podstawa));
 }
 
@@ -132,10 +128,9 @@ long double Power(long double podstawa, long double wykladnik)
 
 long double Exp(long double x)
 {
-#ifdef POTEGI_X87
     const long double z = x * Log2ZE;
+    // An infinite or NaN argument, or an infinite product, keeps the meaning exp gives it.
     if (std::isfinite(z))
         return DwaDo(z);
-#endif
     return std::exp(x);
 }

@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
+#include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "MathError.h"
@@ -49,7 +50,7 @@ const TKorelacjaDoswiadczalna& Ciecz(char kod)
 
 bool LepkoscCieczy(const TKorelacjaDoswiadczalna* korelacja)
 {
-    return korelacja == &Ciecz('0');
+    return korelacja == &Ciecz(KodLepkosciCieczy);
 }
 
 } // namespace
@@ -184,20 +185,20 @@ void TOblicz_gaz_ciecz_Form::wczytaj()
     gbxSI->show();
 }
 
-void TOblicz_gaz_ciecz_Form::wczytajCpg() { WczytajKorelacje(Gaz('0')); }
-void TOblicz_gaz_ciecz_Form::wczytajdelHf() { WczytajKorelacje(Gaz('1')); }
-void TOblicz_gaz_ciecz_Form::wczytajdelGf() { WczytajKorelacje(Gaz('2')); }
-void TOblicz_gaz_ciecz_Form::wczytajlag() { WczytajKorelacje(Gaz('3')); }
-void TOblicz_gaz_ciecz_Form::wczytajnig() { WczytajKorelacje(Gaz('4')); }
-void TOblicz_gaz_ciecz_Form::wczytajPvp() { WczytajKorelacje(Gaz('5')); }
-void TOblicz_gaz_ciecz_Form::wczytajDap() { WczytajKorelacje(Gaz('6')); }
-void TOblicz_gaz_ciecz_Form::wczytajnic() { WczytajKorelacje(Ciecz('0')); }
-void TOblicz_gaz_ciecz_Form::wczytajsin() { WczytajKorelacje(Ciecz('1')); }
-void TOblicz_gaz_ciecz_Form::wczytajCpc() { WczytajKorelacje(Ciecz('2')); }
-void TOblicz_gaz_ciecz_Form::wczytajroc() { WczytajKorelacje(Ciecz('3')); }
-void TOblicz_gaz_ciecz_Form::wczytajlac() { WczytajKorelacje(Ciecz('4')); }
-void TOblicz_gaz_ciecz_Form::wczytajDaw() { WczytajKorelacje(Ciecz('5')); }
-void TOblicz_gaz_ciecz_Form::wczytajdelHv() { WczytajKorelacje(Ciecz('6')); }
+void TOblicz_gaz_ciecz_Form::wczytajCpg() { WczytajKorelacje(Gaz(KodCieplaWlasciwegoGazu)); }
+void TOblicz_gaz_ciecz_Form::wczytajdelHf() { WczytajKorelacje(Gaz(KodCieplaTworzeniaGazu)); }
+void TOblicz_gaz_ciecz_Form::wczytajdelGf() { WczytajKorelacje(Gaz(KodEnergiiGibbsaGazu)); }
+void TOblicz_gaz_ciecz_Form::wczytajlag() { WczytajKorelacje(Gaz(KodPrzewodzeniaGazu)); }
+void TOblicz_gaz_ciecz_Form::wczytajnig() { WczytajKorelacje(Gaz(KodLepkosciGazu)); }
+void TOblicz_gaz_ciecz_Form::wczytajPvp() { WczytajKorelacje(Gaz(KodPreznosciPary)); }
+void TOblicz_gaz_ciecz_Form::wczytajDap() { WczytajKorelacje(Gaz(KodDyfuzjiWPowietrzu)); }
+void TOblicz_gaz_ciecz_Form::wczytajnic() { WczytajKorelacje(Ciecz(KodLepkosciCieczy)); }
+void TOblicz_gaz_ciecz_Form::wczytajsin() { WczytajKorelacje(Ciecz(KodNapieciaPowierzchniowego)); }
+void TOblicz_gaz_ciecz_Form::wczytajCpc() { WczytajKorelacje(Ciecz(KodCieplaWlasciwegoCieczy)); }
+void TOblicz_gaz_ciecz_Form::wczytajroc() { WczytajKorelacje(Ciecz(KodGestosciCieczy)); }
+void TOblicz_gaz_ciecz_Form::wczytajlac() { WczytajKorelacje(Ciecz(KodPrzewodzeniaCieczy)); }
+void TOblicz_gaz_ciecz_Form::wczytajDaw() { WczytajKorelacje(Ciecz(KodDyfuzjiWWodzie)); }
+void TOblicz_gaz_ciecz_Form::wczytajdelHv() { WczytajKorelacje(Ciecz(KodCieplaParowania)); }
 
 bool TOblicz_gaz_ciecz_Form::WczytajWybrana()
 {

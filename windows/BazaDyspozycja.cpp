@@ -106,8 +106,8 @@ void TBaza_Form::btnExpDalejClick()
     if (gaz >= 0 || (ciecz >= 0 && ciecz != PozycjaGestosciMieszanin))
         OtworzKorelacje(gaz, ciecz);
     if (ciecz == PozycjaGestosciMieszanin) {
-        KodMetody = KodGestosciMieszanin;
-        if (UruchomOknoMetody(KodGestosciMieszanin, false))
+        KodMetody = KodGestosciMieszanin.Tekst();
+        if (UruchomOknoMetody(KodGestosciMieszanin.Tekst(), false))
             PoOknieMieszaniny();
     }
 }
@@ -162,5 +162,5 @@ void TBaza_Form::PrzygotujDelHc()
         PokazKomunikat(MetodaDlaPierwiastka, RodzajKomunikatu::Ostrzezenie);
         return;
     }
-    UruchomOknoMetody(KodCieplaSpalania);
+    UruchomOknoMetody(KodCieplaSpalania.Tekst());
 }

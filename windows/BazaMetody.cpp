@@ -235,7 +235,7 @@ void TBaza_Form::GrupaNadrzednaClick(TGrupaRadiowa* nadrzedna)
 void TBaza_Form::MetodaClick(TGrupaRadiowa* grupa)
 {
     const GrupaMetod* opis = OpisGrupy(grupa->objectName());
-    KodMetody = QString::fromLatin1(opis->pozycje.at(grupa->ItemIndex()).kod);
+    KodMetody = opis->pozycje.at(grupa->ItemIndex()).kod.Tekst();
     const bool potrzebnyZwiazek = (opis->zakladka == ZakladkaMetod::Parametry || opis->zakladka == ZakladkaMetod::Wlasnosci)
                                   && grupa->objectName() != QLatin1String("rgDyf");
     PrzyciskZakladki(opis->zakladka)->setVisible(Znaleziono || !potrzebnyZwiazek);

@@ -8,25 +8,26 @@
 
 TEST(KodyMetod, EveryItemNamesACodeOfTheTableAndEveryCodeIsUnique)
 {
+    const auto tekst = [](TKodMetody kod) { return QString(kod.Tekst()); };
     QSet<QString> kody;
     for (const OknoMetody& wiersz : KodyMetod()) {
-        EXPECT_FALSE(kody.contains(QString::fromLatin1(wiersz.kod))) << wiersz.kod;
-        kody.insert(QString::fromLatin1(wiersz.kod));
-        EXPECT_EQ(OknoDlaKodu(QString::fromLatin1(wiersz.kod)), &wiersz);
+        EXPECT_FALSE(kody.contains(tekst(wiersz.kod))) << tekst(wiersz.kod).toStdString();
+        kody.insert(tekst(wiersz.kod));
+        EXPECT_EQ(OknoDlaKodu(tekst(wiersz.kod)), &wiersz);
     }
     QSet<QString> zGrup;
     for (const GrupaMetod& grupa : GrupyMetod())
         for (const PozycjaMetody& pozycja : grupa.pozycje) {
-            EXPECT_TRUE(kody.contains(QString::fromLatin1(pozycja.kod))) << pozycja.kod;
-            EXPECT_EQ(ZakladkaKodu(QString::fromLatin1(pozycja.kod)), grupa.zakladka) << pozycja.kod;
-            zGrup.insert(QString::fromLatin1(pozycja.kod));
+            EXPECT_TRUE(kody.contains(tekst(pozycja.kod))) << tekst(pozycja.kod).toStdString();
+            EXPECT_EQ(ZakladkaKodu(tekst(pozycja.kod)), grupa.zakladka) << tekst(pozycja.kod).toStdString();
+            zGrup.insert(tekst(pozycja.kod));
         }
     // Only the experimental tab's mixture density opens a window without a method group.
-    EXPECT_EQ(kody - zGrup, QSet<QString>{QStringLiteral("MixGestCiecz")});
-    EXPECT_EQ(OknoDlaKodu(QStringLiteral("MixGestCiecz"))->okno, std::string("TMixcFrm"));
+    EXPECT_EQ(kody - zGrup, QSet<QString>{tekst(KodGestosciMieszanin)});
+    EXPECT_EQ(OknoDlaKodu(tekst(KodGestosciMieszanin))->okno, std::string("TMixcFrm"));
     EXPECT_EQ(OknoDlaKodu(QStringLiteral("99")), nullptr);
     EXPECT_EQ(OknoDlaKodu(QString()), nullptr);
-    EXPECT_EQ(ZakladkaKodu(QStringLiteral("MixGestCiecz")), std::nullopt);
+    EXPECT_EQ(ZakladkaKodu(tekst(KodGestosciMieszanin)), std::nullopt);
 }
 
 TEST(KodyMetod, EveryParentItemShowsAMethodGroupOfItsTab)
@@ -47,9 +48,9 @@ TEST(KodyMetod, TheExperimentalItemsStoreTheirCodesInTheirOwnOrder)
     ASSERT_EQ(PozycjeGaz().size(), 7);
     ASSERT_EQ(PozycjeCiecz().size(), 8);
     EXPECT_EQ(PozycjeGaz()[2], QStringLiteral("Ciepło właściwe"));
-    EXPECT_EQ(KodyGaz[2], '0');
+    EXPECT_EQ(KodyGaz[2], KodCieplaWlasciwegoGazu);
     EXPECT_EQ(PozycjeGaz()[0], QStringLiteral("Lepkość"));
-    EXPECT_EQ(KodyGaz[0], '4');
+    EXPECT_EQ(KodyGaz[0], KodLepkosciGazu);
     EXPECT_EQ(PozycjeCiecz()[PozycjaGestosciMieszanin], QStringLiteral("Gęstość mieszanin"));
 }
 

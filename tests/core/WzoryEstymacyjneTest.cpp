@@ -1,6 +1,8 @@
 #include "WzoryEstymacyjne.h"
 
 #include "MathError.h"
+#include "ObliczeniaEstymacji.h"
+#include "WzoryParametrow.h"
 #include "Zmienne.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,44 @@ TEST_F(WzoryEstymacyjne, FormulasOfTheArguments)
                                               48.95e5L, 41.08e5L, 0.256L, 0.316L, 78.114L, 92.141L);
          },
          865.40557499617056L},
+    });
+}
+
+// Klincewicz with the Lee-Kesler acentric factor (benzene, 12 atoms), the Rackett mixture and the
+// modified Tyn-Calus coefficient (toluene in n-hexane, benzene in itself), each first to its
+// equation's value (computed independently, 40 digits), then against measured data: benzene's
+// Tc 562.05 K, Pc 48.95 bar, Vc 256 cm³/mol and omega 0.210; the benzene-toluene mixture at
+// x1 = 0.4 and 25 °C nearly ideal, 866.4 kg/m³ from the pure densities 873.7 and 862.3 kg/m³;
+// benzene's self-diffusion coefficient at 25 °C, 2.21e-5 cm²/s, with V at Tb 95.9 cm³/mol and
+// the viscosity 0.601 mPa·s. The measured bands are each method's error on these liquids.
+TEST_F(WzoryEstymacyjne, KlincewiczLeeKeslerRackettMixtureAndTynCalusMeetMeasuredData)
+{
+    const long double sigmaBenzenu = NapiecieTynaCalusa(353.24L, 562.05L, 48.95L);
+    const TDaneTynaCalusa toluenWHeksanie{118.2L, 140.5L, NapiecieTynaCalusa(383.78L, 591.75L, 41.08L),
+                                          NapiecieTynaCalusa(341.88L, 507.6L, 30.25L), 3.00e-4L};
+    const TDaneTynaCalusa benzenWBenzenie{95.9L, 95.9L, sigmaBenzenu, sigmaBenzenu, 6.01e-4L};
+    const auto mieszanina = [] {
+        return GestoscMieszaninyRacketta(298.15L, 0.4L, 0.2698L, 0.2644L, 562.05L, 591.75L, 48.95e5L, 41.08e5L,
+                                         0.256L, 0.316L, 78.114L, 92.141L);
+    };
+    SprawdzTabele({
+        {"Klincewicz Tc", [] { return TcKlincewicza(78.114L, 353.24L); }, 535.77016L},
+        {"Klincewicz Pc", [] { return PcKlincewicza(78.114L, 12.0L); }, 4873529.8214390019L},
+        {"Klincewicz Vc", [] { return VcKlincewicza(78.114L, 12.0L); }, 0.24954032L},
+        {"Lee-Kesler omega", [] { return OmegaLeeKeslera(48.95e5L, 353.24L, 562.05L); }, 0.20828963622153011L},
+        {"Brock-Bird sigma at Tb", [=] { return sigmaBenzenu; }, 20.667187803460512L},
+        {"Tyn-Calus, toluene in n-hexane",
+         [&] { return WspolczynnikDyfuzjiTynaCalusa(298.15L, toluenWHeksanie); }, 4.0150572239422585e-5L},
+        {"Tyn-Calus, benzene in benzene",
+         [&] { return WspolczynnikDyfuzjiTynaCalusa(298.15L, benzenWBenzenie); }, 2.0769685088368077e-5L},
+
+        {"measured Tc", [] { return TcKlincewicza(78.114L, 353.24L); }, 562.05L, 0.05},
+        {"measured Pc", [] { return PcKlincewicza(78.114L, 12.0L); }, 48.95e5L, 0.01},
+        {"measured Vc", [] { return VcKlincewicza(78.114L, 12.0L); }, 0.256L, 0.03},
+        {"measured omega", [] { return OmegaLeeKeslera(48.95e5L, 353.24L, 562.05L); }, 0.210L, 0.01},
+        {"measured mixture density", mieszanina, 866.4L, 0.002},
+        {"measured self-diffusion", [&] { return WspolczynnikDyfuzjiTynaCalusa(298.15L, benzenWBenzenie); },
+         2.21e-5L, 0.07},
     });
 }
 

@@ -146,9 +146,9 @@ TEST_F(ZOknaGlownego, IsobarFromTheMainWindowToTableAndChart)
         EXPECT_NEAR(static_cast<double>(StrToFloat(t.sgTabela->Komorka(1, 101))), 351.418, 0.001);
         QTest::mouseClick(t.btnWykres, Qt::LeftButton);
         // Printed, each row keeps its seven columns whole on the page.
+        if (Pdftotext().isEmpty())
+            GTEST_SKIP() << BrakPdftotext;
         const QString wydruk = WydrukJakoTekst(t.Drukujtabel1);
-        if (wydruk.isEmpty())
-            return;
         QStringList linie;
         for (const QString& linia : wydruk.split(QLatin1Char('\n')))
             if (!linia.trimmed().isEmpty())

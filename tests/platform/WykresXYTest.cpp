@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "WykresXY.h"
+#include "windows/WydrukTestowy.h"
 
 #include <QChart>
 #include <QFile>
@@ -354,11 +355,10 @@ TEST_F(WykresXY, PrintsOnThePrinterInPlaceOfTheDefaultOne)
     ASSERT_TRUE(wykres.Drukuj());
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_TRUE(Bajty(Plik("wydruk.pdf")).startsWith("%PDF"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (!pdftotext.isEmpty()) {
-        ASSERT_EQ(Uruchom(pdftotext, {"-enc", "UTF-8", Plik("wydruk.pdf"), Plik("wydruk.txt")}), 0);
-        EXPECT_TRUE(QString::fromUtf8(Bajty(Plik("wydruk.txt"))).contains(QStringLiteral("Gęstość [kg/m^3] = f{T [K]}")));
-    }
+    if (Pdftotext().isEmpty())
+        GTEST_SKIP() << BrakPdftotext;
+    ASSERT_EQ(Uruchom(Pdftotext(), {"-enc", "UTF-8", Plik("wydruk.pdf"), Plik("wydruk.txt")}), 0);
+    EXPECT_TRUE(QString::fromUtf8(Bajty(Plik("wydruk.txt"))).contains(QStringLiteral("Gęstość [kg/m^3] = f{T [K]}")));
 }
 
 TEST_F(WykresXY, WithoutADefaultPrinterTheUserIsTold)

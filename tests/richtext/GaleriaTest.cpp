@@ -1,180 +1,167 @@
-// Every mark-up text the windows show, rendered at its label's width. With QERN_GALERIA set to
-// a folder, one sheet per window is written there as PNG, to be looked at.
+// Every mark-up text the windows show, read from the windows themselves: each rich-text label of
+// the main window, the table window and every window a method code opens (on each of its pages),
+// and each experimental correlation's equation, result symbol and unit in the labels of the
+// correlation window. With QERN_GALERIA set to a folder, one sheet per window
+// is written there as PNG, to be looked at.
+#include "Baza.h"
+#include "BazaDoswiadczalna.h"
+#include "BazaTestowa.h"
+#include "Dialogs.h"
+#include "KodyMetod.h"
+#include "KorelacjeDoswiadczalne.h"
 #include "QzHtmlLabel2.h"
+#include "RejestrOkienMetod.h"
+#include "Tabela.h"
+#include "Uruchomienie.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
-
-struct TEtykieta {
-    const char* nazwa;
-    const char* html;
-    int szerokosc;
-};
-
-const QString KoncowkaSI = QStringLiteral("<font size=\"10\"><sup>.</sup></font size> <font name=\"Symbol\" size=\"15\">e</font>"
-                                          "<sub><b>SI</b></sub><font size=\"15\">=</font>");
-
-QString Wynik(const QString& symbol)
-{
-    return QStringLiteral("<p align=\"right\">") + symbol + QStringLiteral("</p>");
-}
-
-QString Jednostka(const QString& jednostka)
-{
-    return QStringLiteral("<font size=\"13\">") + jednostka + QStringLiteral("</font>");
-}
-
-// The property card's unit labels.
-const TEtykieta Karta[] = {
-    {"qlblTb (K)", "K", 90},
-    {"qlblTb (°C)", "<sup>o</sup>C", 90},
-    {"Pc", "<sup>.</sup>10<sup>5</sup> Pa", 90},
-    {"Vc", "cm<sup>3</sup>/mol", 90},
-    {"RoC", "kg/m<sup>3</sup>", 90},
-    {"VdWa", "cm<sup>2</sup>/mol", 90},
-    {"Nig25", "Pa<sup>.</sup>s", 90},
-    {"Lag25", "W/(m<sup>.</sup>K)", 90},
-    {"Cpg25", "kJ/(kg<sup>.</sup>K)", 90},
-    {"Dap25", "m<sup>2</sup>/s", 90},
-    {"delEf298", "J/(mol<sup>.</sup>K)", 90},
-    {"SolParam", "(J/cm<sup>3</sup>)<sup>1/2</sup>", 90},
-    {"HcMol", "atm<sup>.</sup>m<sup>3</sup>/mol", 90},
-    {"Limit", "mg/m<sup>3</sup>", 90},
-};
-
-const TEtykieta RownaniaDoswiadczalne[] = {
-    {"wczytajnig",
-     "<p align=\"centre\"><font name=\"Symbol\" size=\"15\">n</font><sub><b>g</b></sub> <font size=\"15\">= A + B </font size>"
-     "<font size=\"10\"><sup>.</sup></font size><font size=\"15\"> T + C </font><font size=\"10\"><sup>.</sup></font size>"
-     "<font size=\"15\">T<sup><b>2</b></sup> [<font name=\"Symbol\" size=\"15\">m</font>P]</p>",
-     600},
-    {"wczytajlag",
-     "<p align=\"centre\"><font name=\"Symbol\"size=\"15\">l</font><sub><b>g</b></sub> <font size=\"15\">= A + B </font size>"
-     "<font size=\"10\"><sup>.</sup></font size><font size=\"15\">T + C </font><font size=\"10\"><sup>.</sup></font size>"
-     "<font size=\"15\">T<sup><b>2</b></sup>  [<font size=\"15\">W/(m<font size=\"10\"><sup>.</sup></font size>"
-     "<font size=\"15\">K)]</p>",
-     600},
-    {"wczytajCpg",
-     "<p align=\"centre\"><font size=\"15\">C</font><sub><b>p</b></sub> <font size=\"15\">= A + B </font size>"
-     "<font size=\"10\"><sup>.</sup></font size><font size=\"15\">T + C </font><font size=\"10\"><sup>.</sup></font size>"
-     "<font size=\"15\">T<sup><b>2</b></sup>+ D </font><font size=\"10\"><sup>.</sup></font size><font size=\"15\">T<sup>"
-     "<b>3</b></sup>+ E </font><font size=\"10\"><sup>.</sup></font size><font size=\"15\">T<sup><b>4</b></sup>  [<font "
-     "size=\"15\">J/(mol<font size=\"10\"><sup>.</sup></font size><font size=\"15\">K)]</p>",
-     600},
-    {"wczytajDap",
-     "<p align=\"centre\"><font size=\"15\">D</font><sub><b>g</b></sub> <font size=\"15\">= A + B </font size><font "
-     "size=\"10\"><sup>.</sup></font size><font size=\"15\">T + C </font><font size=\"10\"><sup>.</sup></font size><font "
-     "size=\"15\">T<sup><b>2</b></sup>  [<font size=\"15\">cm<sup><b>2</b></sup>/s]</p>",
-     600},
-    {"wczytajdelHf",
-     "<p align=\"centre\"><font name=\"Symbol\" size=\"15\">D</font><font size=\"15\">H</font><sub><b>f</b></sub> <font "
-     "size=\"15\">= A + B </font size><font size=\"10\"><sup>.</sup></font size><font size=\"15\"> T + C </font><font "
-     "size=\"10\"><sup>.</sup></font size><font size=\"15\">T<sup><b>2</b></sup> <font size=\"15\">[kJ/mol]</font></p>",
-     600},
-    {"wczytajPvp",
-     "<p align=\"centre\"><font size=\"15\">log</font><sub><b>10 </b></sub><font size=\"15\">Pv</font><sub><b>p</b></sub> "
-     "<font size=\"15\">= A + B/T + C log</font><sub><b>10 </b></sub><font size=\"15\">T+ D </font><font size=\"10\"><sup>."
-     "</sup></font size><font size=\"15\">T+ E </font><font size=\"10\"><sup>.</sup></font size><font size=\"15\">T<sup>"
-     "<b>2</b></sup>  [<font size=\"15\">Tr]</p>",
-     600},
-    {"wczytajnic",
-     "<p align=\"centre\"><font size=\"15\">log</font><sub><b>10 </b></sub><font name=\"Symbol\" size=\"15\">h</font><sub>"
-     "<b>c</b></sub> <font size=\"15\">= A + B/T + C </font><font size=\"10\"><sup>.</sup></font size><font size=\"15\">T + "
-     "D </font><font size=\"10\"><sup>.</sup></font size><font size=\"15\">T<sup><b>2</b></sup> [<font size=\"15\">cP]</font>"
-     "</p>",
-     600},
-    {"wczytajdelHv",
-     "<p align=\"centre\"><font name=\"Symbol\" size=\"15\">D</font><font size=\"15\">H</font><sub><b>v</b></sub> <font "
-     "size=\"15\">= A </font size><font size=\"10\"><sup>.</sup></font size><font size=\"15\"> (1-T/Tc)<sup><b>n</b></sup> "
-     "<font size=\"15\">[kJ/mol]</font></p>",
-     600},
-    {"wczytajsin",
-     "<p align=\"centre\"><font name=\"Symbol\" size=\"15\">s</font><font size=\"15\"> = A (1 - T/Tc)<sup><b>n</b></sup>"
-     "</font> <font size=\"15\">[dyn/cm]</font></p>",
-     600},
-    {"wczytajroc",
-     "<p align=\"centre\"><font name=\"Symbol\" size=\"15\">r</font><sub><b>c</b></sub><font size=\"15\"> = A </font><font "
-     "size=\"10\"><sup>.</sup></font size><font size=\"15\"> B </font><font size=\"10\"><sup><b> [ -(1-T/Tc)<font size=\"12\">"
-     "n<font size=\"10\">]</b></sup>  <font size=\"15\">[g/ml]</p>",
-     600},
-    {"wczytajDaw",
-     "<p align=\"centre\"><font size=\"15\">log</font><sub><b>10 </b></sub><font size=\"15\">D</font><sub><b>c</b></sub> "
-     "<font size=\"15\">= A + B/T  [<font size=\"15\">cm<sup><b>2</b></sup>/s]</p>",
-     600},
-};
-
-std::vector<std::pair<QString, QString>> WynikiDoswiadczalne()
-{
-    const QString sigma = QStringLiteral("<font name=\"Symbol\" size=\"15\">s</font>");
-    return {
-        {QStringLiteral("qlblSI"), KoncowkaSI.mid(KoncowkaSI.indexOf(QLatin1String("<font name")))},
-        {QStringLiteral("Cp"), Wynik(QStringLiteral("<font size=\"15\">C</font><sub><b>p</b></sub><font size=\"15\">="))},
-        {QStringLiteral("ΔHf"), Wynik(QStringLiteral("<font name=\"Symbol\" size=\"15\">D</font><font size=\"15\">H</font><sub><b>f</b></sub><font size=\"15\">="))},
-        {QStringLiteral("λg"), Wynik(QStringLiteral("<font name=\"Symbol\" size=\"15\">l</font><sub><b>g</b></sub><font size=\"15\">=</font>"))},
-        {QStringLiteral("νg"), Wynik(QStringLiteral("<font name=\"Symbol\" size=\"15\">n</font><sub><b>g</b></sub>") + KoncowkaSI)},
-        {QStringLiteral("Pvp"), Wynik(QStringLiteral("<font size=\"15\">Pv</font><sub><b>p</b></sub>") + KoncowkaSI)},
-        {QStringLiteral("ηc"), Wynik(QStringLiteral("<font name=\"Symbol\" size=\"15\">h</font><sub><b>c</b></sub>") + KoncowkaSI)},
-        {QStringLiteral("σ"), Wynik(sigma + KoncowkaSI)},
-        {QStringLiteral("ρc"), Wynik(QStringLiteral("<font name=\"Symbol\" size=\"15\">r</font><sub><b>c</b></sub>") + KoncowkaSI)},
-        {QStringLiteral("J/(mol·K)"), Jednostka(QStringLiteral("J/(mol<font size=\"10\"><sup>.</sup></font size>K)"))},
-        {QStringLiteral("kJ/mol"), Jednostka(QStringLiteral("kJ/mol"))},
-        {QStringLiteral("kg/m3"), Jednostka(QStringLiteral("kg/m<sup>3</sup>"))},
-        {QStringLiteral("cm2/s"), Jednostka(QStringLiteral("cm<sup>2</sup>/s"))},
-    };
-}
-
-const TEtykieta Tabela[] = {
-    {"qlblTmin", "<font name=\"Arial\" size=\"10\">T</font><sub>min</sub>", 40},
-    {"qlblTmax", "<font name=\"Arial\" size=\"10\">T</font><sub>max</sub>", 40},
-    {"Pmin", "<font name=\"Arial\" size=\"10\">P</font><sub>min</sub>", 40},
-    {"Pmax", "<font name=\"Arial\" size=\"10\">P</font><sub>max</sub>", 40},
-};
-
-// The estimation window's result symbols and the density pages' units, written in the way its
-// mark-up is described: centred 12-point text, bold indices, ω in the Symbol font.
-const TEtykieta Estymacja[] = {
-    {"000 σ", "<p align=\"right\"><font name=\"Symbol\" size=\"15\">s</font><font size=\"10\"><sup>.</sup></font size> "
-              "<font name=\"Symbol\" size=\"15\">e</font><sub><b>SI</b></sub><font size=\"15\">=</font></p>", 110},
-    {"ρc", "<p align=\"right\"><font name=\"Symbol\" size=\"15\">r</font><sub><b>c</b></sub><font size=\"15\">=</font></p>", 110},
-    {"Lambda", "<p align=\"right\">Lambda = </p>", 110},
-    {"jednostka", "<font size=\"13\">kg/m<sup>3</sup></font>", 110},
-    {"Vc", "<p align=\"centre\"><font size=\"12\">V<sub><b>C</b></sub> [m<sup><b>3</b></sup>/kmol]</font></p>", 120},
-    {"ω", "<p align=\"centre\"><font name=\"Symbol\" size=\"14\">w</font><font size=\"12\"> [-]</font></p>", 120},
-    {"VR", "<p align=\"centre\"><font size=\"12\">V<sup><b>R</b></sup> [m<sup><b>3</b></sup>/kmol]</font></p>", 120},
-    {"Tr", "<p align=\"centre\"><font size=\"12\">T<sub><b>r</b></sub>=T/T<sub><b>C</b></sub> [-]</font></p>", 120},
-    {"Pvp", "<p align=\"centre\"><font size=\"10\">P<sub><b>vp</b></sub> [bar]</font></p>", 120},
-    {"ZRA", "<p align=\"centre\"><font size=\"12\">Z<sub><b>RA</b></sub> [-]</font></p>", 120},
-    {"R", "<p align=\"centre\"><font size=\"12\">R [J/(kmol K)]</font></p>", 120},
-};
-
-// The liquid-mixture density window's labels, as described.
-const TEtykieta Mieszaniny[] = {
-    {"qlblVc1", "<font size=\"10\">V<sub><b>1</b></sub> [m<sup>3</sup>/kmol] (d)</font>", 130},
-    {"qlbl12", "<font name=\"Symbol\" size=\"12\">r</font><sub><b>1</b></sub><font size=\"10\"> [kg/m<sup>3</sup>]</font>", 130},
-    {"qlblZra1", "<font size=\"10\">Z<sub><b>RA1</b></sub> [-]</font>", 130},
-    {"qlblX1Jedn", "<font size=\"10\">mol<sub>1</sub>/mol</font>", 130},
-    {"qlblWyn", "<p align=\"right\"><font name=\"Symbol\" size=\"15\">r</font><sub><b>m</b></sub><font size=\"15\"> =</font></p>", 130},
-    {"qlblJedn", "<font size=\"13\">kg/m<sup>3</sup></font>", 130},
-};
 
 struct TArkusz {
     QString nazwa;
     std::vector<std::pair<QString, QImage>> wiersze;
 };
 
-QImage Wyrenderuj(const QString& html, int szerokosc)
+bool Tusz(QRgb piksel)
 {
-    QWidget tlo;
-    tlo.setPalette(QPalette(QColor(0xF0, 0xF0, 0xF0)));
-    auto* etykieta = new TQzHtmlLabel2(&tlo);
-    etykieta->resize(szerokosc, 20);
-    etykieta->setAutoHeight(true);
-    etykieta->setHtml(html);
-    return etykieta->grab().toImage();
+    return qAlpha(piksel) > 0 && qGray(piksel) < 128;
+}
+
+// The first and last row with ink in the columns and rows given; -1, -1 when there is none.
+std::pair<int, int> WierszeTuszu(const QImage& obraz, const QRect& obszar)
+{
+    const QRect r = obszar.intersected(obraz.rect());
+    std::pair<int, int> wiersze{-1, -1};
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (Tusz(obraz.pixel(x, y))) {
+                if (wiersze.first < 0)
+                    wiersze.first = y;
+                wiersze.second = y;
+                break;
+            }
+    return wiersze;
+}
+
+// Ink outside the label's own rectangle is cut off on the screen.
+bool TuszPozaEtykieta(const QImage& obraz, QSize etykieta)
+{
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            if ((x >= etykieta.width() || y >= etykieta.height()) && Tusz(obraz.pixel(x, y)))
+                return true;
+    return false;
+}
+
+// A script is written at a smaller size, half its font's points lower or higher than its box
+// (whose top is where a word of its line starts): a subscript's ink begins no higher than that
+// shift below the top, a superscript's ink ends above it.
+void SprawdzIndeks(const std::string& opis, const QImage& obraz, const aText& indeks)
+{
+    const int przesuniecie = indeks.font.rozmiar / 2;
+    const bool dolny = indeks.subSupMode == 1;
+    const QRect pas = dolny ? QRect(indeks.x, indeks.y, indeks.width, indeks.height + przesuniecie)
+                            : QRect(indeks.x, indeks.y - przesuniecie - 1, indeks.width, indeks.height + przesuniecie);
+    const auto [gora, dol] = WierszeTuszu(obraz, pas);
+    ASSERT_GE(gora, 0) << opis;
+    if (dolny)
+        EXPECT_GE(gora, indeks.y + przesuniecie - 1) << opis << " (subscript)";
+    else
+        EXPECT_LE(dol, indeks.y + przesuniecie) << opis << " (superscript)";
+}
+
+// Every tag is one the renderer knows, no tag or entity is left to show as text, every word has
+// a width, nothing drawn is cut off by the label's edges, and scripts sit below or above their line.
+void SprawdzEtykiete(const QString& nazwa, TQzHtmlLabel2& etykieta)
+{
+    static const QRegularExpression znacznik(QStringLiteral("<\\s*(/?[A-Za-z]+)"));
+    static const QRegularExpression resztka(QStringLiteral("[<>]|&[A-Za-z0-9#]+;"));
+    const std::string opis = nazwa.toStdString() + ": " + etykieta.html().toStdString();
+    TQzMiniHtml2& renderer = etykieta.Renderer();
+    for (const auto& m : znacznik.globalMatch(etykieta.html()))
+        EXPECT_NE(FindTag(m.captured(1), renderer.AllowedTagGroups), 0) << opis << " tag " << m.captured(0).toStdString();
+    EXPECT_FALSE(TuszPozaEtykieta(renderer.Obraz(), etykieta.size())) << opis;
+    int slowa = 0;
+    for (const auto& item : renderer.Items()) {
+        const auto* slowo = dynamic_cast<const aText*>(item.get());
+        if (!slowo || slowo->tekst.trimmed().isEmpty())
+            continue;
+        ++slowa;
+        const std::string tekst = opis + " word " + slowo->tekst.toStdString();
+        EXPECT_FALSE(slowo->tekst.contains(resztka)) << tekst;
+        EXPECT_GT(slowo->width, 0) << tekst;
+        if (slowo->subSupMode != 0)
+            SprawdzIndeks(tekst, renderer.Obraz(), *slowo);
+    }
+    EXPECT_GT(slowa, 0) << opis;
+}
+
+void Sprawdz(const QString& nazwa, TQzHtmlLabel2& etykieta, TArkusz& arkusz)
+{
+    SprawdzEtykiete(nazwa, etykieta);
+    arkusz.wiersze.emplace_back(nazwa, etykieta.grab().toImage());
+}
+
+// The labels show on the window's pages: every page of each tab and stack is brought up in turn
+// (a label on a page never shown is never laid out), and each label is checked when first seen.
+TArkusz ArkuszOkna(const QString& nazwa, QWidget& okno)
+{
+    okno.show();
+    TArkusz arkusz{nazwa, {}};
+    QSet<TQzHtmlLabel2*> sprawdzone;
+    const auto sprawdzWidoczne = [&] {
+        QApplication::processEvents();
+        for (TQzHtmlLabel2* etykieta : okno.findChildren<TQzHtmlLabel2*>())
+            if (etykieta->isVisible() && !etykieta->html().isEmpty() && !sprawdzone.contains(etykieta)) {
+                sprawdzone.insert(etykieta);
+                Sprawdz(etykieta->objectName(), *etykieta, arkusz);
+            }
+    };
+    sprawdzWidoczne();
+    for (QTabWidget* zakladki : okno.findChildren<QTabWidget*>())
+        for (int i = 0; i < zakladki->count(); ++i) {
+            zakladki->setCurrentIndex(i);
+            sprawdzWidoczne();
+        }
+    for (QStackedWidget* stos : okno.findChildren<QStackedWidget*>())
+        for (int i = 0; i < stos->count(); ++i) {
+            stos->setCurrentIndex(i);
+            sprawdzWidoczne();
+        }
+    return arkusz;
+}
+
+// Each correlation as its loader shows it, with its result symbol and unit in the result labels.
+TArkusz ArkuszKorelacji()
+{
+    TOblicz_gaz_ciecz_Form okno;
+    okno.show();
+    TArkusz arkusz{QStringLiteral("korelacje"), {}};
+    auto* rownanie = okno.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblRownanie"));
+    auto* wynik = okno.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblWyn"));
+    auto* jednostka = okno.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblJedn"));
+    for (const TKorelacjaDoswiadczalna& korelacja : KorelacjeDoswiadczalne()) {
+        KodGaz = korelacja.rodzaj == RodzajKorelacji::Gaz ? korelacja.kod : ' ';
+        KodCiecz = korelacja.rodzaj == RodzajKorelacji::Ciecz ? korelacja.kod : ' ';
+        EXPECT_TRUE(okno.WczytajWybrana()) << korelacja.tytul.toStdString();
+        wynik->setHtml(korelacja.symbolWyniku);
+        jednostka->setHtml(korelacja.jednostka);
+        QApplication::processEvents();
+        Sprawdz(korelacja.tytul, *rownanie, arkusz);
+        Sprawdz(korelacja.tytul + QStringLiteral(" (wynik)"), *wynik, arkusz);
+        Sprawdz(korelacja.tytul + QStringLiteral(" (jednostka)"), *jednostka, arkusz);
+    }
+    return arkusz;
 }
 
 void Zapisz(const TArkusz& arkusz, const QString& folder)
@@ -201,46 +188,50 @@ void Zapisz(const TArkusz& arkusz, const QString& folder)
     arkuszObraz.save(QDir(folder).filePath(arkusz.nazwa + QStringLiteral(".png")));
 }
 
-template <size_t N>
-TArkusz Arkusz(const QString& nazwa, const TEtykieta (&etykiety)[N])
+template <class Okno>
+TArkusz Arkusz(const QString& nazwa)
 {
-    TArkusz arkusz{nazwa, {}};
-    for (const auto& e : etykiety)
-        arkusz.wiersze.emplace_back(QString::fromUtf8(e.nazwa), Wyrenderuj(QString::fromUtf8(e.html), e.szerokosc));
-    return arkusz;
+    Okno okno;
+    return ArkuszOkna(nazwa, okno);
 }
 
-bool MaTusz(const QImage& obraz)
+// Every window a method code opens, as the main window opens it: the code set, the window made
+// by the registry with its loader run.
+std::vector<TArkusz> ArkuszeMetod()
 {
-    for (int y = 0; y < obraz.height(); ++y)
-        for (int x = 0; x < obraz.width(); ++x)
-            if (qGray(obraz.pixel(x, y)) < 128)
-                return true;
-    return false;
+    ZarejestrujOknaMetod();
+    std::vector<TArkusz> arkusze;
+    for (const OknoMetody& metoda : KodyMetod()) {
+        KodMetody = QString::fromLatin1(metoda.kod);
+        if (!OknoMetodyDostepne(KodMetody))
+            continue;
+        std::unique_ptr<QWidget> okno(UtworzOknoMetody(KodMetody));
+        arkusze.push_back(ArkuszOkna(QStringLiteral("%1_%2").arg(QString::fromLatin1(metoda.okno), KodMetody), *okno));
+    }
+    WyrejestrujOknaMetod();
+    return arkusze;
 }
 
 } // namespace
 
 TEST(Galeria, EveryMarkUpOfTheWindowsRenders)
 {
-    std::vector<TArkusz> arkusze = {Arkusz(QStringLiteral("karta"), Karta),
-                                    Arkusz(QStringLiteral("rownania"), RownaniaDoswiadczalne),
-                                    Arkusz(QStringLiteral("tabela"), Tabela), Arkusz(QStringLiteral("estymacja"), Estymacja),
-                                    Arkusz(QStringLiteral("mieszaniny"), Mieszaniny)};
-    TArkusz wyniki{QStringLiteral("wyniki"), {}};
-    for (const auto& [nazwa, html] : WynikiDoswiadczalne())
-        wyniki.wiersze.emplace_back(nazwa, Wyrenderuj(html, nazwa.startsWith(QLatin1String("qlbl")) ? 90 : 120));
-    arkusze.push_back(wyniki);
-
-    QString folder = qEnvironmentVariable("QERN_GALERIA");
-    if (!folder.isEmpty())
-        QDir().mkpath(folder);
-    for (const auto& arkusz : arkusze) {
-        for (const auto& [nazwa, obraz] : arkusz.wiersze) {
-            EXPECT_GE(obraz.height(), 15) << nazwa.toStdString();
-            EXPECT_TRUE(MaTusz(obraz)) << nazwa.toStdString();
-        }
-        if (!folder.isEmpty())
+    BazaTestowa baza = BazaTestowa::Probna();
+    ZapisujOkna zapis;
+    ASSERT_TRUE(WczytajSubstancje("WODA"));
+    std::vector<TArkusz> arkusze = {Arkusz<TBaza_Form>(QStringLiteral("glowne")), ArkuszKorelacji(),
+                                    Arkusz<TTabela_Form>(QStringLiteral("tabela"))};
+    for (TArkusz& arkusz : ArkuszeMetod())
+        arkusze.push_back(std::move(arkusz));
+    size_t etykiety = 0;
+    for (const auto& arkusz : arkusze)
+        etykiety += arkusz.wiersze.size();
+    EXPECT_GE(etykiety, 100u);
+    const QString folder = qEnvironmentVariable("QERN_GALERIA");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    for (const auto& arkusz : arkusze)
+        if (!arkusz.wiersze.empty())
             Zapisz(arkusz, folder);
-    }
 }

@@ -872,39 +872,3 @@ TEST_F(CieploSpalania, WithoutItsWindowThePreparationRunsAndSaysTheMethodIsNotTh
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               (std::vector<QString>{Niedostepna, QStringLiteral("Metoda nie stosuje się do pierwiastków ")}));
 }
-
-// Screenshots of the main window's tabs with water loaded and of the experimental window opened
-// from a card label: QERN_ZRZUTY=<folder> writes PNGs there.
-TEST_F(OpisyMetod, Zrzuty)
-{
-    const QString katalog = qEnvironmentVariable("QERN_ZRZUTY");
-    if (katalog.isEmpty())
-        GTEST_SKIP() << "QERN_ZRZUTY not set";
-    QDir().mkpath(katalog);
-    const auto zapisz = [&](QWidget* okno, const char* nazwa) {
-        QApplication::processEvents();
-        EXPECT_TRUE(okno->grab().save(katalog + QLatin1Char('/') + QString::fromLatin1(nazwa)));
-    };
-    Wczytaj("cbZnajdzZwiazek", QStringLiteral("WODA"));
-    for (int strona = 0; strona < 2; ++strona) {
-        Baza_Form->PageControl1->setCurrentIndex(strona);
-        zapisz(Baza_Form, strona == 0 ? "glowne_karta.png" : "glowne_karta_cd.png");
-    }
-    Baza_Form->PageControl1->setCurrentWidget(Baza_Form->tsBazaDoswiadczalna);
-    Kliknij(Baza_Form->rgExpGaz, 6);
-    zapisz(Baza_Form, "glowne_doswiadczalna.png");
-    WybierzTc(0);
-    zapisz(Baza_Form, "glowne_predykcyjna_tc.png");
-    Wybierz({1, "rgEstWlas", 7, "rgGestC", 0, "", "", ""});
-    zapisz(Baza_Form, "glowne_predykcyjna_wlasciwosci.png");
-    Wybierz({2, "rgMixGaz", 0, "rgMixLepGaz", 0, "", "", ""});
-    zapisz(Baza_Form, "glowne_predykcyjna_mieszaniny.png");
-    Wybierz({3, "rgRownowaga", 0, "rgIzobara", 0, "", "", ""});
-    zapisz(Baza_Form, "glowne_predykcyjna_rownowaga.png");
-
-    Baza_Form->PageControl1->setCurrentWidget(Baza_Form->tsKarta);
-    skrypt = [&](QWidget* okno) { zapisz(okno, "doswiadczalne_z_karty.png"); };
-    QLabel* etykieta = Baza_Form->findChild<QLabel*>(QStringLiteral("lblNic_T"));
-    QTest::mouseClick(etykieta, Qt::LeftButton);
-    EXPECT_EQ(zapis->oknaModalne.size(), 1u);
-}

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -358,31 +357,4 @@ TEST(Karta, PropertyLabelsOpenOnlyACompleteCorrelationOfALoadedSubstance)
     QApplication::sendEvent(etykieta, &wyjscie);
     EXPECT_EQ(etykieta->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_FALSE(etykieta->font().underline());
-}
-
-// Screenshots of the card for a look at its layout: QERN_ZRZUTY=<folder> writes PNGs there.
-TEST(Karta, Zrzuty)
-{
-    const QString katalog = qEnvironmentVariable("QERN_ZRZUTY");
-    if (katalog.isEmpty())
-        GTEST_SKIP() << "QERN_ZRZUTY not set";
-    QDir().mkpath(katalog);
-    BazaTestowa baza = BazaTestowa::Probna();
-    OknoKarty okno;
-    auto* zakladki = okno.okno.findChild<QTabWidget*>();
-    for (const char* substancja : {"WATER", "ETHANOL", "BENZENE"}) {
-        okno.Szukaj(substancja);
-        for (const char* jednostki : {"K", "C"}) {
-            for (int strona = 0; strona < 2; ++strona) {
-                zakladki->setCurrentIndex(strona);
-                QApplication::processEvents();
-                const QString nazwa = QStringLiteral("%1/karta_%2_%3_%4.png")
-                                          .arg(katalog, QString::fromLatin1(substancja).toLower(),
-                                               QString::fromLatin1(jednostki), QString::number(strona + 1));
-                EXPECT_TRUE(okno.okno.grab().save(nazwa));
-            }
-            okno.karta->KelvinCelsjuszClick();
-        }
-        okno.karta->SI1Click();
-    }
 }

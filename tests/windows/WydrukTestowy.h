@@ -11,7 +11,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Triggers the print action; empty when pdftotext is not installed.
+// pdftotext (Debian package poppler-utils) reads the printed pages back; empty when it is missing,
+// and a test that needs it then skips with BrakPdftotext.
+inline QString Pdftotext()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
+inline constexpr const char* BrakPdftotext = "pdftotext is not installed (package poppler-utils)";
+
+// Triggers the print action and reads the pages back with pdftotext.
 inline QString WydrukJakoTekst(QAction* drukuj)
 {
     QTemporaryDir katalog;
@@ -24,11 +32,8 @@ inline QString WydrukJakoTekst(QAction* drukuj)
         drukuj->trigger();
     }
     EXPECT_TRUE(QFile::exists(pdf));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        return {};
     QProcess proces;
-    proces.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    proces.start(Pdftotext(), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     EXPECT_TRUE(proces.waitForFinished());
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
