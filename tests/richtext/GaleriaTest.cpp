@@ -202,7 +202,7 @@ std::vector<TArkusz> ArkuszeMetod()
     ZarejestrujOknaMetod();
     std::vector<TArkusz> arkusze;
     for (const OknoMetody& metoda : KodyMetod()) {
-        KodMetody = QString::fromLatin1(metoda.kod);
+        KodMetody = metoda.kod.Tekst();
         if (!OknoMetodyDostepne(KodMetody))
             continue;
         std::unique_ptr<QWidget> okno(UtworzOknoMetody(KodMetody));
