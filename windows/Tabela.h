@@ -22,6 +22,7 @@ class TSiatkaTekstowa;
 // What the table tabulates, as its opener describes it.
 struct TOpisTabeli {
     // The range of applicability on view (empty: none known); the range to compute starts as it.
+    // Initialised, so an opener may leave them out of a designated initialiser without a warning.
     QString Tmin{}, Tmax{};
     // What the range runs over: the labels of its four bounds.
     enum class Argument { Temperatura, Cisnienie } argument = Argument::Temperatura;
