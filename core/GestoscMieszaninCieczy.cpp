@@ -85,9 +85,9 @@ std::vector<TRekordMixc> PunktyPrzy(const PomiaryPary& para, long double T, long
     return punkty;
 }
 
-std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& r, long double TRef,
-                                                          long double T)
+std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& r, long double T)
 {
+    const long double TRef = OdniesienieObjetosciMolowej(r).temperatura;
     if (!Podano(TRef) || !Podano(r.Vcmol))
         return std::nullopt;
     const long double VR = r.Vcmol * 0.001L;

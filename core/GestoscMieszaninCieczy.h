@@ -31,16 +31,16 @@ PomiaryPary ZbierzPomiaryPary(const QString& skladnik1, const QString& skladnik2
 // The points measured at exactly this temperature and pressure.
 std::vector<TRekordMixc> PunktyPrzy(const PomiaryPary& para, long double T, long double P);
 
-// A pure liquid's molar volume at T, m³/kmol, from the current record and the temperature
-// TRef (K) its stored molar volume refers to: the stored volume itself ("(d)") when T is that
-// temperature, else Rackett's reference-volume equation ("(r)"), which needs omega, Tc and M.
-// No volume when the record lacks what the rule needs or the equation fails.
+// A pure liquid's molar volume at T, m³/kmol, from the record and the temperature its stored
+// molar volume refers to (OdniesienieObjetosciMolowej, the substance card's rule): the stored
+// volume itself ("(d)") when T is that temperature, else Rackett's reference-volume equation
+// ("(r)"), which needs omega, Tc and M. No volume when the record lacks what the rule needs or the
+// equation fails.
 struct ObjetoscCzystejCieczy {
     long double V;
     bool zDanych; // "(d)"; otherwise "(r)"
 };
-std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& rekord, long double TRef,
-                                                          long double T);
+std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& rekord, long double T);
 
 // M / V rounded to thousandths (kg/m³ from kg/kmol and m³/kmol); a density that rounds to 0
 // throws EMathError.

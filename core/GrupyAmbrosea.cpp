@@ -1,6 +1,7 @@
 #include "GrupyAmbrosea.h"
 
 #include "Power.h"
+#include "UdzialyGrup.h"
 
 namespace {
 
@@ -95,15 +96,15 @@ long double PoprawkaAlkoholu(WlasnoscAmbrosea wlasnosc, long double v, long doub
 
 long double AmbroseTc(long double Tb, long double S)
 {
-    return Tb * (1.0L + 1.0L / (1.242L + S));
+    return WynikRownaniaUdzialow([=] { return Tb * (1.0L + 1.0L / (1.242L + S)); });
 }
 
 long double AmbrosePc(long double Mmol, long double S)
 {
-    return Mmol * (1.0L / Power(0.339L + S, 2.0L)) * 100000.0L;
+    return WynikRownaniaUdzialow([=] { return Mmol * (1.0L / Power(0.339L + S, 2.0L)) * 100000.0L; });
 }
 
 long double AmbroseVc(long double S)
 {
-    return (40.0L + S) / 1000.0L;
+    return WynikRownaniaUdzialow([=] { return (40.0L + S) / 1000.0L; });
 }

@@ -30,6 +30,7 @@ long double LiczbaNAlkoholu(long double Tb);
 // 0.1 - 0.013·n (Pc).
 long double PoprawkaAlkoholu(WlasnoscAmbrosea wlasnosc, long double v, long double n);
 
+// The estimates from the group sum S, each checked as WynikRownaniaUdzialow checks (UdzialyGrup.h).
 long double AmbroseTc(long double Tb, long double S);   // K
 long double AmbrosePc(long double Mmol, long double S); // Pa; Mmol in g/mol
 long double AmbroseVc(long double S);                   // m³/kmol

@@ -1,5 +1,7 @@
 #include "GrupyFedorsa.h"
 
+#include "UdzialyGrup.h"
+
 #include <cmath>
 
 namespace {
@@ -64,5 +66,5 @@ const std::array<GrupaFedorsa, LiczbaGrupFedorsa>& TabelaGrupFedorsa()
 
 long double FedorsTc(long double S)
 {
-    return 535.0L * std::log10(S);
+    return WynikRownaniaUdzialow([=] { return 535.0L * std::log10(S); });
 }

@@ -11,5 +11,6 @@ struct GrupaFedorsa {
 
 const std::array<GrupaFedorsa, LiczbaGrupFedorsa>& TabelaGrupFedorsa();
 
-// K; S must be positive.
+// K; a sum that is not positive has no logarithm and throws as WynikRownaniaUdzialow does
+// (UdzialyGrup.h).
 long double FedorsTc(long double S);

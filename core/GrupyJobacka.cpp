@@ -1,6 +1,7 @@
 #include "GrupyJobacka.h"
 
 #include "Power.h"
+#include "UdzialyGrup.h"
 
 namespace {
 
@@ -97,30 +98,30 @@ std::string WzorZAtomow(const AtomyJobacka& atomy)
 
 long double JobackTc(long double Tb, long double S)
 {
-    return Tb * Power(0.584L + 0.965L * S - Power(S, 2.0L), -1.0L);
+    return WynikRownaniaUdzialow([=] { return Tb * Power(0.584L + 0.965L * S - Power(S, 2.0L), -1.0L); });
 }
 
 long double JobackPc(int Na, long double S)
 {
-    return Power(0.113L + 0.0032L * Na - S, -2.0L) * 100000.0L;
+    return WynikRownaniaUdzialow([=] { return Power(0.113L + 0.0032L * Na - S, -2.0L) * 100000.0L; });
 }
 
 long double JobackVc(long double S)
 {
-    return (17.5L + S) / 1000.0L;
+    return WynikRownaniaUdzialow([=] { return (17.5L + S) / 1000.0L; });
 }
 
 long double JobackTb(long double S)
 {
-    return 198.0L + S;
+    return WynikRownaniaUdzialow([=] { return 198.0L + S; });
 }
 
 long double JobackTf(long double S)
 {
-    return 122.0L + S;
+    return WynikRownaniaUdzialow([=] { return 122.0L + S; });
 }
 
 long double JobackHf(long double S)
 {
-    return 68.29L + S;
+    return WynikRownaniaUdzialow([=] { return 68.29L + S; });
 }

@@ -37,7 +37,8 @@ AtomyJobacka AtomyGrupJobacka(const std::vector<std::pair<int, int>>& wierszeILi
 // element whose count is not positive left out.
 std::string WzorZAtomow(const AtomyJobacka& atomy);
 
-// The estimates from the group sum S (in extended precision, constants exact):
+// The estimates from the group sum S (in extended precision, constants exact), each checked as
+// WynikRownaniaUdzialow checks (UdzialyGrup.h):
 long double JobackTc(long double Tb, long double S); // K; Tb in K
 long double JobackPc(int Na, long double S);         // Pa; Na the number of atoms
 long double JobackVc(long double S);                 // m³/kmol

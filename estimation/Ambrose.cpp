@@ -4,7 +4,6 @@
 #include "FloatText.h"
 #include "KartaZwiazku.h"
 #include "KodyMetod.h"
-#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
@@ -241,12 +240,10 @@ void TAmbrose_Form::Button1Click()
     if (!sprawdzanie.Poprawne())
         return;
     const long double suma = SumaUdzialow(Udzialy());
-    wynik->clear();
-    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol)) {
+    if (*wlasnosc_ == WlasnoscAmbrosea::Pc && !Podano(RekordYaws.Mmol))
         PokazBrakWyniku();
-        return;
-    }
-    PokazWynik(ObliczSkonczone([&] { return Rownanie(suma); }));
+    else
+        PokazWynikRownania([&] { return Rownanie(suma); });
 }
 
 void ZarejestrujAmbrosea()

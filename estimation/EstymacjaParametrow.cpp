@@ -27,7 +27,6 @@ TEstymacjaParametrowFrm* EstymacjaParametrowFrm = nullptr;
 
 namespace {
 
-const QString NieMoznaObliczyc = QStringLiteral("Dla podanych danych nie można obliczyć wyniku.");
 constexpr long double BarNaPa = 100000.0L;
 constexpr long double Cm3NaM3 = 0.001L; // cm³/mol → m³/kmol
 
@@ -255,7 +254,7 @@ void TEstymacjaParametrowFrm::btnObliczClick()
         edtWynik->setText(Oblicz().value_or(QStringLiteral("?")));
     } catch (const BrakWpisu&) {
     } catch (const EMathError&) {
-        PokazKomunikat(NieMoznaObliczyc, RodzajKomunikatu::Ostrzezenie);
+        PokazKomunikat(QString::fromUtf8(NieMoznaObliczycWyniku), RodzajKomunikatu::Ostrzezenie);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "FloatText.h"
 #include "GrupyFedorsa.h"
-#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"
 
@@ -19,9 +18,6 @@ const QString OMetodzie = QStringLiteral(
     "czynników, podania\r ile razy występuje pojedynczy czynnik i naciśnięcia przycisku oblicz.\r\r Wzory:\r\r\tTc = "
     "535log(delTc) __ [K]\r\r Wyniki są zapamiętywane TYLKO w układzie SI.\r Perogram dokonuje wszystkich niezbędnych "
     "przeliczeń.");
-
-const QString SumaNiedodatnia =
-    QStringLiteral("Suma udziałów grup nie jest dodatnia: logarytm nie istnieje, Tc nie można obliczyć.");
 
 NazwyWierszy NazwyFedorsa()
 {
@@ -65,12 +61,7 @@ void TFedors_Form::ObliczBtnClick()
     if (!sprawdzanie.Poprawne())
         return;
     const long double suma = SumaUdzialow(grupy->Udzialy());
-    wynik->clear();
-    if (suma <= 0.0L) {
-        PokazKomunikat(SumaNiedodatnia, RodzajKomunikatu::Ostrzezenie);
-        return;
-    }
-    PokazWynik(ObliczSkonczone([&] { return FedorsTc(suma); }));
+    PokazWynikRownania([&] { return FedorsTc(suma); });
 }
 
 void ZarejestrujFedorsa()

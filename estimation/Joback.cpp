@@ -7,7 +7,6 @@
 #include "KartaZwiazku.h"
 #include "KodyMetod.h"
 #include "LiczenieAtomow.h"
-#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"
 #include "RejestrOkienMetod.h"
@@ -232,10 +231,8 @@ void TJoback1_Form::Oblicz_ButtonClick()
     if (kod_ == KodPcJobacka)
         LiczbaAtomowNa = static_cast<int>(Na);
     const long double suma = SumaUdzialow(grupy->Udzialy());
-    // A computation that fails (a zero denominator) leaves no earlier result on view.
-    wynik->clear();
-    const long double wartosc = ObliczSkonczone([&] { return Rownanie(suma); });
-    PokazWynik(wartosc);
+    if (!PokazWynikRownania([&] { return Rownanie(suma); }))
+        return;
     Porownaj();
     if (kod_ == KodCieplaTworzenia) {
         DelHf = WartoscWpisana(wynik->text());

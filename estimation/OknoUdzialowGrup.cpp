@@ -1,8 +1,10 @@
 #include "OknoUdzialowGrup.h"
 
 #include "FloatText.h"
+#include "Dialogs.h"
 #include "KartaZwiazku.h"
 #include "Kontrolka.h"
+#include "MathError.h"
 #include "ObslugaZdarzen.h"
 #include "Zmienne.h"
 
@@ -152,6 +154,18 @@ QAction* TOknoUdzialowGrup::UtworzMenu(const QString& zamknij, bool wyjscieZProg
 void TOknoUdzialowGrup::PokazWynik(long double wartosc)
 {
     PokazTekstWyniku(FloatToStr(wartosc));
+}
+
+bool TOknoUdzialowGrup::PokazWynikRownania(const std::function<long double()>& rownanie)
+{
+    wynik->clear();
+    try {
+        PokazWynik(rownanie());
+        return true;
+    } catch (const EMathError& blad) {
+        PokazKomunikat(QString::fromUtf8(blad.what()), RodzajKomunikatu::Ostrzezenie);
+        return false;
+    }
 }
 
 void TOknoUdzialowGrup::PokazBrakWyniku()

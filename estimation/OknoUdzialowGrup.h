@@ -9,6 +9,7 @@
 #include "WierszeGrup.h"
 
 #include <QMainWindow>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -55,6 +56,9 @@ protected:
     QAction* UtworzMenu(const QString& zamknij, bool wyjscieZProgramu, const QString& pomoc);
 
     void PokazWynik(long double wartosc);
+    // The result of the method's equation, the earlier one cleared first. An equation that gives
+    // no result (core's EMathError) leaves the result empty and says why in a warning: false then.
+    bool PokazWynikRownania(const std::function<long double()>& rownanie);
     // "?" in place of the result: an input of the record is missing.
     void PokazBrakWyniku();
     // The extra input of the right panel, shown or hidden with its captions.

@@ -2,18 +2,17 @@
 // The liquid-mixture density window, in one of two modes chosen by KodMetody when it is shown:
 // - "MixGestCieczSD": the density of a binary liquid mixture by Spencer and Danner's form of
 //   the Rackett equation from the critical data and Rackett factors of two substances of
-//   YAWS.dat, as an 11-row table over x1 = 0 .. 1 with its chart, and at a typed x1;
+//   YAWS.dat, as an 11-row table over x1 = 0 .. 1 with its chart, and at a typed x1
+//   (MixCSpenceraDannera.cpp);
 // - "MixGestCiecz": a pair of mixc.dan with its measured excess volumes at the chosen
 //   temperature and pressure, the mixture's molar volume and density at every point, a
-//   least-squares polynomial VE(x1) drawn over the points, and the density at a typed x1.
-// Any other code leaves the window as designed. The components are looked up through the main
-// window's substance card (DostepDoKarty.h), which gives the card's liquid molar volume and its
-// temperature.
-#include "GestoscMieszaninCieczy.h"
-
+//   least-squares polynomial VE(x1) drawn over the points, and the density at a typed x1
+//   (MixCNadmiarowy.cpp).
+// Any other code leaves the window as designed. This frame holds the controls both modes lay
+// out and hands every event to the mode (MixCTryb.h).
 #include <QWidget>
 #include <array>
-#include <vector>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -26,6 +25,7 @@ class TPoleLiczbowe;
 class TQzHtmlLabel2;
 class TSeria;
 class TSiatkaTekstowa;
+class TTrybMixc;
 class TWykresXY;
 
 // The coefficients c0 .. c6 of the last fitted VE(x1) (m³/kmol) and how many of them it has.
@@ -36,6 +36,7 @@ class TMixcFrm : public QWidget {
     Q_OBJECT
 public:
     explicit TMixcFrm(QWidget* rodzic = nullptr);
+    ~TMixcFrm() override;
 
     QLabel* lblTytul;
     TQzHtmlLabel2* img1;
@@ -73,47 +74,28 @@ public:
     void Wybor1();
     void cbZwiazek2Change();
     void cbWarunkiChange();
-    void ObliczTabele();
     void edtX1Change();
     void cbxRegresjaClick();
     void udStClick();
-    // False when the table holds no measured points to fit (nothing is drawn then).
-    bool calculate_fit(int liczbaWyrazow);
+
+    // What both modes do with the frame.
+    // The columns as wide as their texts, the grid as wide as its columns: no number is cut.
+    void DopasujSiatke();
+    // An x1 typed outside 0 .. 1 is refused; an empty box or one without a number is left to the
+    // computation ("?").
+    bool X1WPrzedziale();
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
-    enum class Tryb { Projekt, SpenceraDannera, Nadmiarowy };
-
     void UtworzKontrolki();
     QGridLayout* UtworzSkladniki();
     QWidget* UtworzWiersze();
     void Polacz();
-    void UlozSpenceraDannera();
-    void UlozNadmiarowy();
-    void DopasujSiatke();
-    QString NazwaZListy(const TListaZwiazkow* lista) const;
-    int Stopien() const;
 
-    // Spencer-Danner mode.
-    void WczytajSkladnikSD(const QString& nazwa, const std::array<QLineEdit*, 5>& pola);
-    void CzyscKolumnyTabeliSD();
-    bool DaneDoObliczen() const;
-    void ObliczSpenceraDannera();
-    bool X1WPrzedziale();
-    long double GestoscSD(long double x1) const;
-
-    // Excess-volume mode.
-    void WypelnijTabeleNadmiarowa(long double T, long double P);
-    void WczytajSkladnikNadmiarowy(const QString& cas, TQzHtmlLabel2* etykieta, int numer,
-                                   QLineEdit* V, QLineEdit* ro, QLineEdit* M, long double T);
-    void CzyscTabeleNadmiarowa();
-    std::vector<long double> Kolumna(int kolumna) const;
-
-    Tryb tryb_ = Tryb::Projekt;
+    std::unique_ptr<TTrybMixc> tryb_;
     bool pokazane_ = false;
-    PomiaryPary para_;
 };
 
 extern TMixcFrm* MixcFrm;

@@ -16,6 +16,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a window says when a formula gives no result for the data (its EMathError).
+inline constexpr const char* NieMoznaObliczycWyniku = "Dla podanych danych nie można obliczyć wyniku.";
+
 // The flags that make a computation fail.
 constexpr int FlagiBledowFPU = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 

@@ -75,10 +75,10 @@ public:
     void szukaj();
     void sbSzukajClick();
     void PraWybory();
-    // The card as the calculator windows reach it (DostepDoKarty.h); clearing it also puts back
-    // the window's plain title and forgets the found substance.
-    void WypelnijKarte() override;
-    void CzyscKarte() override;
+    // Clearing the card also puts back the window's plain title and forgets the found substance.
+    void WypelnijKarte();
+    void CzyscKarte();
+    // The CAS search list as the calculator windows reach it (DostepDoKarty.h).
     void PokazNumerCAS(const QString& cas) override;
     void PokazHint(const QString& hint);
     void DoHint(QWidget* kontrolka);

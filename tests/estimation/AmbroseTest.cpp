@@ -1,7 +1,11 @@
 #include "Ambrose.h"
+#include "GrupyAmbrosea.h"
+#include "MathError.h"
 #include "OknaGrupTestowe.h"
+#include "UdzialyGrup.h"
 
 #include <QLabel>
+#include <string>
 
 namespace {
 
@@ -19,6 +23,29 @@ std::vector<TRekordYaws> Substancje()
     TRekordYaws beta = BazaTestowa::Substancja("BETA", "BETA", "C9H20O");
     Ustaw(beta, {{"Tb", 510.0L}, {"Mmol", 144.25L}});
     return {alfa, beta, BazaTestowa::Substancja("GAMMA", "GAMMA", "C2H6O")};
+}
+
+// n-hexane has six carbon atoms in alkyl groups (row 1 six times). Its sums 6·0.138, 6·0.226 and
+// 6·55.1 with Tb = 341.88 K and M = 86.177 g/mol give Tc = 507.039420289855 K, Pc =
+// 2999521.41036016 Pa and Vc = 0.3706 m³/kmol (by mpmath); the measured constants (Poling,
+// Prausnitz and O'Connell, The Properties of Gases and Liquids, 5th ed., Appendix A: 507.60 K,
+// 30.25 bar, 368 cm³/mol) lie within 1 % of them. A sum at the pole of the Tc equation is refused.
+TEST(GrupyAmbrosea, HexaneAgainstItsMeasuredCriticalConstants)
+{
+    const auto suma = [](WlasnoscAmbrosea wlasnosc) {
+        const char* przyrost = TabelaGrupAmbrosea()[0].przyrosty[static_cast<int>(wlasnosc)];
+        return SumaUdzialow({{1, 6.0L, std::stold(przyrost)}});
+    };
+    const double Tc = static_cast<double>(AmbroseTc(341.88L, suma(WlasnoscAmbrosea::Tc)));
+    const double Pc = static_cast<double>(AmbrosePc(86.177L, suma(WlasnoscAmbrosea::Pc)));
+    const double Vc = static_cast<double>(AmbroseVc(suma(WlasnoscAmbrosea::Vc)));
+    EXPECT_NEAR(Tc, 507.039420289855, 1e-9);
+    EXPECT_NEAR(Pc, 2999521.41036016, 1e-5);
+    EXPECT_NEAR(Vc, 0.3706, 1e-15);
+    EXPECT_NEAR(Tc, 507.60, 507.60 * 0.01);
+    EXPECT_NEAR(Pc, 30.25e5, 30.25e5 * 0.01);
+    EXPECT_NEAR(Vc, 0.368, 0.368 * 0.01);
+    EXPECT_THROW(AmbroseTc(341.88L, -1.242L), EMathError);
 }
 
 class Ambrose : public ::testing::Test {

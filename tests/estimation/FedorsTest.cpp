@@ -1,16 +1,39 @@
 #include "Ambrose.h"
 #include "EstymacjaParametrow.h"
 #include "Fedors.h"
+#include "GrupyFedorsa.h"
 #include "Joback.h"
+#include "MathError.h"
 #include "OknaGrupTestowe.h"
+#include "UdzialyGrup.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <string>
 
 namespace {
 
 const WyborMetody Tc{0, "rgEstParam", 0, "rgTc", 2};
 const QString ZleLiczby = QStringLiteral(" Źle podane wartości liczbowe ");
+
+// n-hexane, two - CH3 and four - CH2 -: S = 2·1.79 + 4·1.34 = 8.94 and Tc = 535·log10 8.94 =
+// 508.965572555816 K (by mpmath); the measured 507.60 K (Poling, Prausnitz and O'Connell, The
+// Properties of Gases and Liquids, 5th ed., Appendix A) lies within 1 % of it. A sum that is not
+// positive has no logarithm: the one refusal of the group-contribution equations.
+TEST(GrupyFedorsa, HexaneAgainstItsMeasuredCriticalTemperature)
+{
+    const auto przyrost = [](int wiersz) { return std::stold(TabelaGrupFedorsa()[wiersz - 1].przyrost); };
+    const double Tc = static_cast<double>(FedorsTc(SumaUdzialow({{1, 2.0L, przyrost(1)}, {2, 4.0L, przyrost(2)}})));
+    EXPECT_NEAR(Tc, 508.965572555816, 1e-9);
+    EXPECT_NEAR(Tc, 507.60, 507.60 * 0.01);
+    for (long double S : {0.0L, -0.22L})
+        try {
+            FedorsTc(S);
+            ADD_FAILURE() << static_cast<double>(S);
+        } catch (const EMathError& blad) {
+            EXPECT_STREQ(blad.what(), "Dla podanych danych nie można obliczyć wyniku.");
+        }
+}
 
 class Fedors : public ::testing::Test {
 protected:

@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
+#include "GestoscMieszaninCieczy.h"
 #include "GrupaRadiowa.h"
 #include "MixC.h"
 #include "windows/OknoGlowneTestowe.h"
