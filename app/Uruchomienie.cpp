@@ -52,6 +52,6 @@ bool UruchomProgram()
     ZarejestrujOknaMetod();
     Baza_Form = new TBaza_Form;
     PokazPowitanie();
-    Powitalny_Form->pBar->hide();
+    Powitalny_Form->UkryjPasek();
     return true;
 }

@@ -26,8 +26,7 @@ void TabelaStuTysiecyWierszy(benchmark::State& stan)
     UstawWode();
     for (auto _ : stan) {
         TTabela_Form okno;
-        okno.edtTmin->setText(QStringLiteral("273.16"));
-        okno.edtTmax->setText(QStringLiteral("647.13"));
+        okno.Opisz({QStringLiteral("273.16"), QStringLiteral("647.13")});
         okno.show();
         okno.edtTminOd->setText(QStringLiteral("300"));
         okno.edtTmaxDo->setText(QStringLiteral("399.9995"));

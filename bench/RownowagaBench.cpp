@@ -21,9 +21,8 @@ void Izobara101Punktow(benchmark::State& stan)
 
 void Izoterma101Punktow(benchmark::State& stan)
 {
-    KrokX = 0.01L;
     for (auto _ : stan) {
-        ObliczIzoterme(70.0L, A1, A2, B1, B2, C1, C2, W12, W21);
+        ObliczIzoterme(70.0L, A1, A2, B1, B2, C1, C2, W12, W21, 0.01L);
         benchmark::DoNotOptimize(WynikP[101]);
     }
 }

@@ -167,9 +167,9 @@ std::vector<long double> UlamkiIzotermy(long double krok)
 }
 
 void ObliczIzoterme(long double t, long double A1, long double A2, long double B1, long double B2, long double C1,
-                    long double C2, long double W12, long double W21)
+                    long double C2, long double W12, long double W21, long double krok)
 {
-    const std::vector<long double> ulamki = UlamkiIzotermy(KrokX);
+    const std::vector<long double> ulamki = UlamkiIzotermy(krok);
     ObliczWyniki([&] {
         const long double P1 = PreznoscAntoine(A1, B1, C1, t);
         const long double P2 = PreznoscAntoine(A2, B2, C2, t);

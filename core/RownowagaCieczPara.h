@@ -48,10 +48,10 @@ int ObliczIzobare(long double P, long double A1, long double A2, long double B1,
                   long double C2, long double Tmin, long double Tmax, long double Eps, long double W12,
                   long double W21);
 
-// t in °C; the x1 step is KrokX: x1 = 0, KrokX, 2·KrokX, ... up to 1, and x1 = 1 itself when the
-// steps fall short of it. Refuses a step ≤ 0 and one that needs more than MaksLiczbaPunktow points.
+// t in °C; x1 = 0, krok, 2·krok, ... up to 1, and x1 = 1 itself when the steps fall short of it.
+// Refuses a step ≤ 0 and one that needs more than MaksLiczbaPunktow points.
 void ObliczIzoterme(long double t, long double A1, long double A2, long double B1, long double B2, long double C1,
-                    long double C2, long double W12, long double W21);
+                    long double C2, long double W12, long double W21, long double krok);
 
 // The x1 values of the isotherm for the step, or the refusal.
 std::vector<long double> UlamkiIzotermy(long double krok);

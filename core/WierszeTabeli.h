@@ -5,7 +5,8 @@
 //
 // Three windows open the table. The experimental-correlation window needs nothing more than the
 // codes and RekordYaws. The property-estimation window hands its inputs through TDaneEstymacji,
-// the equilibrium window its range texts and its computation through TRownowagaDlaTabeli.
+// the equilibrium window its range texts, its step and its computation through
+// TRownowagaDlaTabeli.
 #include "KorelacjeDoswiadczalne.h"
 #include "ObliczeniaEstymacji.h"
 
@@ -45,11 +46,13 @@ public:
     virtual QString TekstTmax() const = 0;
     // The isotherm's temperature, °C.
     virtual long double TemperaturaUkladu() const = 0;
-    // Runs ObliczIzobare or ObliczIzoterme with the chosen data set (the isotherm's x1 step in
-    // KrokX), filling WynikX1 .. WynikP and LiczbaPunktow. Returns a warning to show with the
+    // The x1 step typed in it: the table's step to start with.
+    virtual long double Krok() const = 0;
+    // Runs ObliczIzobare or ObliczIzoterme with the chosen data set (the isotherm by the x1 step
+    // given), filling WynikX1 .. WynikP and LiczbaPunktow. Returns a warning to show with the
     // results (empty when there is none). May throw; a refusal throws EOdmowaTabeli with its
     // message.
-    virtual QString ObliczRownowage() = 0;
+    virtual QString ObliczRownowage(long double krok) = 0;
 };
 
 // The arguments from the start to the end by the step, each the previous plus the step in

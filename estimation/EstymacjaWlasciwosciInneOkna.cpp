@@ -11,7 +11,6 @@
 #include "KodyMetod.h"
 #include "PoleLiczbowe.h"
 #include "OtwieranieKorelacji.h"
-#include "QzHtmlLabel2.h"
 #include "RejestrOkienMetod.h"
 #include "Tabela.h"
 #include "ZrodloWspolczynnikowZ.h"
@@ -21,9 +20,6 @@
 using namespace OknoEstymacji;
 
 namespace {
-
-const QString MarkupPmin = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)");
-const QString MarkupPmax = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>max</sub>)");
 
 // The gas-mixture window's compressibility coefficients: this window in the mixture use, run
 // modally; the coefficients it read last go back.
@@ -45,26 +41,18 @@ public:
 void TEstymacjaWlasnosciFrm::Tab_ButtonClick()
 {
     const TDaneEstymacji dane = DaneDlaTabeli();
-    QString Tmin = edtTmin->text(), Tmax = edtTmax->text();
+    TOpisTabeli opis{edtTmin->text(), edtTmax->text()};
+    opis.estymacja = &dane;
     if (Kod(KodLepkosciPodCisnieniem)) {
-        Tmin = QStringLiteral("1");
-        Tmax = QStringLiteral("10");
+        opis.Tmin = QStringLiteral("1");
+        opis.Tmax = QStringLiteral("10");
+        opis.argument = TOpisTabeli::Argument::Cisnienie;
+        opis.krokLepkosciPodCisnieniem = true;
     } else if (Kod(KodDyfuzjiTynaCalusa)) {
-        Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
-        Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
+        opis.Tmin = zakresUkladu_ ? FloatToStr(zakresUkladu_->first) : QString();
+        opis.Tmax = zakresUkladu_ ? FloatToStr(zakresUkladu_->second) : QString();
     }
-    OtworzTabele([&](TTabela_Form& tabela) {
-        tabela.DaneEstymacji = &dane;
-        tabela.KrokLepkosciPodCisnieniem = Kod(KodLepkosciPodCisnieniem);
-        tabela.edtTmin->setText(Tmin);
-        tabela.edtTmax->setText(Tmax);
-        if (Kod(KodLepkosciPodCisnieniem)) {
-            tabela.qlblTminOd->setHtml(MarkupPmin);
-            tabela.qlblTmin->setHtml(MarkupPmin);
-            tabela.qlblTmaxDo->setHtml(MarkupPmax);
-            tabela.qlblTmax->setHtml(MarkupPmax);
-        }
-    });
+    OtworzTabele(opis);
 }
 
 // The main window opens its liquid-viscosity correlation at the saturation temperature; the

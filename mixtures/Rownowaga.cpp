@@ -465,12 +465,12 @@ void TFrmRownowaga::btnWsteczClick()
     PokazPanelParametrow(false);
 }
 
-QString TFrmRownowaga::Oblicz()
+QString TFrmRownowaga::Oblicz(long double krok)
 {
     const TUklad& u = Uklad;
     if (!Izobara()) {
         ObliczIzoterme(u.TemperaturaUkladu, u.StalaA1, u.StalaA2, u.StalaB1, u.StalaB2, u.StalaC1, u.StalaC2,
-                       u.ParametrW12, u.ParametrW21);
+                       u.ParametrW12, u.ParametrW21, krok);
         return {};
     }
     const int bezPierwiastka =
@@ -485,7 +485,6 @@ QString TFrmRownowaga::Oblicz()
 // shows, so the warning comes once, with them.
 void TFrmRownowaga::Tab_ButtonClick()
 {
-    KrokX = WartoscWpisana(edtKrok->text());
     if (Izobara()) {
         const std::optional<long double> Eps = edtEpsilon->Wartosc(ZlyEpsilon);
         if (!Eps || !Przyjmij(edtEpsilon, OdmowaEpsilonu(Uklad.TemperaturaPoczatkowa, Uklad.TemperaturaKoncowa, *Eps)))
@@ -494,13 +493,13 @@ void TFrmRownowaga::Tab_ButtonClick()
     }
     try {
         const KursorOczekiwania klepsydra;
-        Oblicz();
+        Oblicz(Krok());
     } catch (const EOdmowaRownowagi& odmowa) {
         PokazKomunikat(QString::fromUtf8(odmowa.what()), RodzajKomunikatu::Zwykly, QMessageBox::Ok, this);
         (Izobara() ? static_cast<QWidget*>(edtEpsilon) : Tab_Button)->setFocus();
         return;
     }
-    OtworzTabele([this](TTabela_Form& tabela) { tabela.Rownowaga = this; });
+    OtworzTabele({.rownowaga = this});
 }
 
 QString TFrmRownowaga::TekstTmin() const
@@ -513,10 +512,15 @@ QString TFrmRownowaga::TekstTmax() const
     return edtTmax->text();
 }
 
-QString TFrmRownowaga::ObliczRownowage()
+long double TFrmRownowaga::Krok() const
+{
+    return WartoscWpisana(edtKrok->text());
+}
+
+QString TFrmRownowaga::ObliczRownowage(long double krok)
 {
     try {
-        return Oblicz();
+        return Oblicz(krok);
     } catch (const EOdmowaRownowagi& odmowa) {
         throw EOdmowaTabeli(odmowa.what());
     }

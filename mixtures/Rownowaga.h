@@ -87,7 +87,8 @@ public:
     QString TekstTmin() const override;
     QString TekstTmax() const override;
     long double TemperaturaUkladu() const override { return Uklad.TemperaturaUkladu; }
-    QString ObliczRownowage() override;
+    long double Krok() const override;
+    QString ObliczRownowage(long double krok) override;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
@@ -108,9 +109,9 @@ private:
     // Any changed input: the points computed from the old ones are dropped.
     void CzyscWyniki();
     void PokazZestaw();
-    // Runs the computation of the mode; the warning to show with its results (empty: none).
-    // Throws EOdmowaRownowagi for a refusal.
-    QString Oblicz();
+    // Runs the computation of the mode, the isotherm by the x1 step given; the warning to show
+    // with its results (empty: none). Throws EOdmowaRownowagi for a refusal.
+    QString Oblicz(long double krok);
     void PokazPanelParametrow(bool pokaz);
 
     QGridLayout* siatkaSkladnikow_;

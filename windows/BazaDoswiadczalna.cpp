@@ -335,13 +335,9 @@ void TOblicz_gaz_ciecz_Form::Tab_ButtonClick()
 {
     if (!korelacja_ || !DaneKompletne())
         return;
-    const QString Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin);
-    const QString Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax);
-    OtworzTabele([&](TTabela_Form& tabela) {
-        tabela.KrokLepkosciPodCisnieniem = temperaturaNasycenia_.has_value();
-        tabela.edtTmin->setText(Tmin);
-        tabela.edtTmax->setText(Tmax);
-    });
+    OtworzTabele({.Tmin = FloatToStr(RekordYaws.*korelacja_->Tmin),
+                  .Tmax = FloatToStr(RekordYaws.*korelacja_->Tmax),
+                  .krokLepkosciPodCisnieniem = temperaturaNasycenia_.has_value()});
 }
 
 void TOblicz_gaz_ciecz_Form::edtTChange()

@@ -131,6 +131,11 @@ void TPowitalny_Form::mouseReleaseEvent(QMouseEvent* zdarzenie)
     QWidget::mouseReleaseEvent(zdarzenie);
 }
 
+void TPowitalny_Form::UkryjPasek()
+{
+    pBar->hide();
+}
+
 void TPowitalny_Form::closeEvent(QCloseEvent* zdarzenie)
 {
     Timer->stop();

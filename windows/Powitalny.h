@@ -22,6 +22,8 @@ public:
 
     // The form-level click handler; empty while the fade-in runs.
     void UzbrojKlikniecie(bool uzbrojone) { klikUzbrojony_ = uzbrojone; }
+    // Once the start-up is done: the progress bar goes.
+    void UkryjPasek();
 
     void FormCreate();
     void EnyClick();

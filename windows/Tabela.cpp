@@ -40,6 +40,8 @@ namespace {
 
 const QString MarkupTmin = QStringLiteral(R"(<font name="Arial" size="10">T</font><sub>min</sub>)");
 const QString MarkupTmax = QStringLiteral(R"(<font name="Arial" size="10">T</font><sub>max</sub>)");
+const QString MarkupPmin = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)");
+const QString MarkupPmax = QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>max</sub>)");
 const QString ZlyKrok = QStringLiteral(" źle podany krok ");
 
 constexpr int SzerokoscPanelu = 210;
@@ -293,6 +295,18 @@ void TTabela_Form::UtworzMenu()
     connect(Drukujtabel1, &QAction::triggered, this, WSieci([this] { Drukujtabel1Click(); }));
 }
 
+void TTabela_Form::Opisz(const TOpisTabeli& opis)
+{
+    opis_ = opis;
+    edtTmin->setText(opis.Tmin);
+    edtTmax->setText(opis.Tmax);
+    const bool cisnienie = opis.argument == TOpisTabeli::Argument::Cisnienie;
+    for (TQzHtmlLabel2* etykieta : {qlblTminOd, qlblTmin})
+        etykieta->setHtml(cisnienie ? MarkupPmin : MarkupTmin);
+    for (TQzHtmlLabel2* etykieta : {qlblTmaxDo, qlblTmax})
+        etykieta->setHtml(cisnienie ? MarkupPmax : MarkupTmax);
+}
+
 void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 {
     QMainWindow::showEvent(zdarzenie);
@@ -303,18 +317,18 @@ void TTabela_Form::showEvent(QShowEvent* zdarzenie)
 void TTabela_Form::FormShow()
 {
     rodzaj_ = RodzajTabeliDlaKodu(KodMetody);
-    if (KrokLepkosciPodCisnieniem)
+    if (opis_.krokLepkosciPodCisnieniem)
         edtKrok->setText(QStringLiteral("0.1"));
     if (rodzaj_ == RodzajTabeli::Zakres) {
         edtTminOd->setText(edtTmin->text());
         edtTmaxDo->setText(edtTmax->text());
     } else {
-        edtKrok->setText(FloatToStr(KrokX));
         gbZakres->hide();
         lblPodaj->setText(QStringLiteral("Zakres temperatur"));
-        if (Rownowaga) {
-            edtTminOd->setText(Rownowaga->TekstTmin());
-            edtTmaxDo->setText(Rownowaga->TekstTmax());
+        if (opis_.rownowaga) {
+            edtKrok->setText(FloatToStr(opis_.rownowaga->Krok()));
+            edtTminOd->setText(opis_.rownowaga->TekstTmin());
+            edtTmaxDo->setText(opis_.rownowaga->TekstTmax());
         }
     }
     // The isobar's range and step come from the equilibrium window: on view, not to be edited.
@@ -323,7 +337,7 @@ void TTabela_Form::FormShow()
             pole->setReadOnly(true);
     if (rodzaj_ == RodzajTabeli::Izoterma) {
         lblPodaj->setText(QStringLiteral("Temperatura układu: %1 °C")
-                              .arg(Rownowaga ? FloatToStr(Rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));
+                              .arg(opis_.rownowaga ? FloatToStr(opis_.rownowaga->TemperaturaUkladu()) : QStringLiteral("?")));
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{qlblTminOd, qlblTmaxDo, edtTminOd, edtTmaxDo})
             kontrolka->hide();
         btnWykres2->show();
@@ -363,8 +377,8 @@ void TTabela_Form::btnObliczClick()
 
 void TTabela_Form::ObliczZakres()
 {
-    long double poczatek = 0.0L, koniec = 0.0L;
-    for (auto [pole, wartosc] : {std::pair{edtKrok, &KrokX}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}}) {
+    long double krok = 0.0L, poczatek = 0.0L, koniec = 0.0L;
+    for (auto [pole, wartosc] : {std::pair{edtKrok, &krok}, std::pair{edtTmaxDo, &koniec}, std::pair{edtTminOd, &poczatek}}) {
         const std::optional<long double> liczba = LiczbaWpisana(pole->text());
         if (!liczba) {
             pole->clear();
@@ -373,15 +387,15 @@ void TTabela_Form::ObliczZakres()
         *wartosc = *liczba;
     }
     sgTabela->UstawDomyslnaWysokoscWiersza(WysokoscWierszaDlaCzcionki(font()));
-    if (!(KrokX > 0.0L))
+    if (!(krok > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
-    const std::optional<TMetodaTabeli> metoda = MetodaTabeli(KodGaz, KodCiecz, KodMetody, DaneEstymacji);
+    const std::optional<TMetodaTabeli> metoda = MetodaTabeli(KodGaz, KodCiecz, KodMetody, opis_.estymacja);
     if (!metoda) {
         sgTabela->UstawKomorke(0, 0, QStringLiteral("lp."));
         sgTabela->UstawLiczbeWierszy(1);
         return;
     }
-    const TZakresTabeli zakres = ArgumentyTabeli(poczatek, koniec, KrokX);
+    const TZakresTabeli zakres = ArgumentyTabeli(poczatek, koniec, krok);
     if (zakres.blad == BladZakresu::ZlyKrok)
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     if (zakres.blad == BladZakresu::ZbytWieleWierszy)
@@ -398,14 +412,14 @@ void TTabela_Form::ObliczZakres()
 
 QString TTabela_Form::ObliczRownowage()
 {
-    KrokX = WartoscWpisana(edtKrok->text());
-    if (rodzaj_ == RodzajTabeli::Izoterma && !(KrokX > 0.0L))
+    const long double krok = WartoscWpisana(edtKrok->text());
+    if (rodzaj_ == RodzajTabeli::Izoterma && !(krok > 0.0L))
         throw EOdmowaTabeli(ZlyKrok.toStdString());
     // Results are only shown as the equilibrium window computes them now: never stale ones.
-    if (!Rownowaga)
+    if (!opis_.rownowaga)
         throw EOdmowaTabeli("Brak wyników obliczeń równowagi");
     sgTabela->UstawWiersze({}); // a failed computation leaves no earlier rows on view
-    const QString ostrzezenie = Rownowaga->ObliczRownowage();
+    const QString ostrzezenie = opis_.rownowaga->ObliczRownowage(krok);
     const std::vector<QStringList> wiersze = WierszeRownowagi(rodzaj_);
     const QStringList naglowki = NaglowkiRownowagi(rodzaj_);
     for (int kolumna = 0; kolumna < naglowki.size(); ++kolumna)
@@ -572,10 +586,10 @@ void AutoSizeCol(TSiatkaTekstowa* siatka, int kolumna)
     siatka->UstawSzerokoscKolumny(kolumna, SzerokoscTekstu(siatka, kolumna, 0));
 }
 
-void OtworzTabele(const std::function<void(TTabela_Form&)>& przygotuj)
+void OtworzTabele(const TOpisTabeli& opis)
 {
     auto okno = std::make_unique<TTabela_Form>();
-    przygotuj(*okno);
+    okno->Opisz(opis);
     WysrodkujNaPulpicie(okno.get());
     UruchomModalnie(okno.get());
 }

@@ -5,13 +5,10 @@
 // shows the rows in a grid, saves them as tab-separated text, prints them and draws them in the
 // chart window. What it computes follows from KodGaz, KodCiecz and KodMetody alone.
 //
-// Its opener creates it, writes the range of applicability into edtTmin and edtTmax, hands over
-// DaneEstymacji or Rownowaga where it is one of those windows, runs it with UruchomModalnie and
-// frees it (OtworzTabele does all of this).
+// Its opener describes what it tabulates (TOpisTabeli) and runs it modally: OtworzTabele.
 #include "WierszeTabeli.h"
 
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -21,6 +18,22 @@ class QPushButton;
 class TQzHtmlLabel2;
 class TFWykres;
 class TSiatkaTekstowa;
+
+// What the table tabulates, as its opener describes it.
+struct TOpisTabeli {
+    // The range of applicability on view (empty: none known); the range to compute starts as it.
+    // Initialised, so an opener may leave them out of a designated initialiser without a warning.
+    QString Tmin{}, Tmax{};
+    // What the range runs over: the labels of its four bounds.
+    enum class Argument { Temperatura, Cisnienie } argument = Argument::Temperatura;
+    // The property-estimation window's inputs and the equilibrium window, where one of them
+    // opens the table; not owned.
+    const TDaneEstymacji* estymacja = nullptr;
+    TRownowagaDlaTabeli* rownowaga = nullptr;
+    // For the liquid viscosity under pressure and the correlation window it waits on: the step
+    // starts at 0.1.
+    bool krokLepkosciPodCisnieniem = false;
+};
 
 class TTabela_Form : public QMainWindow {
     Q_OBJECT
@@ -47,13 +60,8 @@ public:
     QAction* Zapisztabel1;
     QAction* Drukujtabel1;
 
-    // Set by the property-estimation window and the equilibrium window before the window shows;
-    // not owned.
-    const TDaneEstymacji* DaneEstymacji = nullptr;
-    TRownowagaDlaTabeli* Rownowaga = nullptr;
-    // Set by the liquid viscosity under pressure and by the correlation window it waits on: the
-    // step starts at 0.1.
-    bool KrokLepkosciPodCisnieniem = false;
+    // Before the window shows.
+    void Opisz(const TOpisTabeli& opis);
 
     void FormShow();
     void btnObliczClick();
@@ -83,11 +91,12 @@ private:
     void PokazWykres(TFWykres* wykres, const QString& tytulX, const QString& tytulY);
 
     RodzajTabeli rodzaj_ = RodzajTabeli::Zakres;
+    TOpisTabeli opis_;
 };
 
 // Sets the column's width to its widest text, over all rows, + 5.
 void AutoSizeCol(TSiatkaTekstowa* siatka, int kolumna);
 
-// Creates the table window centred on the desktop, lets przygotuj fill it, runs it modally and
+// Creates the table window for the description centred on the desktop, runs it modally and
 // frees it.
-void OtworzTabele(const std::function<void(TTabela_Form&)>& przygotuj);
+void OtworzTabele(const TOpisTabeli& opis);

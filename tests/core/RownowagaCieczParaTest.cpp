@@ -26,8 +26,7 @@ protected:
     }
     static void Izoterma(long double krok, long double w12 = W12, long double w21 = W21)
     {
-        KrokX = krok;
-        ObliczIzoterme(70.0L, A1, A2, B1, B2, C1, C2, w12, w21);
+        ObliczIzoterme(70.0L, A1, A2, B1, B2, C1, C2, w12, w21, krok);
     }
 };
 

@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
+#include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
 #include "WydrukTestowy.h"
@@ -47,12 +48,11 @@ protected:
     }
 
     // The window as its opener shows it, for the experimental code given.
-    void Otworz(char gaz, char ciecz, const QString& Tmin = {}, const QString& Tmax = {})
+    void Otworz(char gaz, char ciecz, const TOpisTabeli& opis = {})
     {
         KodGaz = gaz;
         KodCiecz = ciecz;
-        okno->edtTmin->setText(Tmin);
-        okno->edtTmax->setText(Tmax);
+        okno->Opisz(opis);
         okno->show();
         QCoreApplication::processEvents();
     }
@@ -72,7 +72,7 @@ protected:
     {
         auto baza = BazaTestowa::Probna();
         Wczytaj("ETANOL");
-        Otworz(' ', '0', QStringLiteral("200"), QStringLiteral("473"));
+        Otworz(' ', '0', {QStringLiteral("200"), QStringLiteral("473")});
         Oblicz(QStringLiteral("300"), QStringLiteral("302"), QStringLiteral("1"));
         return baza;
     }
@@ -96,7 +96,7 @@ TEST_F(OknoTabeli, RangesAndStepsGiveTheirRows)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('5', ' ', QStringLiteral("263.15"), QStringLiteral("647.29"));
+    Otworz('5', ' ', {QStringLiteral("263.15"), QStringLiteral("647.29")});
     EXPECT_EQ(okno->edtTminOd->text(), QStringLiteral("263.15"));
     EXPECT_EQ(okno->edtTmaxDo->text(), QStringLiteral("647.29"));
     EXPECT_TRUE(okno->sgTabela->isHidden());
@@ -125,7 +125,7 @@ TEST_F(OknoTabeli, BadStepsAreRefusedAndUnreadableBoxesEmptied)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('5', ' ', QStringLiteral("263.15"), QStringLiteral("647.29"));
+    Otworz('5', ' ', {QStringLiteral("263.15"), QStringLiteral("647.29")});
     Oblicz(QStringLiteral("300"), QStringLiteral("310"), QStringLiteral("5"));
     for (const char* krok : {"0", "-1", "1E-20"})
         Oblicz(QStringLiteral("300"), QStringLiteral("310"), QString::fromLatin1(krok));
@@ -165,7 +165,7 @@ TEST_F(OknoTabeli, ZeroToOneByATenthGivesTheRowsOfExtendedArithmetic)
     Ustaw(r, {{"CpgA", 1}, {"CpgB", 0}, {"CpgC", 0}, {"CpgD", 0}, {"CpgE", 0}, {"CpgTmin", 0}, {"CpgTmax", 1}});
     BazaTestowa baza({r});
     RekordYaws = r;
-    Otworz('0', ' ', QStringLiteral("0"), QStringLiteral("1"));
+    Otworz('0', ' ', {QStringLiteral("0"), QStringLiteral("1")});
     Oblicz(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0.1"));
     EXPECT_EQ(Kolumna(0).first(), QStringLiteral("1"));
     EXPECT_EQ(Kolumna(1), (QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}));
@@ -234,7 +234,7 @@ TEST_F(OknoTabeli, LiquidDensityPastTcKeepsTheRowsBeforeTheError)
     Ustaw(r, {{"Tc", 500}, {"RocA", 0.3L}, {"RocB", 0.27L}, {"RocN", 0.28L}, {"RocTmin", 300}, {"RocTmax", 520}});
     BazaTestowa baza({r});
     RekordYaws = r;
-    Otworz(' ', '3', QStringLiteral("300"), QStringLiteral("520"));
+    Otworz(' ', '3', {QStringLiteral("300"), QStringLiteral("520")});
     Oblicz(QStringLiteral("480"), QStringLiteral("520"), QStringLiteral("10"));
     ASSERT_EQ(zapis->komunikaty.size(), 1u);
     EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Przy T = 510 K: Niedozwolona operacja zmiennoprzecinkowa"));
@@ -258,7 +258,7 @@ TEST_F(OknoTabeli, ColumnsShowTheirWholeTextsAndTheHeaderWraps)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('3', ' ', QStringLiteral("273.16"), QStringLiteral("1073.15"));
+    Otworz('3', ' ', {QStringLiteral("273.16"), QStringLiteral("1073.15")});
     Oblicz(QStringLiteral("273.16"), QStringLiteral("1073.15"), QStringLiteral("0.5"));
     // Each column exactly as wide as its widest text as the font measures it (the numbers' header
     // wraps instead), with the cell's margins.
@@ -344,7 +344,7 @@ TEST_F(OknoTabeli, PrintingPutsEveryRowOnPdfPages)
         GTEST_SKIP() << BrakPdftotext;
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('0', ' ', QStringLiteral("50"), QStringLiteral("1600"));
+    Otworz('0', ' ', {QStringLiteral("50"), QStringLiteral("1600")});
     Oblicz(QStringLiteral("50"), QStringLiteral("1600"), QStringLiteral("5"));
     ASSERT_EQ(Wiersze(), 311);
     const QString tekst = WydrukJakoTekst(okno->Drukujtabel1);
@@ -371,7 +371,7 @@ TEST_F(OknoTabeli, ChartReceivesTheRowsInRedWithTheTitles)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('5', ' ', QStringLiteral("263.15"), QStringLiteral("647.29"));
+    Otworz('5', ' ', {QStringLiteral("263.15"), QStringLiteral("647.29")});
     Oblicz(QStringLiteral("300"), QStringLiteral("370"), QStringLiteral("1"));
     ASSERT_EQ(Wiersze(), 71);
     bool pokazany = false;
@@ -406,7 +406,7 @@ TEST_F(OknoTabeli, EnterPressesTheDefaultButtonAndEscCloses)
 {
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
-    Otworz('5', ' ', QStringLiteral("300"), QStringLiteral("310"));
+    Otworz('5', ' ', {QStringLiteral("300"), QStringLiteral("310")});
     QTest::keyClick(okno->edtKrok, Qt::Key_Return);
     EXPECT_EQ(Wiersze(), 11);
     int wykresy = 0;
@@ -420,7 +420,7 @@ TEST_F(OknoTabeli, EnterPressesTheDefaultButtonAndEscCloses)
 TEST_F(OknoTabeli, CodeWithoutATableLeavesOnlyTheHeaderRow)
 {
     KodMetody = QStringLiteral("MixLepGaz");
-    Otworz(' ', ' ', QStringLiteral("300"), QStringLiteral("400"));
+    Otworz(' ', ' ', {QStringLiteral("300"), QStringLiteral("400")});
     Oblicz(QStringLiteral("300"), QStringLiteral("400"), QStringLiteral("10"));
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(Komorka(0, 0), QStringLiteral("lp."));
@@ -456,7 +456,8 @@ TEST_F(OknoTabeli, TableButtonOfTheExperimentalWindowOpensTheTable)
     EXPECT_TRUE(zapis->komunikaty.empty());
 }
 
-// "032": pressures from 1 to 10 bar by 0.1, the first row at the saturation pressure.
+// "032": pressures from 1 to 10 bar by 0.1, the bounds labelled P, the first row at the
+// saturation pressure.
 TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
 {
     auto baza = BazaTestowa::Probna();
@@ -467,10 +468,14 @@ TEST_F(OknoTabeli, LucasRowsStartAtTheSaturationPressure)
     estymacja.Pnas = 1;
     estymacja.LepNas = 0.001L;
     KodMetody = QStringLiteral("032");
-    okno->DaneEstymacji = &estymacja;
-    okno->KrokLepkosciPodCisnieniem = true;
-    Otworz(' ', ' ', QStringLiteral("1"), QStringLiteral("10"));
+    Otworz(' ', ' ',
+           {.Tmin = QStringLiteral("1"), .Tmax = QStringLiteral("10"), .argument = TOpisTabeli::Argument::Cisnienie,
+            .estymacja = &estymacja, .krokLepkosciPodCisnieniem = true});
     EXPECT_EQ(okno->edtKrok->text(), QStringLiteral("0.1"));
+    for (const TQzHtmlLabel2* etykieta : {okno->qlblTminOd, okno->qlblTmin})
+        EXPECT_EQ(etykieta->html(), QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>min</sub>)"));
+    for (const TQzHtmlLabel2* etykieta : {okno->qlblTmaxDo, okno->qlblTmax})
+        EXPECT_EQ(etykieta->html(), QStringLiteral(R"(<font name="Arial" size="10">P</font><sub>max</sub>)"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_TRUE(zapis->komunikaty.empty());
     EXPECT_EQ(Komorka(1, 0), QStringLiteral("Ciśnienie [bar]"));
@@ -496,8 +501,7 @@ TEST_F(OknoTabeli, TynCalusRowsWaitForTheEstimationResults)
 {
     TDaneEstymacji estymacja;
     KodMetody = QStringLiteral("Tyna");
-    okno->DaneEstymacji = &estymacja;
-    Otworz(' ', ' ', QStringLiteral("290"), QStringLiteral("300"));
+    Otworz(' ', ' ', {.Tmin = QStringLiteral("290"), .Tmax = QStringLiteral("300"), .estymacja = &estymacja});
     Oblicz(QStringLiteral("298"), QStringLiteral("300"), QStringLiteral("2"));
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               std::vector<QString>{QStringLiteral("Najpierw wykonaj obliczenia w oknie estymacji (przycisk Oblicz)")});
@@ -517,8 +521,7 @@ TEST_F(OknoTabeli, DensityPageBoxWithoutANumberIsReported)
     estymacja.Tc = 562.05L;
     estymacja.M = 78.11184L;
     KodMetody = QStringLiteral("GestcRackett");
-    okno->DaneEstymacji = &estymacja;
-    Otworz(' ', ' ', QStringLiteral("279"), QStringLiteral("353"));
+    Otworz(' ', ' ', {.Tmin = QStringLiteral("279"), .Tmax = QStringLiteral("353"), .estymacja = &estymacja});
     Oblicz(QStringLiteral("300"), QStringLiteral("310"), QStringLiteral("10"));
     ASSERT_EQ(zapis->komunikaty.size(), 1u);
     EXPECT_EQ(zapis->komunikaty[0].tekst, QStringLiteral("Sprawdź poprawność danych"));
@@ -533,12 +536,15 @@ TEST_F(OknoTabeli, DensityPageBoxWithoutANumberIsReported)
 class OknoRownowagi : public TRownowagaDlaTabeli {
 public:
     int obliczenia = 0;
+    long double krokObliczen = 0; // the step of the last computation
     QString TekstTmin() const override { return QStringLiteral("340"); }
     QString TekstTmax() const override { return QStringLiteral("390"); }
     long double TemperaturaUkladu() const override { return 25; }
-    QString ObliczRownowage() override
+    long double Krok() const override { return 0.01L; }
+    QString ObliczRownowage(long double krok) override
     {
         ++obliczenia;
+        krokObliczen = krok;
         LiczbaPunktow = 3;
         for (int i = 1; i <= 3; ++i) {
             WynikX1[i] = 0.5L * (i - 1);
@@ -558,9 +564,7 @@ protected:
     void Pokaz(const char* kod)
     {
         KodMetody = QString::fromLatin1(kod);
-        KrokX = 0.01L;
-        okno->Rownowaga = &rownowaga;
-        Otworz(' ', ' ');
+        Otworz(' ', ' ', {.rownowaga = &rownowaga});
     }
     OknoRownowagi rownowaga;
 };
@@ -666,14 +670,17 @@ TEST_F(TabelaRownowagi, IsothermStepAndMissingResultsAreRefused)
     okno->edtKrok->setText(QStringLiteral("0"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(rownowaga.obliczenia, 0);
-    rownowaga.ObliczRownowage(); // results of an earlier computation are not shown
-    okno->Rownowaga = nullptr;
+    rownowaga.ObliczRownowage(0.01L); // results of an earlier computation are not shown
+    okno->Opisz({});
     okno->edtKrok->setText(QStringLiteral("0.5"));
     QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
     EXPECT_EQ(zapis->tekstyKomunikatow(),
               (std::vector<QString>{QStringLiteral(" źle podany krok "), QStringLiteral("Brak wyników obliczeń równowagi")}));
-    EXPECT_EQ(KrokX, 0.5L);
     EXPECT_EQ(Wiersze(), 1); // the empty row of a new table
+    // The step typed is the one the computation takes.
+    okno->Opisz({.rownowaga = &rownowaga});
+    QTest::mouseClick(okno->btnOblicz, Qt::LeftButton);
+    EXPECT_EQ(rownowaga.krokObliczen, 0.5L);
 }
 
 } // namespace
