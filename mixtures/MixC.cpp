@@ -12,6 +12,7 @@
 #include "RejestrOkienMetod.h"
 #include "SiatkaTekstowa.h"
 #include "WykresXY.h"
+#include "ZapisRownan.h"
 #include "Zmienne.h"
 
 #include <QCheckBox>
@@ -59,10 +60,9 @@ TPoleLiczbowe* PoleZolte(const QString& nazwa)
     return pole;
 }
 
-TQzHtmlLabel2* Etykieta(const QString& nazwa, const QString& html = {})
+TQzHtmlLabel2* EtykietaWartosci(const QString& nazwa, const QString& html = {})
 {
-    auto* etykieta = Utworz<TQzHtmlLabel2>(nazwa);
-    etykieta->setHtml(html);
+    auto* etykieta = EtykietaHtml(nazwa, html, nullptr);
     etykieta->setMinimumHeight(24);
     // Never narrower than its text: a squeezed label would wrap and lose its second line.
     etykieta->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
@@ -106,8 +106,8 @@ void TMixcFrm::UtworzKontrolki()
     pogrubiona.setPixelSize(18);
     lblTytul->setFont(pogrubiona);
     uklad->addWidget(lblTytul, 0, Qt::AlignHCenter);
-    img1 = Etykieta(QStringLiteral("img1"), RownaniaNadmiarowe);
-    img2 = Etykieta(QStringLiteral("img2"), RownaniaRacketta);
+    img1 = EtykietaWartosci(QStringLiteral("img1"), RownaniaNadmiarowe);
+    img2 = EtykietaWartosci(QStringLiteral("img2"), RownaniaRacketta);
     img2->hide();
     uklad->addWidget(img1, 0, Qt::AlignHCenter);
     uklad->addWidget(img2, 0, Qt::AlignHCenter);
@@ -145,16 +145,16 @@ QGridLayout* TMixcFrm::UtworzSkladniki()
         lista->setMinimumWidth(230);
         lista->WlaczDopelnianie();
     }
-    qlblVc1 = Etykieta(QStringLiteral("qlblVc1"));
-    qlbl12 = Etykieta(QStringLiteral("qlbl12"));
-    qlbl13 = Etykieta(QStringLiteral("qlbl13"));
-    qlbl14 = Etykieta(QStringLiteral("qlbl14"));
-    qlblZra1 = Etykieta(QStringLiteral("qlblZra1"), Wartosc("ZRA", 1, "-"));
-    qlblVc2 = Etykieta(QStringLiteral("qlblVc2"));
-    qlbl22 = Etykieta(QStringLiteral("qlbl22"));
-    qlbl23 = Etykieta(QStringLiteral("qlbl23"));
-    qlbl24 = Etykieta(QStringLiteral("qlbl24"));
-    qlblZra2 = Etykieta(QStringLiteral("qlblZra2"), Wartosc("ZRA", 2, "-"));
+    qlblVc1 = EtykietaWartosci(QStringLiteral("qlblVc1"));
+    qlbl12 = EtykietaWartosci(QStringLiteral("qlbl12"));
+    qlbl13 = EtykietaWartosci(QStringLiteral("qlbl13"));
+    qlbl14 = EtykietaWartosci(QStringLiteral("qlbl14"));
+    qlblZra1 = EtykietaWartosci(QStringLiteral("qlblZra1"), Wartosc("ZRA", 1, "-"));
+    qlblVc2 = EtykietaWartosci(QStringLiteral("qlblVc2"));
+    qlbl22 = EtykietaWartosci(QStringLiteral("qlbl22"));
+    qlbl23 = EtykietaWartosci(QStringLiteral("qlbl23"));
+    qlbl24 = EtykietaWartosci(QStringLiteral("qlbl24"));
+    qlblZra2 = EtykietaWartosci(QStringLiteral("qlblZra2"), Wartosc("ZRA", 2, "-"));
     edt11 = PoleWyniku(QStringLiteral("edt11"));
     edt12 = PoleWyniku(QStringLiteral("edt12"));
     edt13 = PoleWyniku(QStringLiteral("edt13"));
@@ -195,18 +195,18 @@ QWidget* TMixcFrm::UtworzWiersze()
     auto* panel = new QWidget;
     auto* uklad = new QHBoxLayout(panel);
     uklad->setContentsMargins(0, 4, 0, 4);
-    qlblT = Etykieta(QStringLiteral("qlblT"), QStringLiteral(R"(<font size="13">Podaj temperaturę T=</font>)"));
+    qlblT = EtykietaWartosci(QStringLiteral("qlblT"), QStringLiteral(R"(<font size="13">Podaj temperaturę T=</font>)"));
     edtT = PoleZolte(QStringLiteral("edtT"));
-    qlblTJedn = Etykieta(QStringLiteral("qlblTJedn"), QStringLiteral(R"(<font size="13">[K]</font>)"));
-    qlblX1 = Etykieta(QStringLiteral("qlblX1"), QStringLiteral(R"(<font size="13">Podaj x<sub><b>1</b></sub>=</font>)"));
+    qlblTJedn = EtykietaWartosci(QStringLiteral("qlblTJedn"), QStringLiteral(R"(<font size="13">[K]</font>)"));
+    qlblX1 = EtykietaWartosci(QStringLiteral("qlblX1"), QStringLiteral(R"(<font size="13">Podaj x<sub><b>1</b></sub>=</font>)"));
     edtX1 = PoleZolte(QStringLiteral("edtX1"));
-    qlblX1Jedn = Etykieta(QStringLiteral("qlblX1Jedn"),
+    qlblX1Jedn = EtykietaWartosci(QStringLiteral("qlblX1Jedn"),
                           QStringLiteral(R"(<font size="13">[mol<sub><b>1</b></sub>/mol]</font>)"));
-    qlblWyn = Etykieta(QStringLiteral("qlblWyn"),
+    qlblWyn = EtykietaWartosci(QStringLiteral("qlblWyn"),
                        QStringLiteral(R"(<font name="Symbol" size="15">r</font><sub><b>m</b></sub><font size="15">=</font>)"));
     edtWynik = PoleWyniku(QStringLiteral("edtWynik"));
     edtWynik->setMinimumWidth(150);
-    qlblJedn = Etykieta(QStringLiteral("qlblJedn"), QStringLiteral(R"(<font size="13">[kg/m<sup><b>3</b></sup>]</font>)"));
+    qlblJedn = EtykietaWartosci(QStringLiteral("qlblJedn"), QStringLiteral(R"(<font size="13">[kg/m<sup><b>3</b></sup>]</font>)"));
     cbxRegresja = Utworz<QCheckBox>(QStringLiteral("cbxRegresja"), QStringLiteral("Regresja wielomianem stopnia"));
     cbxRegresja->setChecked(true);
     udSt = new TEdycjaZLicznikiem(QStringLiteral("edtSt"), 0, 6);
