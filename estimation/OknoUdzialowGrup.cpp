@@ -1,5 +1,6 @@
 #include "OknoUdzialowGrup.h"
 
+#include "Etykieta.h"
 #include "FloatText.h"
 #include "Dialogs.h"
 #include "KartaZwiazku.h"
@@ -34,13 +35,6 @@ void Pogrub(QWidget* kontrolka)
     QFont czcionka = kontrolka->font();
     czcionka.setBold(true);
     kontrolka->setFont(czcionka);
-}
-
-QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
-{
-    auto* etykieta = new QLabel(tekst);
-    etykieta->setObjectName(nazwa);
-    return etykieta;
 }
 
 } // namespace

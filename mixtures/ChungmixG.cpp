@@ -3,6 +3,7 @@
 #include "CzcionkaSymbol.h"
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
+#include "Etykieta.h"
 #include "FloatText.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
@@ -37,11 +38,6 @@ const QString CisnienieDodatnie = QStringLiteral("Ciśnienie musi być większe 
 QString UdzialPozaZakresem(int k)
 {
     return QStringLiteral("Udział molowy y%1 musi leżeć w przedziale od 0 do 1").arg(k);
-}
-
-QLabel* Etykieta(const QString& tekst, const QString& nazwa = {})
-{
-    return Utworz<QLabel>(nazwa, tekst);
 }
 
 // A part of the window: a widget with its grid, without margins.

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
+#include "Etykieta.h"
 #include "FloatText.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
@@ -44,12 +45,6 @@ QString NazwaAtomu(const char* przedrostek, int i, int atom)
     return QLatin1String(przedrostek) + QLatin1String(ObjetosciDyfuzyjneAtomow()[atom].nazwa) + QString::number(i + 1);
 }
 
-QLabel* Etykieta(const QString& nazwa, const QString& tekst)
-{
-    auto* etykieta = Utworz<QLabel>(nazwa, tekst);
-    return etykieta;
-}
-
 } // namespace
 
 TFuller_Form::TFuller_Form(QWidget* rodzic) : QWidget(rodzic, Qt::Window)
@@ -68,9 +63,9 @@ QWidget* TFuller_Form::UtworzPanelLewy()
     Panel1->setFixedWidth(440);
     ImgdelDab = EtykietaHtml(QStringLiteral("ImgdelDab"), Rownanie, nullptr);
     ImgdelDab->setMinimumHeight(64);
-    lbl2T = Etykieta(QStringLiteral("lbl2T"), QStringLiteral("Temeratura"));
+    lbl2T = Etykieta(QStringLiteral("Temeratura"), QStringLiteral("lbl2T"));
     edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"));
-    lbl2P = Etykieta(QStringLiteral("lbl2P"), QStringLiteral("Ciśnienie"));
+    lbl2P = Etykieta(QStringLiteral("Ciśnienie"), QStringLiteral("lbl2P"));
     edtP = UtworzPoleLiczbowe(QStringLiteral("edtP"));
 
     auto* siatka = new QGridLayout(Panel1);
@@ -88,8 +83,8 @@ QWidget* TFuller_Form::UtworzPanelLewy()
         z.cbZwiazek = UtworzListeZwiazkow(QStringLiteral("cbZwiazek") + numer);
         z.cbZwiazek->WlaczDopelnianie();
         z.cbZwiazek->setMinimumContentsLength(24);
-        z.lblM = Etykieta(QStringLiteral("lblM") + numer, {});
-        z.lblWzor = Etykieta(QStringLiteral("lblWzor") + numer, {});
+        z.lblM = Etykieta({}, QStringLiteral("lblM") + numer);
+        z.lblWzor = Etykieta({}, QStringLiteral("lblWzor") + numer);
         siatka->addWidget(new QLabel(QStringLiteral("Wybierz związek ") + numer), wiersz++, 0, 1, 3);
         siatka->addWidget(z.cbZwiazek, wiersz++, 0, 1, 3);
         siatka->addWidget(z.lblM, wiersz, 0, 1, 2);
@@ -122,7 +117,7 @@ QWidget* TFuller_Form::UtworzPanelLewy()
 QWidget* TFuller_Form::UtworzPanelAtomow()
 {
     pnlAtomy = Utworz<QWidget>(QStringLiteral("pnlAtomy"));
-    lblPodaj = Etykieta(QStringLiteral("lblPodaj"), QStringLiteral("Podaj liczbę atomów i pierścieni"));
+    lblPodaj = Etykieta(QStringLiteral("Podaj liczbę atomów i pierścieni"), QStringLiteral("lblPodaj"));
     PageControl1 = Utworz<QTabWidget>(QStringLiteral("PageControl1"));
     PageControl1->addTab(UtworzStroneZwiazku(0), QStringLiteral("Związek 1."));
     PageControl1->addTab(UtworzStroneZwiazku(1), QStringLiteral("Związek 2."));

@@ -2,6 +2,7 @@
 
 #include "Cp1250.h"
 #include "Dialogs.h"
+#include "Etykieta.h"
 #include "FloatText.h"
 #include "KodyMetod.h"
 #include "Kontrolka.h"
@@ -33,11 +34,6 @@ namespace {
 constexpr QSize RozmiarWyboru(515, 374);
 constexpr QSize RozmiarParametrow(640, 450);
 constexpr int Margines = 8;
-
-QLabel* Etykieta(const QString& tekst, QWidget* rodzic, const QString& nazwa = {})
-{
-    return Utworz<QLabel>(nazwa, tekst, rodzic);
-}
 
 void Pogrub(QLabel* etykieta, bool pogrubiona)
 {
@@ -118,26 +114,26 @@ QWidget* TFrmRownowaga::UtworzPanelSkladnikow()
     pnlSkladniki = Utworz<QWidget>(QStringLiteral("pnlSkladniki"), this);
     auto* uklad = new QVBoxLayout(pnlSkladniki);
     uklad->setContentsMargins(Margines, Margines, Margines, Margines);
-    auto* tytul = Etykieta(QStringLiteral("Podaj składniki mieszaniny"), pnlSkladniki);
+    auto* tytul = Etykieta(QStringLiteral("Podaj składniki mieszaniny"), {}, pnlSkladniki);
     Pogrub(tytul, true);
     cbZwiazek1 = UtworzListeZwiazkow(QStringLiteral("cbZwiazek1"), pnlSkladniki);
     cbZwiazek2 = Utworz<QComboBox>(QStringLiteral("cbZwiazek2"), pnlSkladniki);
     cbCisnienie = Utworz<QComboBox>(QStringLiteral("cbCisnienie"), pnlSkladniki);
     cbZwiazek2->setMaxVisibleItems(20);
     cbCisnienie->setMinimumWidth(100);
-    Label17 = Etykieta(QString(), pnlSkladniki, QStringLiteral("Label17"));
-    Label18 = Etykieta(QString(), pnlSkladniki, QStringLiteral("Label18"));
-    lblTmin = Etykieta(QString(), pnlSkladniki, QStringLiteral("lblTmin"));
-    lblTmax = Etykieta(QString(), pnlSkladniki, QStringLiteral("lblTmax"));
+    Label17 = Etykieta(QString(), QStringLiteral("Label17"), pnlSkladniki);
+    Label18 = Etykieta(QString(), QStringLiteral("Label18"), pnlSkladniki);
+    lblTmin = Etykieta(QString(), QStringLiteral("lblTmin"), pnlSkladniki);
+    lblTmax = Etykieta(QString(), QStringLiteral("lblTmax"), pnlSkladniki);
     for (QLabel* podpowiedz : {lblTmin, lblTmax})
         podpowiedz->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("T>888.888")));
-    lblTpoczatkowa = Etykieta(QStringLiteral("Podaj temperaturę początkową"), pnlSkladniki, QStringLiteral("lblTpoczatkowa"));
-    lblTkoncowa = Etykieta(QStringLiteral("Podaj temperaturę końcową"), pnlSkladniki, QStringLiteral("lblTkoncowa"));
+    lblTpoczatkowa = Etykieta(QStringLiteral("Podaj temperaturę początkową"), QStringLiteral("lblTpoczatkowa"), pnlSkladniki);
+    lblTkoncowa = Etykieta(QStringLiteral("Podaj temperaturę końcową"), QStringLiteral("lblTkoncowa"), pnlSkladniki);
     edtTmin = UtworzPoleLiczbowe(QStringLiteral("edtTmin"), pnlSkladniki);
     edtTmax = UtworzPoleLiczbowe(QStringLiteral("edtTmax"), pnlSkladniki);
-    lblKmin = Etykieta(QStringLiteral("[K]"), pnlSkladniki);
-    lblKmax = Etykieta(QStringLiteral("[K]"), pnlSkladniki);
-    lblKrok = Etykieta(QStringLiteral(" Krok obliczeń"), pnlSkladniki, QStringLiteral("lblKrok"));
+    lblKmin = Etykieta(QStringLiteral("[K]"), {}, pnlSkladniki);
+    lblKmax = Etykieta(QStringLiteral("[K]"), {}, pnlSkladniki);
+    lblKrok = Etykieta(QStringLiteral(" Krok obliczeń"), QStringLiteral("lblKrok"), pnlSkladniki);
     edtKrok = UtworzPoleLiczbowe(QStringLiteral("edtKrok"), pnlSkladniki);
     for (QLineEdit* pole : {edtTmin, edtTmax, edtKrok})
         pole->setFixedWidth(90);
@@ -148,10 +144,10 @@ QWidget* TFrmRownowaga::UtworzPanelSkladnikow()
 
     siatkaSkladnikow_ = new QGridLayout;
     siatkaSkladnikow_->setHorizontalSpacing(10);
-    siatkaSkladnikow_->addWidget(Etykieta(QStringLiteral("1-składnik bardziej lotny"), pnlSkladniki), 0, 0);
+    siatkaSkladnikow_->addWidget(Etykieta(QStringLiteral("1-składnik bardziej lotny"), {}, pnlSkladniki), 0, 0);
     siatkaSkladnikow_->addWidget(cbZwiazek1, 0, 1, 1, 2);
     siatkaSkladnikow_->addWidget(lblTmin, 0, 3);
-    siatkaSkladnikow_->addWidget(Etykieta(QStringLiteral("2-składnik mniej lotny"), pnlSkladniki), 1, 0);
+    siatkaSkladnikow_->addWidget(Etykieta(QStringLiteral("2-składnik mniej lotny"), {}, pnlSkladniki), 1, 0);
     siatkaSkladnikow_->addWidget(cbZwiazek2, 1, 1, 1, 2);
     siatkaSkladnikow_->addWidget(lblTmax, 1, 3);
     siatkaSkladnikow_->addWidget(Label17, 2, 0);
@@ -198,8 +194,8 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     QFont wzor = edtWzor->font();
     wzor.setBold(true);
     edtWzor->setFont(wzor);
-    Label13 = Etykieta(QString(), pnlRownowaga, QStringLiteral("Label13"));
-    Label35 = Etykieta(QString(), pnlRownowaga, QStringLiteral("Label35"));
+    Label13 = Etykieta(QString(), QStringLiteral("Label13"), pnlRownowaga);
+    Label35 = Etykieta(QString(), QStringLiteral("Label35"), pnlRownowaga);
     edtPvp = PoleTylkoDoOdczytu(QStringLiteral("edtPvp"), pnlRownowaga);
     siatka->addWidget(edtWzor, 0, 0, 1, 6);
     siatka->addWidget(Label13, 1, 0, 1, 2);
@@ -208,13 +204,13 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
 
     // Three constants a row under their names, with the row's caption above.
     const auto wierszStalych = [&](int wiersz, const QString& opis, std::initializer_list<std::pair<QString, QLineEdit**>> pola) {
-        auto* naglowek = Etykieta(opis, pnlRownowaga);
+        auto* naglowek = Etykieta(opis, {}, pnlRownowaga);
         Pogrub(naglowek, true);
         siatka->addWidget(naglowek, wiersz, 0, 1, 6);
         int kolumna = 0;
         for (const auto& [nazwa, pole] : pola) {
             *pole = PoleTylkoDoOdczytu(QStringLiteral("edt") + nazwa, pnlRownowaga);
-            siatka->addWidget(Etykieta(nazwa, pnlRownowaga), wiersz + 1, kolumna, Qt::AlignRight);
+            siatka->addWidget(Etykieta(nazwa, {}, pnlRownowaga), wiersz + 1, kolumna, Qt::AlignRight);
             siatka->addWidget(*pole, wiersz + 1, kolumna + 1);
             kolumna += 2;
         }
@@ -226,17 +222,17 @@ QWidget* TFrmRownowaga::UtworzPanelParametrow()
     wierszStalych(6, QStringLiteral("Parametry nastawne Wilsona"),
                   {{QStringLiteral("W12"), &edtW12}, {QStringLiteral("W21"), &edtW21}});
 
-    lblTpocz = Etykieta(QStringLiteral("Temperatura początkowa"), pnlRownowaga, QStringLiteral("lblTpocz"));
-    lblTkon = Etykieta(QStringLiteral("Temperatura końcowa"), pnlRownowaga, QStringLiteral("lblTkon"));
+    lblTpocz = Etykieta(QStringLiteral("Temperatura początkowa"), QStringLiteral("lblTpocz"), pnlRownowaga);
+    lblTkon = Etykieta(QStringLiteral("Temperatura końcowa"), QStringLiteral("lblTkon"), pnlRownowaga);
     edtTpocz = PoleTylkoDoOdczytu(QStringLiteral("edtTpocz"), pnlRownowaga);
     edtTb = PoleTylkoDoOdczytu(QStringLiteral("edtTb"), pnlRownowaga);
-    lblEpsilon = Etykieta(QStringLiteral("Epsilon"), pnlRownowaga, QStringLiteral("lblEpsilon"));
+    lblEpsilon = Etykieta(QStringLiteral("Epsilon"), QStringLiteral("lblEpsilon"), pnlRownowaga);
     edtEpsilon = UtworzPoleLiczbowe(QStringLiteral("edtEpsilon"), pnlRownowaga);
     siatka->setRowMinimumHeight(8, Margines);
     siatka->addWidget(lblTpocz, 9, 0, 1, 2);
     siatka->addWidget(edtTpocz, 9, 2);
-    lblKpocz = Etykieta(QStringLiteral("[K]"), pnlRownowaga);
-    lblKkon = Etykieta(QStringLiteral("[K]"), pnlRownowaga);
+    lblKpocz = Etykieta(QStringLiteral("[K]"), {}, pnlRownowaga);
+    lblKkon = Etykieta(QStringLiteral("[K]"), {}, pnlRownowaga);
     siatka->addWidget(lblKpocz, 9, 3);
     siatka->addWidget(lblTkon, 10, 0, 1, 2);
     siatka->addWidget(edtTb, 10, 2);

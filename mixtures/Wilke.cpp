@@ -3,6 +3,7 @@
 #include "CzcionkaSymbol.h"
 #include "Dialogs.h"
 #include "EdycjaZLicznikiem.h"
+#include "Etykieta.h"
 #include "FloatText.h"
 #include "KartaZwiazku.h"
 #include "KodyMetod.h"
@@ -48,11 +49,6 @@ std::optional<int> LiczbaCalkowita(const QString& tekst)
     bool poprawna = false;
     const int liczba = tekst.trimmed().toInt(&poprawna);
     return poprawna ? std::optional<int>(liczba) : std::nullopt;
-}
-
-QLabel* Etykieta(const QString& nazwa, const QString& tekst)
-{
-    return Utworz<QLabel>(nazwa, tekst);
 }
 
 // The result's Greek letter (Symbol "h" η, "r" ρ), its subscript, then "=": the subscript label
@@ -104,16 +100,16 @@ QWidget* TWilke_Form::UtworzGore()
     pnlTop = Utworz<QWidget>(QStringLiteral("pnlTop"));
     auto* uklad = new QGridLayout(pnlTop);
     uklad->setContentsMargins(0, 0, 0, 0);
-    lComent = Etykieta(QStringLiteral("lComent"), QStringLiteral("coment1"));
+    lComent = Etykieta(QStringLiteral("coment1"), QStringLiteral("lComent"));
     eLiczbaZwiazkow = new TEdycjaZLicznikiem(QStringLiteral("eLiczbaZwiazkow"), 2, MaksZwiazkow);
     eLiczbaZwiazkow->setFixedWidth(60);
-    lComent2 = Etykieta(QStringLiteral("lComent2"), QStringLiteral("coment2"));
+    lComent2 = Etykieta(QStringLiteral("coment2"), QStringLiteral("lComent2"));
     edtT = UtworzPoleLiczbowe(QStringLiteral("edtT"));
-    Label14 = Etykieta(QStringLiteral("Label14"), QStringLiteral("[K]"));
-    lblCis = Etykieta(QStringLiteral("lblCis"), QStringLiteral("edtCis"));
+    Label14 = Etykieta(QStringLiteral("[K]"), QStringLiteral("Label14"));
+    lblCis = Etykieta(QStringLiteral("edtCis"), QStringLiteral("lblCis"));
     edtCis = UtworzPoleLiczbowe(QStringLiteral("edtCis"));
-    lblPa = Etykieta(QStringLiteral("lblPa"), QStringLiteral("[bar]"));
-    lComent3 = Etykieta(QStringLiteral("lComent3"), QStringLiteral("coment3"));
+    lblPa = Etykieta(QStringLiteral("[bar]"), QStringLiteral("lblPa"));
+    lComent3 = Etykieta(QStringLiteral("coment3"), QStringLiteral("lComent3"));
     for (QWidget* ukryta : std::initializer_list<QWidget*>{lComent, lComent2, Label14, lblCis, edtCis, lblPa, lComent3})
         ukryta->hide();
     for (TPoleLiczbowe* pole : {edtT, edtCis})
@@ -147,7 +143,7 @@ QScrollArea* TWilke_Form::UtworzWiersze()
     auto* uklad = new QGridLayout(wiersze);
     for (int i = 0; i < MaksZwiazkow; ++i) {
         const QString numer = QString::number(i + 1);
-        Label[i] = Etykieta(QStringLiteral("Label") + numer, numer);
+        Label[i] = Etykieta(numer, QStringLiteral("Label") + numer);
         cbZwiazek[i] = UtworzListeZwiazkow(QStringLiteral("cbZwiazek") + numer);
         cbZwiazek[i]->WlaczDopelnianie();
         cbZwiazek[i]->setMinimumWidth(240);
@@ -178,7 +174,7 @@ QWidget* TWilke_Form::UtworzZety()
     const char* nazwy[] = {"lblWsp0", "lblWsp0_", "lblWsp0__", "lblWsp1", "lblWsp1_", "lblWsp1__"};
     const char* teksty[] = {"Z", "<sub>(0)</sub>", "=", "Z", "<sub>(1)</sub>", "="};
     for (int i = 0; i < 6; ++i)
-        etykietyWsp[i] = Etykieta(QString::fromLatin1(nazwy[i]), QString::fromLatin1(teksty[i]));
+        etykietyWsp[i] = Etykieta(QString::fromLatin1(teksty[i]), QString::fromLatin1(nazwy[i]));
     edtWsp0 = UtworzPoleLiczbowe(QStringLiteral("edtWsp0"));
     edtWsp1 = UtworzPoleLiczbowe(QStringLiteral("edtWsp1"));
     btnWsp = Utworz<QPushButton>(QStringLiteral("btnWsp"), QStringLiteral("<- Oblicz współczynniki"));
@@ -204,7 +200,7 @@ QWidget* TWilke_Form::UtworzDol()
     auto* uklad = new QHBoxLayout(pnlBottom);
     uklad->setContentsMargins(0, 0, 0, 0);
     buttonOblicz = Utworz<QPushButton>(QStringLiteral("buttonOblicz"), QStringLiteral("Oblicz"));
-    lblGreka = Etykieta(QStringLiteral("lblGreka"), QString());
+    lblGreka = Etykieta(QString(), QStringLiteral("lblGreka"));
     lblGreka->setFont(CzcionkaEkranowa(QStringLiteral("Symbol"), 12));
     lblGreka->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblm = Utworz<QLabel>(QStringLiteral("lblm"), QStringLiteral("m"), lblGreka);
@@ -213,7 +209,7 @@ QWidget* TWilke_Form::UtworzDol()
     Edit11 = UtworzPoleLiczbowe(QStringLiteral("Edit11"));
     Edit11->UstawTylkoDoOdczytu();
     Edit11->setMinimumWidth(160);
-    lblJednostka = Etykieta(QStringLiteral("lblJednostka"), QStringLiteral("[Pa s]"));
+    lblJednostka = Etykieta(QStringLiteral("[Pa s]"), QStringLiteral("lblJednostka"));
     uklad->addWidget(buttonOblicz);
     uklad->addSpacing(16);
     uklad->addWidget(lblGreka);

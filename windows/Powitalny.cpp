@@ -2,6 +2,7 @@
 
 #include "Baza.h"
 #include "Dialogs.h"
+#include "Etykieta.h"
 #include "ObslugaZdarzen.h"
 
 #include <QApplication>
@@ -55,16 +56,6 @@ QPixmap ObrazPowitalny()
     return obraz;
 }
 
-QLabel* Etykieta(const QString& tekst, bool pogrubiona, QWidget* rodzic)
-{
-    auto* etykieta = new QLabel(tekst, rodzic);
-    QFont czcionka = etykieta->font();
-    czcionka.setBold(pogrubiona);
-    etykieta->setFont(czcionka);
-    etykieta->setWordWrap(!pogrubiona);
-    return etykieta;
-}
-
 void Czekaj(int milisekundy)
 {
     if (milisekundy > 0)
@@ -89,10 +80,10 @@ TPowitalny_Form::TPowitalny_Form(QWidget* rodzic)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(ObrazPowitalny());
     Image1->setAlignment(Qt::AlignCenter);
-    lblStudenci = Etykieta(QStringLiteral("Program napisali studenci:"), true, this);
-    lblAutorzy = Etykieta(QStringLiteral("zespół studentów inżynierii chemicznej i procesowej"), false, this);
-    lblKierunek = Etykieta(QStringLiteral("Pod kierunkiem:"), true, this);
-    lblOpiekun = Etykieta(QStringLiteral("opiekun naukowy zespołu"), false, this);
+    lblStudenci = Etykieta(QStringLiteral("Program napisali studenci:"), {}, this, {.pogrubiona = true});
+    lblAutorzy = Etykieta(QStringLiteral("zespół studentów inżynierii chemicznej i procesowej"), {}, this, {.zawijana = true});
+    lblKierunek = Etykieta(QStringLiteral("Pod kierunkiem:"), {}, this, {.pogrubiona = true});
+    lblOpiekun = Etykieta(QStringLiteral("opiekun naukowy zespołu"), {}, this, {.zawijana = true});
     pBar = new QProgressBar(this);
     pBar->setObjectName(QStringLiteral("pBar"));
     pBar->setRange(0, 100);
