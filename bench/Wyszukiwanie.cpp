@@ -42,15 +42,15 @@ BENCHMARK_CAPTURE(Szukaj, WzorDlugi, PoleSzukania::Wzor, [] { return QStringLite
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Szukaj, CAS, PoleSzukania::CAS, CasSrodkowego)->Unit(benchmark::kMillisecond);
 
-// The Polish names of ten components looked up and read into RekordYaws, as the gas-mixture
-// window does when it computes.
+// The Polish names of ten components looked up and their records read, as the gas-mixture window
+// does when it computes.
 void SkladnikiMieszaniny(benchmark::State& stan)
 {
     const BazaWygenerowana& baza = BazaWygenerowana::OLiczbie(NajwiekszaBaza);
     ListaNazw(PoleSzukania::NazwaPL); // the names are sorted at start-up, before any window opens
     for (auto _ : stan)
         for (const QString& nazwa : baza.nazwySkladnikow)
-            if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa))
+            if (!SkladnikONazwie(PoleSzukania::NazwaPL, nazwa))
                 stan.SkipWithError("a component was not found");
 }
 BENCHMARK(SkladnikiMieszaniny)->Unit(benchmark::kMillisecond);

@@ -67,7 +67,11 @@ long double ObliczLambdaGazu(long double T)
 
 long double ObliczLepkoscGazu(long double T)
 {
-    const TRekordYaws& r = RekordYaws;
+    return ObliczLepkoscGazu(RekordYaws, T);
+}
+
+long double ObliczLepkoscGazu(const TRekordYaws& r, long double T)
+{
     return ObliczSprawdzajac([&] { return Kwadratowy(r.NigA, r.NigB, r.NigC, T) * 1E-7L; });
 }
 

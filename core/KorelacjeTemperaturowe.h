@@ -23,7 +23,8 @@ long double ObliczGestoscCieczy(long double T);          // kg/m³ (correlation 
 long double ObliczLambdaCieczy(long double T);           // W/(m·K)
 long double ObliczDyfuzjeWWodzie(long double T);         // cm²/s
 
-// The same two of a record given, for a window that holds more than one.
+// The same three of a record given, for a window that holds more than one.
 struct TRekordYaws;
+long double ObliczLepkoscGazu(const TRekordYaws& rekord, long double T);
 long double ObliczLepkoscCieczy(const TRekordYaws& rekord, long double T);
 long double ObliczGestoscCieczy(const TRekordYaws& rekord, long double T);

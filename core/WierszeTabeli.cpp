@@ -1,6 +1,7 @@
 #include "WierszeTabeli.h"
 
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "KodyMetod.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
@@ -144,14 +145,15 @@ TMetodaTabeli GestoscHBT(const TDaneEstymacji* estymacja)
 TMetodaTabeli GestoscAalto(const TDaneEstymacji* estymacja)
 {
     const TRekordYaws& r = RekordYaws;
-    WymagajDanych({TempObjetosciMolowej, r.Vcmol, r.Omega, r.Tc, r.Mmol});
+    const long double TV = OdniesienieObjetosciMolowej(r).temperatura;
+    WymagajDanych({TV, r.Vcmol, r.Omega, r.Tc, r.Mmol});
     if (!KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')))
         throw EOdmowaTabeli(BrakDanychDoObliczen);
     const TDaneEstymacji& o = Okno(estymacja);
     const long double P = Liczba(o.P), omega = Liczba(o.Omega), M = Liczba(o.M), Pc = Liczba(o.Pc), Tc = Liczba(o.Tc);
     return Gestosc(NaglowekTZOdstepem, [=](long double T) {
         const TRekordYaws& rekord = RekordYaws;
-        const long double Vs = ObjetoscRackettaOdniesienie(T, TempObjetosciMolowej, rekord.Vcmol * 0.001L, rekord.Omega,
+        const long double Vs = ObjetoscRackettaOdniesienie(T, TV, rekord.Vcmol * 0.001L, rekord.Omega,
                                                            rekord.Tc, rekord.Mmol);
         const long double Ps = ObliczPreznoscPary(T) * 0.00001L;
         return GestoscChangaZhao(T, P, Vs, omega, Ps, M, Pc, Tc);

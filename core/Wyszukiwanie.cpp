@@ -593,21 +593,12 @@ std::optional<TRekordYaws> ZnalezionyRekord(const std::function<long long()>& zn
     return std::nullopt;
 }
 
-namespace {
-
-// RekordYaws takes the record when there is one.
-bool WczytajDoRekorduYaws(std::optional<TRekordYaws> rekord)
+bool WczytajZnaleziony(const std::function<long long()>& znajdz)
 {
+    std::optional<TRekordYaws> rekord = ZnalezionyRekord(znajdz);
     if (rekord)
         RekordYaws = std::move(*rekord);
     return rekord.has_value();
-}
-
-} // namespace
-
-bool WczytajZnaleziony(const std::function<long long()>& znajdz)
-{
-    return WczytajDoRekorduYaws(ZnalezionyRekord(znajdz));
 }
 
 std::optional<TRekordYaws> SkladnikONazwie(PoleSzukania pole, const QString& nazwa)
@@ -615,11 +606,6 @@ std::optional<TRekordYaws> SkladnikONazwie(PoleSzukania pole, const QString& naz
     if (nazwa.trimmed().isEmpty())
         return std::nullopt;
     return ZnalezionyRekord([&] { return ZnajdzPierwszyONazwie(pole, UpperAscii(nazwa)); });
-}
-
-bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa)
-{
-    return WczytajDoRekorduYaws(SkladnikONazwie(pole, nazwa));
 }
 
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor)

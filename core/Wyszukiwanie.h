@@ -2,8 +2,9 @@
 // Finding a substance in YAWS.dat by Polish or English name, formula or CAS number, and the
 // contents of the four search lists. Every search walks records 1 .. last in a copy of their text
 // fields, made once for each opening of the file; a search by name walks the names side by side
-// and offers its candidates in the order the names were sorted in once for that opening. The record
-// found is read into RekordYaws by WczytajRekordYaws.
+// and offers its candidates in the order the names were sorted in once for that opening. Only the
+// main window's search reads the record found into RekordYaws (WczytajZnaleziony); every other
+// reader holds the record it is given (ZnalezionyRekord, SkladnikONazwie).
 #include "Zmienne.h"
 
 #include <QString>
@@ -60,8 +61,6 @@ bool WczytajZnaleziony(const std::function<long long()>& znajdz);
 // A component: the first record (as ZnalezionyRekord) whose name in the field equals the name,
 // both upper-cased (ASCII letters); an empty or blank name names none.
 std::optional<TRekordYaws> SkladnikONazwie(PoleSzukania pole, const QString& nazwa);
-// A component of a mixture window: the same read into RekordYaws.
-bool WczytajSkladnik(PoleSzukania pole, const QString& nazwa);
 
 // All n! orders of the characters of a formula, in lexicographic order of the positions.
 std::vector<QString> PrzestawieniaWzoru(const QString& wzor);

@@ -28,7 +28,6 @@ int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 int LiczbaAtomowNa;
 std::array<int, 9> LiczbyAtomowJoback;
 QString WzorJoback;
-long double TempObjetosciMolowej;
 std::vector<long double> WynikX1(MaksLiczbaPunktow + 1), WynikY1(MaksLiczbaPunktow + 1),
     WynikGamma1(MaksLiczbaPunktow + 1), WynikGamma2(MaksLiczbaPunktow + 1), WynikGE(MaksLiczbaPunktow + 1),
     WynikT(MaksLiczbaPunktow + 1), WynikP(MaksLiczbaPunktow + 1);
@@ -461,7 +460,6 @@ void ResetujZmienne()
     LiczbaAtomowNa = 0;
     LiczbyAtomowJoback.fill(0);
     WzorJoback.clear();
-    TempObjetosciMolowej = 0.0L;
     for (auto* wynik : {&WynikX1, &WynikY1, &WynikGamma1, &WynikGamma2, &WynikGE, &WynikT, &WynikP})
         std::fill(wynik->begin(), wynik->end(), 0.0L);
     LiczbaPunktow = 0;

@@ -169,7 +169,6 @@ extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
 extern int LiczbaAtomowNa;
 extern std::array<int, 9> LiczbyAtomowJoback;
 extern QString WzorJoback;
-extern long double TempObjetosciMolowej; // K
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;

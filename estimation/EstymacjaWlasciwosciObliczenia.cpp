@@ -7,6 +7,7 @@
 #include "EdycjaZLicznikiem.h"
 #include "EstymacjaWlasciwosciPola.h"
 #include "FloatText.h"
+#include "KartaZwiazku.h"
 #include "KorelacjeDoswiadczalne.h"
 #include "KorelacjeTemperaturowe.h"
 #include "ListaZwiazkow.h"
@@ -280,10 +281,11 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
     };
     edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')),
                                [T] { return ObliczPreznoscPary(T) * 0.00001L; }));
-    const bool objetosc = TempObjetosciMolowej != BrakDanych && r.Vcmol != BrakDanych && r.Omega != BrakDanych
+    const long double TV = OdniesienieObjetosciMolowej(r).temperatura;
+    const bool objetosc = TV != BrakDanych && r.Vcmol != BrakDanych && r.Omega != BrakDanych
                           && r.Tc != BrakDanych && r.Mmol != BrakDanych;
-    edtVs___->setText(wartosc(objetosc, [T, &r] {
-        return ObjetoscRackettaOdniesienie(T, TempObjetosciMolowej, r.Vcmol * 0.001L, r.Omega, r.Tc, r.Mmol);
+    edtVs___->setText(wartosc(objetosc, [T, TV, &r] {
+        return ObjetoscRackettaOdniesienie(T, TV, r.Vcmol * 0.001L, r.Omega, r.Tc, r.Mmol);
     }));
 }
 

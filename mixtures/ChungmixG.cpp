@@ -260,11 +260,12 @@ void TChungMG_Form::chbCzyPolarneClick()
 bool TChungMG_Form::FullerSzukaj(int k)
 {
     TListaZwiazkow* lista = k == 1 ? cbZwiazek1 : cbZwiazek2;
-    if (!WczytajSkladnik(lista)) {
+    const std::optional<TRekordYaws> rekord = SkladnikListy(lista);
+    if (!rekord) {
         ZglosBrakSkladnika(lista, k == 2);
         return false;
     }
-    const TRekordYaws& r = RekordYaws;
+    const TRekordYaws& r = *rekord;
     if (!SkladnikMaDane(r, {{"M", r.Mmol}, {"Vc", r.Vc}, {"Tc", r.Tc}, {"ω", r.Omega}, {"μ", r.DipM}}))
         return false;
     SkladnikChunga& s = skladnik_[k - 1];

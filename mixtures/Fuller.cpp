@@ -194,7 +194,8 @@ void TFuller_Form::cbZwiazekChange(int i)
 bool TFuller_Form::FullerSzukaj(int i)
 {
     TZwiazekFullera& z = zwiazki[i];
-    z.znaleziony = WczytajSkladnik(z.cbZwiazek, PoleSzukania::NazwaANG);
+    const std::optional<TRekordYaws> rekord = SkladnikListy(z.cbZwiazek, PoleSzukania::NazwaANG);
+    z.znaleziony = rekord.has_value();
     if (!z.znaleziony) {
         z.M = BrakDanych;
         z.wzor.clear();
@@ -203,8 +204,8 @@ bool TFuller_Form::FullerSzukaj(int i)
         ZglosBrakSkladnika(z.cbZwiazek, i == 1);
         return false;
     }
-    z.M = RekordYaws.Mmol;
-    z.wzor = QString::fromStdString(RekordYaws.Wzor);
+    z.M = rekord->Mmol;
+    z.wzor = QString::fromStdString(rekord->Wzor);
     z.lblM->setText(z.M == BrakDanych ? QStringLiteral("brak danych") : FloatToStr(z.M) + QStringLiteral(" [kg/kmol]"));
     z.lblWzor->setText(z.wzor);
     // A simple molecule brings its own volume: its tab says so in place of the atom counts. The

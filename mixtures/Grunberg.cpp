@@ -263,9 +263,10 @@ void TGrunberg_Form::PokazSkladnik(int i)
 bool TGrunberg_Form::Grunbergszukaj(int i)
 {
     TSkladnikGrunberga& s = skladniki[i];
-    const bool znaleziono = WczytajSkladnik(s.cbZwiazek);
+    const std::optional<TRekordYaws> rekord = SkladnikListy(s.cbZwiazek);
+    const bool znaleziono = rekord.has_value();
     if (znaleziono) {
-        s.rekord = RekordYaws;
+        s.rekord = *rekord;
         s.wzor = QString::fromStdString(s.rekord.Wzor);
     } else {
         CzyscRekord(s.rekord);
@@ -375,10 +376,8 @@ void TGrunberg_Form::buttonObliczClick()
         return;
     const long double G12 = *Sum1 - *Sum2 + CzlonWielkosciGrunberga(*N1, *N2);
     std::array<long double, 2> eta{};
-    for (int i = 0; i < 2; ++i) {
-        RekordYaws = skladniki[i].rekord;
-        eta[i] = ObliczLepkoscCieczy(*T);
-    }
+    for (int i = 0; i < 2; ++i)
+        eta[i] = ObliczLepkoscCieczy(skladniki[i].rekord, *T);
     const long double etaM = LepkoscMieszaninyGrunberga(*x1, *x2, eta[0], eta[1], G12WTemperaturze(G12, *T));
     Edit1->setText(FloatToStr(etaM));
 }

@@ -169,16 +169,15 @@ void TTrybNadmiarowy::WybranoWarunki()
 }
 
 // The component of the CAS number: its molar mass, its liquid molar volume at T and the density
-// that volume gives. The current record is cleared afterwards, so no component's record outlives
-// its look-up.
+// that volume gives.
 void TTrybNadmiarowy::WczytajSkladnikNadmiarowy(const QString& cas, TQzHtmlLabel2* etykieta, int numer,
                                                  QLineEdit* V, QLineEdit* ro, QLineEdit* M, long double T)
 {
     for (QLineEdit* pole : {V, ro, M})
         pole->clear();
     etykieta->setHtml(ObjetoscCzystego(numer, {}));
-    if (WczytajSkladnik(PoleSzukania::CAS, cas)) {
-        const TRekordYaws& r = RekordYaws;
+    if (const std::optional<TRekordYaws> rekord = SkladnikONazwie(PoleSzukania::CAS, cas)) {
+        const TRekordYaws& r = *rekord;
         M->setText(TekstLubPytajnik(r.Mmol));
         if (const auto objetosc = ObjetoscMolowaCieczy(r, T)) {
             V->setText(FloatToStr(objetosc->V));
@@ -187,7 +186,6 @@ void TTrybNadmiarowy::WczytajSkladnikNadmiarowy(const QString& cas, TQzHtmlLabel
                 ro->setText(FloatToStr(GestoscZaokraglona(r.Mmol, objetosc->V)));
         }
     }
-    CzyscRekordYaws();
 }
 
 void TTrybNadmiarowy::CzyscTabeleNadmiarowa()

@@ -99,18 +99,17 @@ void TTrybSpenceraDannera::WybranoDrugi()
     WczytajSkladnikSD(NazwaZListy(o.cbZwiazek2), {o.edt21, o.edt22, o.edt23, o.edt24, o.edtZra2});
 }
 
-// Tc, Pc, Vc, M and ZRA of the named substance; the current record is cleared afterwards.
+// Tc, Pc, Vc, M and ZRA of the named substance.
 void TTrybSpenceraDannera::WczytajSkladnikSD(const QString& nazwa, const std::array<QLineEdit*, 5>& pola)
 {
-    if (WczytajSkladnik(PoleSzukania::NazwaANG, nazwa)) {
-        const TRekordYaws& r = RekordYaws;
+    if (const std::optional<TRekordYaws> rekord = SkladnikONazwie(PoleSzukania::NazwaANG, nazwa)) {
+        const TRekordYaws& r = *rekord;
         pola[0]->setText(TekstLubPytajnik(r.Tc));
         pola[1]->setText(TekstLubPytajnik(r.Pc, 100000.0L));
         pola[2]->setText(TekstLubPytajnik(r.Vc, 0.001L));
         pola[3]->setText(TekstLubPytajnik(r.Mmol));
         pola[4]->setText(TekstLubPytajnik(r.Zra));
     }
-    CzyscRekordYaws();
 }
 
 void TTrybSpenceraDannera::CzyscKolumnyTabeliSD()

@@ -43,12 +43,13 @@ void Pogrub(QLabel* etykieta, bool pogrubiona)
 }
 
 // "T<" + Tb of the first substance of the name in YAWS.dat, "T<?" when there is none or it has
-// no boiling point. Leaves the substance in RekordYaws.
+// no boiling point.
 QString PodpowiedzTb(const QString& przedrostek, const QString& nazwa)
 {
-    if (!WczytajSkladnik(PoleSzukania::NazwaPL, nazwa) || RekordYaws.Tb == BrakDanych)
+    const std::optional<TRekordYaws> rekord = SkladnikONazwie(PoleSzukania::NazwaPL, nazwa);
+    if (!rekord || rekord->Tb == BrakDanych)
         return przedrostek + QLatin1Char('?');
-    return przedrostek + FloatToStr(RekordYaws.Tb);
+    return przedrostek + FloatToStr(rekord->Tb);
 }
 
 QString OstrzezenieBezPierwiastka(int punkty, long double Tmin, long double Tmax)

@@ -361,7 +361,7 @@ void TWilke_Form::ZmienionoStan()
 void TWilke_Form::cbZwiazekZatwierdzono(int i)
 {
     TListaZwiazkow* lista = cbZwiazek[i - 1];
-    if (!WczytajSkladnik(lista)) {
+    if (!SkladnikListy(lista)) {
         ZglosBrakSkladnika(lista, i == 3);
         return;
     }
@@ -407,11 +407,12 @@ bool TWilke_Form::Wilkeszukaj(int n)
     }
     skladniki_.assign(size_t(n), {});
     for (int i = 0; i < n; ++i) {
-        if (!WczytajSkladnik(cbZwiazek[i])) {
+        const std::optional<TRekordYaws> rekord = SkladnikListy(cbZwiazek[i]);
+        if (!rekord) {
             ZglosBrakSkladnika(cbZwiazek[i], i + 1 == 3);
             return false;
         }
-        const TRekordYaws& r = RekordYaws;
+        const TRekordYaws& r = *rekord;
         const bool maDane = TrybGestosci() ? SkladnikMaDane(r, {{"M", r.Mmol}, {"Tc", r.Tc}, {"Vc", r.Vc}, {"Zc", r.Zc}, {"ω", r.Omega}})
                                            : SkladnikMaDane(r, {{"M", r.Mmol}});
         if (!maDane) {
@@ -420,22 +421,21 @@ bool TWilke_Form::Wilkeszukaj(int n)
         }
         skladniki_[size_t(i)] = {udzialy[size_t(i)], r.Mmol, r.Tc, r.Vc, r.Zc, r.Omega, r.NigTmin, r.NigTmax, 0};
         if (!TrybGestosci())
-            OdczytajLepkosc(skladniki_[size_t(i)]);
+            OdczytajLepkosc(r, skladniki_[size_t(i)]);
     }
     return true;
 }
 
-// The gas viscosity of the component in RekordYaws at the mixture's temperature; a correlation
+// The gas viscosity of the component's record at the mixture's temperature; a correlation
 // block that is not complete leaves the component without a temperature range.
-void TWilke_Form::OdczytajLepkosc(SkladnikMieszaninyGazow& skladnik) const
+void TWilke_Form::OdczytajLepkosc(const TRekordYaws& r, SkladnikMieszaninyGazow& skladnik) const
 {
-    const TRekordYaws& r = RekordYaws;
     for (long double pole : {r.NigA, r.NigB, r.NigC, r.NigTmin, r.NigTmax})
         if (pole == BrakDanych) {
             skladnik.NigTmin = skladnik.NigTmax = BrakDanych;
             return;
         }
-    skladnik.eta = ObliczLepkoscGazu(TemperaturaMieszaniny);
+    skladnik.eta = ObliczLepkoscGazu(r, TemperaturaMieszaniny);
 }
 
 void TWilke_Form::buttonObliczClick()

@@ -20,6 +20,7 @@ class QWidget;
 class TEdycjaZLicznikiem;
 class TListaZwiazkow;
 class TPoleLiczbowe;
+struct TRekordYaws;
 
 // The state a density was computed for: T (K), P (bar), the components' names upper-cased and
 // their fractions, in the order of the rows (so also their count).
@@ -111,7 +112,7 @@ private:
     void ObliczLepkosc();
     void ObliczGestosc();
     void ObliczParametryPseudokrytyczne();
-    void OdczytajLepkosc(SkladnikMieszaninyGazow& skladnik) const;
+    void OdczytajLepkosc(const TRekordYaws& rekord, SkladnikMieszaninyGazow& skladnik) const;
 
     std::optional<MieszaninaDoGestosci> mieszaninaChunga_;
     bool pokazane_ = false;

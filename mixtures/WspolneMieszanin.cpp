@@ -13,9 +13,9 @@
 #include <QMenuBar>
 #include <QStringList>
 
-bool WczytajSkladnik(const TListaZwiazkow* lista, PoleSzukania pole)
+std::optional<TRekordYaws> SkladnikListy(const TListaZwiazkow* lista, PoleSzukania pole)
 {
-    return WczytajSkladnik(pole, lista->currentText());
+    return SkladnikONazwie(pole, lista->currentText());
 }
 
 void ZglosBrakSkladnika(TListaZwiazkow* lista, bool pisowniaNiema)

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 class QAction;
@@ -19,8 +20,8 @@ struct TRekordYaws;
 // The refusal of mole fractions that do not add up to 1.
 inline const QString SumaRoznaOdJeden = QStringLiteral("Suma udziałów jest różna od 1.");
 
-// Reads the component named by the list into RekordYaws; false when there is none.
-bool WczytajSkladnik(const TListaZwiazkow* lista, PoleSzukania pole = PoleSzukania::NazwaPL);
+// The record of the component named by the list; nothing when there is none.
+std::optional<TRekordYaws> SkladnikListy(const TListaZwiazkow* lista, PoleSzukania pole = PoleSzukania::NazwaPL);
 
 // The window's not-found message ("Niema" is the spelling some lists use), then the list emptied.
 void ZglosBrakSkladnika(TListaZwiazkow* lista, bool pisowniaNiema);

@@ -142,10 +142,8 @@ private:
     bool UruchomOknoMetody(const QString& kod, bool ukryjOkno = true);
     std::optional<long double> OtworzKorelacje(int gaz, int ciecz, std::optional<long double> Tnas = std::nullopt);
     QString TytulKorelacji(bool gaz);
-    void PrzywrocRekord();
 
     std::map<QString, TGrupaRadiowa*> grupyMetod_;
-    TRekordYaws rekordZwiazku_; // the substance of the card, put back after a calculator ran
 };
 
 extern TBaza_Form* Baza_Form;

@@ -1,5 +1,5 @@
 // The main window's dispatch: the window of the chosen method runs modally while the main window
-// hides, and the substance's record comes back afterwards.
+// hides; the substance's record stays in RekordYaws, which no method window writes.
 #include "Baza.h"
 
 #include "BazaDoswiadczalna.h"
@@ -21,15 +21,8 @@ const QString MetodaDlaPierwiastka = QStringLiteral("Metoda nie stosuje się do 
 
 } // namespace
 
-void TBaza_Form::PrzywrocRekord()
-{
-    if (Znaleziono)
-        RekordYaws = rekordZwiazku_;
-}
-
-// Hides the main window while the window of the code runs modally, frees it, shows the main
-// window again and puts the substance's record back. A code whose window is not available only
-// says so.
+// Hides the main window while the window of the code runs modally, frees it and shows the main
+// window again. A code whose window is not available only says so.
 bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
 {
     if (!OknoMetodyDostepne(kod)) {
@@ -44,7 +37,6 @@ bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
         KodGaz = KodCiecz = ' ';
         if (ukryjOkno)
             show();
-        PrzywrocRekord();
     });
     QPointer<QWidget> okno = UtworzOknoMetody(kod);
     UruchomModalnie(okno, this);
@@ -120,14 +112,12 @@ std::optional<long double> TBaza_Form::OtworzKorelacje(int gaz, int ciecz, std::
     // The codes follow the chosen item (they are blanked after every run).
     KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
     KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
-    PrzywrocRekord();
     const QString tytul = TytulKorelacji(gaz >= 0);
     hide();
     const NaKoncu powrot([this, naZadanie = Tnas.has_value()] {
         KodGaz = KodCiecz = ' ';
         if (!naZadanie)
             show();
-        PrzywrocRekord();
     });
     TOblicz_gaz_ciecz_Form okno;
     if (Tnas)

@@ -217,7 +217,6 @@ bool TBaza_Form::WybierzZListy(const QStringList& kandydaci)
 void TBaza_Form::PokazZnaleziony()
 {
     Znaleziono = true;
-    rekordZwiazku_ = RekordYaws;
     ZaznaczNaListach();
     PoWczytaniuRekordu();
     setWindowTitle(QStringLiteral("QERN 2008 (v 8.0)    PL: ") + Cp1250ToUnicode(RekordYaws.NazwaPL) +

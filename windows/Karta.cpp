@@ -236,7 +236,6 @@ void TKartaZwiazku::Wypelnij()
     if (!Podano(RekordYaws.DipM))
         dipol->setEnabled(false);
     UstawPodpisy(PodpisyKarty(RekordYaws));
-    TempObjetosciMolowej = OdniesienieObjetosciMolowej(RekordYaws).temperatura;
     const QString gestosc = PodpowiedzGestosciCieczy(RekordYaws);
     etykiety_.at("lblVcmol")->setToolTip(gestosc);
     etykiety_.at("lblVcmol")->setStatusTip(gestosc);

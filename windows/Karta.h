@@ -30,9 +30,8 @@ public:
     QWidget* StronaKartyCd() const { return stronaCd_; }
     QLabel* ObrazKarty() const { return obraz_; }
 
-    // Fills every box and caption from RekordYaws, sets TempObjetosciMolowej and the density
-    // hint, and reports through wlaczeniePozycjiDoswiadczalnej which experimental items have a
-    // complete correlation block.
+    // Fills every box and caption from RekordYaws and the density hint, and reports through
+    // wlaczeniePozycjiDoswiadczalnej which experimental items have a complete correlation block.
     void Wypelnij();
     // After a search has loaded a record: a box is enabled exactly when it holds a value; then
     // the structural-formula picture.

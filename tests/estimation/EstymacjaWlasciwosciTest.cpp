@@ -11,6 +11,7 @@
 #include "EdycjaZLicznikiem.h"
 #include "FloatText.h"
 #include "GrupaRadiowa.h"
+#include "KartaZwiazku.h"
 #include "KorelacjeTemperaturowe.h"
 #include "ListaZwiazkow.h"
 #include "windows/OknoGlowneTestowe.h"
@@ -451,7 +452,7 @@ TEST_F(OknoEstymacji, AaltoPageComputesAtTheTypedPressure)
     PokazOknoGlowne();
     Wczytaj("BENZEN");
     const TRekordYaws benzen = RekordYaws;
-    const long double Tv = TempObjetosciMolowej;
+    const long double Tv = OdniesienieObjetosciMolowej(benzen).temperatura;
     QString Pvp, Vs, gestosc;
     wOknie = [&](TEstymacjaWlasnosciFrm& o) {
         EXPECT_EQ(o.pcEstWlas->currentWidget(), o.TabSheet3);

@@ -8,6 +8,7 @@
 #include "OknoMieszaninyTestowe.h"
 #include "RejestrOkienMetod.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QToolButton>
 #include <cmath>
@@ -39,13 +40,19 @@ const QString Wskazowka = QStringLiteral(
 // Toluene (ring + CH3, 7 C) with benzene (ring, 6 C), equimolar at 298.15 K, from the main
 // window: G12 = 0.666 − 0.766 + 0.3161/13 − 0.1188 = −0.1944846..., and with the two viscosities
 // of the data file ηm = 0.000547548692741564966 Pa s by a 30-digit hand evaluation, a little
-// below their logarithmic mean 0.000574735 (the interaction term is negative).
+// below their logarithmic mean 0.000574735 (the interaction term is negative). The main window's
+// substance stays its own all the while.
 TEST(Grunberg, TolueneAndBenzeneFromTheMainWindow)
 {
     BazaTestowa baza = BazaTestowa::Probna();
     ZapisujOkna zapis;
     ZarejestrujOknoGrunberga();
     PokazOknoGlowne();
+    auto* lista = Kontrolka<QComboBox>(Baza_Form, QStringLiteral("cbZnajdzZwiazek"));
+    lista->setFocus();
+    lista->setEditText(QStringLiteral("WODA"));
+    QTest::keyClick(lista, Qt::Key_Return);
+    ASSERT_TRUE(Znaleziono);
     QString wynik;
     zapis->skryptModalny = [&](QWidget* okno) {
         ASSERT_NE(qobject_cast<TGrunberg_Form*>(okno), nullptr);
@@ -64,6 +71,7 @@ TEST(Grunberg, TolueneAndBenzeneFromTheMainWindow)
         Zaznacz(okno, QStringLiteral("chbRing_2"));
         Oblicz(okno);
         wynik = Wynik(okno);
+        EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
         ZapiszZrzut(okno, "grunberg_toluen_benzen_2.png");
         KliknijSkladnik(okno, 1);
         ZapiszZrzut(okno, "grunberg_toluen_benzen_1.png");

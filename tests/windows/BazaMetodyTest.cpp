@@ -163,8 +163,7 @@ protected:
         return &przebiegi.back();
     }
 
-    // Stand-ins for every window of the table. Each reads another substance into RekordYaws, as
-    // the mixture and estimation windows do.
+    // Stand-ins for every window of the table.
     void ZarejestrujZastepcze()
     {
         for (const char* klasa : Klasy) {
@@ -177,7 +176,6 @@ protected:
                 auto* okno = new QWidget;
                 okno->setObjectName(QString::fromLatin1(klasa));
                 przebiegi.push_back({okno->objectName(), KodMetody, {}, false});
-                RekordYaws.NazwaPL = "INNY";
                 return okno;
             }, wczytania);
         }
@@ -289,7 +287,7 @@ TEST_P(KazdaMetoda, OpensItsWindowWithItsLoaderAndResetsTheChoice)
         EXPECT_TRUE(KodMetody.isEmpty());
         return;
     }
-    // The estimation windows read other records: the card's substance is back.
+    // The card's substance stays.
     EXPECT_TRUE(Znaleziono);
     EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
     EXPECT_EQ(Tekst("edtMmol"), QStringLiteral("18.01528"));
@@ -438,7 +436,6 @@ TEST_F(Metody, ExperimentalOKOpensTheCorrelationWindowAndBlanksTheCodesAfterward
         rownanie = korelacja->lblObliczGazCo->text();
         EXPECT_EQ(KodGaz, '5');
         EXPECT_EQ(korelacja->edtTmin->text(), QStringLiteral("263.15"));
-        RekordYaws.NazwaPL = "INNY"; // the table window may read other records
     };
     QTest::mouseClick(Baza_Form->btnExpDalej, Qt::LeftButton);
     ASSERT_EQ(przebiegi.size(), 1u);

@@ -478,9 +478,10 @@ TEST_F(Szukanie, AFileRewrittenUnderTheOpenWindowNeverGivesAnotherSubstance)
     std::vector<TRekordYaws> bezWody = ZwiazkiDoSzukania();
     bezWody.front() = Zwiazek(QStringLiteral("AMONIAK"), QStringLiteral("AMMONIA"), "H3N", "7664-41-7");
     ASSERT_TRUE(ZapiszPlik(yaws, bezWody));
-    ASSERT_TRUE(WczytajSkladnik(PoleSzukania::NazwaPL, QStringLiteral("METAN")));
-    EXPECT_EQ(RekordYaws.NazwaPL, "METAN");
-    EXPECT_FALSE(WczytajSkladnik(PoleSzukania::NazwaPL, QStringLiteral("WODA")));
+    const std::optional<TRekordYaws> metan = SkladnikONazwie(PoleSzukania::NazwaPL, QStringLiteral("METAN"));
+    ASSERT_TRUE(metan);
+    EXPECT_EQ(metan->NazwaPL, "METAN");
+    EXPECT_FALSE(SkladnikONazwie(PoleSzukania::NazwaPL, QStringLiteral("WODA")));
     Szukaj("cbZnajdzZwiazek", QStringLiteral("woda"));
     EXPECT_EQ(zapis->tekstyKomunikatow(), std::vector<QString>{brak});
     OczekujPustego();

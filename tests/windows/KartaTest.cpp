@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "GifTestowy.h"
 #include "Karta.h"
+#include "KartaZwiazku.h"
 #include "QzHtmlLabel2.h"
 
 #include <QApplication>
@@ -150,10 +151,9 @@ TEST(Karta, MolarVolumeCaptionAndReferenceTemperatureEndToEnd)
     BazaTestowa baza(rekordy);
     OknoKarty okno;
     for (const Przypadek& p : przypadki) {
-        TempObjetosciMolowej = -1.0L;
         okno.Szukaj(p.nazwa);
         EXPECT_EQ(okno.Podpis("lblVcmol"), QString::fromUtf8(p.podpis)) << p.nazwa;
-        EXPECT_EQ(TempObjetosciMolowej, p.temperatura) << p.nazwa;
+        EXPECT_EQ(OdniesienieObjetosciMolowej(RekordYaws).temperatura, p.temperatura) << p.nazwa;
         EXPECT_EQ(okno.Tekst("edtVcmol"), QStringLiteral("20"));
         EXPECT_EQ(okno.Szukany<QLabel>("lblVcmol")->toolTip(), QStringLiteral("900 kg/m^3"));
     }
@@ -204,7 +204,7 @@ TEST(Karta, WaterFromTheSampleDatabaseWithItsCaptionsPictureAndExperimentalItems
     EXPECT_EQ(okno.Podpis("lblSolParam"), QStringLiteral("Parametr rozpuszczalności (25°C)"));
     EXPECT_EQ(okno.Podpis("lblHcMol"), QStringLiteral("Stała Henryego (woda)"));
     EXPECT_EQ(okno.Szukany<QLabel>("lblVcmol")->toolTip(), QStringLiteral("996.310142683331 kg/m^3"));
-    EXPECT_EQ(TempObjetosciMolowej, 298.15L);
+    EXPECT_EQ(OdniesienieObjetosciMolowej(RekordYaws).temperatura, 298.15L);
     EXPECT_EQ(okno.pozycje[GrupaGaz], (std::array<bool, 7>{true, false, true, false, true, false, true}));
     EXPECT_EQ(okno.pozycje[GrupaCiecz], (std::array<bool, 7>{true, true, true, true, true, false, true}));
     // The picture carried in the program, and the card still filled once everything has run:
@@ -232,7 +232,7 @@ TEST(Karta, ClearingEmptiesBoxesRestoresCaptionsAndHidesThePicture)
     EXPECT_EQ(okno.Podpis("lblPvp_T"), QStringLiteral("Prężność pary nad roztworem"));
     EXPECT_FALSE(okno.Obraz()->isVisible());
     EXPECT_TRUE(okno.Obraz()->pixmap().isNull());
-    EXPECT_EQ(TempObjetosciMolowej, 298.15L); // left as it was
+    EXPECT_EQ(OdniesienieObjetosciMolowej(RekordYaws).temperatura, 298.15L); // the record is left as it was
 }
 
 TEST(Karta, KelvinCelsiusSwitchTogglesAndPersistsIntoTheNextSearch)
