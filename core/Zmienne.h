@@ -152,7 +152,6 @@ extern TRekordRcg RekordRcg;
 // Typed-file variables and paths.
 extern TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
 extern QString KatalogProgramu, KatalogDanych;
-extern QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
 
 // Hand-over globals.
 extern bool Znaleziono;
@@ -163,12 +162,8 @@ extern bool DelHfZnane;
 // The heat of combustion: the substance, the atom counts of its formula and the way it is
 // computed (from the atom counts, or as minus the heat of formation), prepared by the main window.
 extern QString NazwaZwiazku, WzorZwiazku;
-extern long double DelHc;              // kJ/mol
 extern bool TrybAtomow, DelHcMinusDelHf;
 extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
-extern int LiczbaAtomowNa;
-extern std::array<int, 9> LiczbyAtomowJoback;
-extern QString WzorJoback;
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;
