@@ -1,6 +1,7 @@
 #include "Zmienne.h"
 
 #include "Extended.h"
+#include "KodyMetod.h"
 
 
 #include <algorithm>
@@ -17,7 +18,7 @@ QString KatalogProgramu, KatalogDanych;
 
 bool Znaleziono;
 QString KodMetody;
-char KodGaz = ' ', KodCiecz = ' ';
+char KodGaz = BrakKoduKorelacji, KodCiecz = BrakKoduKorelacji;
 long double DelHf;
 bool DelHfZnane;
 QString NazwaZwiazku, WzorZwiazku;
@@ -440,7 +441,7 @@ void ResetujZmienne()
     KatalogDanych.clear();
     Znaleziono = false;
     KodMetody.clear();
-    KodGaz = KodCiecz = ' ';
+    KodGaz = KodCiecz = BrakKoduKorelacji;
     DelHf = 0.0L;
     DelHfZnane = false;
     NazwaZwiazku.clear();

@@ -156,7 +156,7 @@ extern QString KatalogProgramu, KatalogDanych;
 // Hand-over globals.
 extern bool Znaleziono;
 extern QString KodMetody;
-extern char KodGaz, KodCiecz; // ' ' when no experimental correlation is chosen
+extern char KodGaz, KodCiecz; // BrakKoduKorelacji when no experimental correlation is chosen
 extern long double DelHf;              // kJ/mol
 extern bool DelHfZnane;
 // The heat of combustion: the substance, the atom counts of its formula and the way it is

@@ -279,7 +279,7 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
             return Pytajnik;
         }
     };
-    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')),
+    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, BrakKoduKorelacji)),
                                [T] { return ObliczPreznoscPary(T) * 0.00001L; }));
     const long double TV = OdniesienieObjetosciMolowej(r).temperatura;
     const bool objetosc = TV != BrakDanych && r.Vcmol != BrakDanych && r.Omega != BrakDanych
