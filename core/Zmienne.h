@@ -117,7 +117,6 @@ public:
     void Szukaj(long long numer);                         // seek
     long long Pozycja() const { return pozycja_; }        // FilePos
     long long Rozmiar() const;                            // FileSize: the record count
-    bool Koniec() const { return pozycja_ >= Rozmiar(); } // Eof
     // Reads the current record and advances; false at the end of the file or when the record
     // comes back short.
     bool Czytaj(TRekordYaws& rekord);
