@@ -13,7 +13,6 @@
 #include "Tabela.h"
 #include "Zmienne.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
