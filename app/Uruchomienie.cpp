@@ -19,7 +19,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QProgressBar>
 #include <clocale>
 
 void ZarejestrujOknaMetod()

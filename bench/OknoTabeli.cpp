@@ -1,5 +1,6 @@
 // The table window end to end, offscreen: a vapour-pressure table of 100 000 rows computed,
 // turned into texts, put into the grid, its columns sized and the window painted once.
+#include "KodyMetod.h"
 #include "SiatkaTekstowa.h"
 #include "Tabela.h"
 #include "Uruchomienie.h"
@@ -18,7 +19,7 @@ void UstawWode()
     r.PvpA = 29.8605L, r.PvpB = -3152.2L, r.PvpC = -7.3037L, r.PvpD = 2.4247e-9L, r.PvpE = 1.809e-6L;
     r.PvpTmin = 273.16L, r.PvpTmax = 647.13L;
     KodGaz = '5';
-    KodCiecz = ' ';
+    KodCiecz = BrakKoduKorelacji;
 }
 
 void TabelaStuTysiecyWierszy(benchmark::State& stan)

@@ -25,7 +25,6 @@ long double CieploSpalania(const LiczbyAtomow& n, long double delHf)
 BladWzoru PrzygotujCieploSpalania()
 {
     DelHf = 0.0L;
-    DelHc = 0.0L;
     DelHfZnane = false;
     NazwaZwiazku = Cp1250ToUnicode(RekordYaws.NazwaPL.substr(0, 40));
     WzorZwiazku = Cp1250ToUnicode(RekordYaws.Wzor);

@@ -15,6 +15,6 @@ long double CieploSpalania(const LiczbyAtomow& n, long double delHf);
 
 // From RekordYaws: the name and formula, the heat of formation at 298.15 K when its correlation
 // is complete, the atom counts of the formula and the way of computing (NazwaZwiazku,
-// WzorZwiazku, DelHf, DelHfZnane, DelHc, Nc .. Ns, Nx, TrybAtomow, DelHcMinusDelHf). A formula
+// WzorZwiazku, DelHf, DelHfZnane, Nc .. Ns, Nx, TrybAtomow, DelHcMinusDelHf). A formula
 // that does not describe a compound is returned as its error; the modes are then not set.
 BladWzoru PrzygotujCieploSpalania();

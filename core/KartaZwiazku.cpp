@@ -277,8 +277,9 @@ bool BlokKompletny(const TRekordYaws& r, int grupa, int pozycja)
 {
     if (grupa < 0 || grupa > 1 || pozycja < 0 || pozycja >= PozycjeBlokow)
         return false;
-    const TKorelacjaDoswiadczalna* korelacja = grupa == GrupaGaz ? KorelacjaDlaKodow(KodyGaz[pozycja], ' ')
-                                                                  : KorelacjaDlaKodow(' ', KodyCiecz[pozycja]);
+    const TKorelacjaDoswiadczalna* korelacja = grupa == GrupaGaz
+                                                   ? KorelacjaDlaKodow(KodyGaz[pozycja], BrakKoduKorelacji)
+                                                   : KorelacjaDlaKodow(BrakKoduKorelacji, KodyCiecz[pozycja]);
     return korelacja && KorelacjaKompletna(r, *korelacja);
 }
 

@@ -118,7 +118,8 @@ const OknoMetody* OknoDlaKodu(const QString& kod);
 // The tab whose method groups store the code; none for a code of no group.
 std::optional<ZakladkaMetod> ZakladkaKodu(const QString& kod);
 
-// The experimental correlations' codes, as KodGaz and KodCiecz hold them (' ': none chosen).
+// The experimental correlations' codes, as KodGaz and KodCiecz hold them.
+inline constexpr char BrakKoduKorelacji = ' '; // none chosen
 inline constexpr char KodCieplaWlasciwegoGazu = '0';
 inline constexpr char KodCieplaTworzeniaGazu = '1';
 inline constexpr char KodEnergiiGibbsaGazu = '2';

@@ -45,7 +45,7 @@ bool Podane(const R& rekord, PolaRekordu pola)
 
 bool KorelacjaCieczy(const R& rekord, char kod)
 {
-    return KorelacjaKompletna(rekord, *KorelacjaDlaKodow(' ', kod));
+    return KorelacjaKompletna(rekord, *KorelacjaDlaKodow(BrakKoduKorelacji, kod));
 }
 
 bool SkladnikKompletny(const R& rekord)

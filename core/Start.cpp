@@ -49,21 +49,17 @@ void UstawSciezki(const QString& katalogProgramu)
 {
     KatalogProgramu = katalogProgramu;
     KatalogDanych = QDir(katalogProgramu).filePath(QStringLiteral("DATA")) + QLatin1Char('/');
-    SciezkaYaws = KatalogDanych + QStringLiteral("YAWS.dat");
-    SciezkaRcg = KatalogDanych + QStringLiteral("Rcg.dan");
-    SciezkaRcgt = KatalogDanych + QStringLiteral("Rcgt.dan");
-    SciezkaMixc = KatalogDanych + QStringLiteral("mixc.dan");
-    PlikYaws.Przypisz(SciezkaYaws);
-    PlikRcg.Przypisz(SciezkaRcg);
-    PlikRcgt.Przypisz(SciezkaRcgt);
-    PlikMixc.Przypisz(SciezkaMixc);
+    PlikYaws.Przypisz(KatalogDanych + QStringLiteral("YAWS.dat"));
+    PlikRcg.Przypisz(KatalogDanych + QStringLiteral("Rcg.dan"));
+    PlikRcgt.Przypisz(KatalogDanych + QStringLiteral("Rcgt.dan"));
+    PlikMixc.Przypisz(KatalogDanych + QStringLiteral("mixc.dan"));
 }
 
 WynikOtwarcia OtworzPlikiDanych()
 {
     WynikOtwarcia wynik;
     const QString brakBazy = QStringLiteral("Nie odnaleziono plików bazy danych!");
-    if (!QFileInfo::exists(SciezkaYaws)) {
+    if (!QFileInfo::exists(PlikYaws.Sciezka())) {
         wynik.komunikaty << brakBazy;
         return wynik;
     }

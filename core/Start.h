@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// KatalogProgramu, KatalogDanych and the four paths from the given folder; binds the file variables.
+// KatalogProgramu and KatalogDanych from the given folder; binds the file variables to the four
+// data files there.
 void UstawSciezki(const QString& katalogProgramu);
 
 struct WynikOtwarcia {

@@ -147,7 +147,7 @@ TMetodaTabeli GestoscAalto(const TDaneEstymacji* estymacja)
     const TRekordYaws& r = RekordYaws;
     const long double TV = OdniesienieObjetosciMolowej(r).temperatura;
     WymagajDanych({TV, r.Vcmol, r.Omega, r.Tc, r.Mmol});
-    if (!KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')))
+    if (!KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, BrakKoduKorelacji)))
         throw EOdmowaTabeli(BrakDanychDoObliczen);
     const TDaneEstymacji& o = Okno(estymacja);
     const long double P = Liczba(o.P), omega = Liczba(o.Omega), M = Liczba(o.M), Pc = Liczba(o.Pc), Tc = Liczba(o.Tc);

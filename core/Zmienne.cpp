@@ -1,6 +1,7 @@
 #include "Zmienne.h"
 
 #include "Extended.h"
+#include "KodyMetod.h"
 
 
 #include <algorithm>
@@ -14,20 +15,15 @@ TRekordRcg RekordRcg;
 
 TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
 QString KatalogProgramu, KatalogDanych;
-QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
 
 bool Znaleziono;
 QString KodMetody;
-char KodGaz = ' ', KodCiecz = ' ';
+char KodGaz = BrakKoduKorelacji, KodCiecz = BrakKoduKorelacji;
 long double DelHf;
 bool DelHfZnane;
 QString NazwaZwiazku, WzorZwiazku;
-long double DelHc;
 bool TrybAtomow, DelHcMinusDelHf;
 int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
-int LiczbaAtomowNa;
-std::array<int, 9> LiczbyAtomowJoback;
-QString WzorJoback;
 std::vector<long double> WynikX1(MaksLiczbaPunktow + 1), WynikY1(MaksLiczbaPunktow + 1),
     WynikGamma1(MaksLiczbaPunktow + 1), WynikGamma2(MaksLiczbaPunktow + 1), WynikGE(MaksLiczbaPunktow + 1),
     WynikT(MaksLiczbaPunktow + 1), WynikP(MaksLiczbaPunktow + 1);
@@ -443,23 +439,15 @@ void ResetujZmienne()
         plik->Przypisz(QString());
     KatalogProgramu.clear();
     KatalogDanych.clear();
-    SciezkaYaws.clear();
-    SciezkaRcg.clear();
-    SciezkaRcgt.clear();
-    SciezkaMixc.clear();
     Znaleziono = false;
     KodMetody.clear();
-    KodGaz = KodCiecz = ' ';
+    KodGaz = KodCiecz = BrakKoduKorelacji;
     DelHf = 0.0L;
     DelHfZnane = false;
     NazwaZwiazku.clear();
     WzorZwiazku.clear();
-    DelHc = 0.0L;
     TrybAtomow = DelHcMinusDelHf = false;
     Nc = Nh = Nf = Ncl = Nbr = Ni = Ns = Nx = 0;
-    LiczbaAtomowNa = 0;
-    LiczbyAtomowJoback.fill(0);
-    WzorJoback.clear();
     for (auto* wynik : {&WynikX1, &WynikY1, &WynikGamma1, &WynikGamma2, &WynikGE, &WynikT, &WynikP})
         std::fill(wynik->begin(), wynik->end(), 0.0L);
     LiczbaPunktow = 0;

@@ -117,7 +117,6 @@ public:
     void Szukaj(long long numer);                         // seek
     long long Pozycja() const { return pozycja_; }        // FilePos
     long long Rozmiar() const;                            // FileSize: the record count
-    bool Koniec() const { return pozycja_ >= Rozmiar(); } // Eof
     // Reads the current record and advances; false at the end of the file or when the record
     // comes back short.
     bool Czytaj(TRekordYaws& rekord);
@@ -152,23 +151,18 @@ extern TRekordRcg RekordRcg;
 // Typed-file variables and paths.
 extern TPlikTypowany PlikYaws, PlikRcg, PlikRcgt, PlikMixc;
 extern QString KatalogProgramu, KatalogDanych;
-extern QString SciezkaYaws, SciezkaRcg, SciezkaRcgt, SciezkaMixc;
 
 // Hand-over globals.
 extern bool Znaleziono;
 extern QString KodMetody;
-extern char KodGaz, KodCiecz; // ' ' when no experimental correlation is chosen
+extern char KodGaz, KodCiecz; // BrakKoduKorelacji when no experimental correlation is chosen
 extern long double DelHf;              // kJ/mol
 extern bool DelHfZnane;
 // The heat of combustion: the substance, the atom counts of its formula and the way it is
 // computed (from the atom counts, or as minus the heat of formation), prepared by the main window.
 extern QString NazwaZwiazku, WzorZwiazku;
-extern long double DelHc;              // kJ/mol
 extern bool TrybAtomow, DelHcMinusDelHf;
 extern int Nc, Nh, Nf, Ncl, Nbr, Ni, Ns, Nx;
-extern int LiczbaAtomowNa;
-extern std::array<int, 9> LiczbyAtomowJoback;
-extern QString WzorJoback;
 
 // Equilibrium results, used from index 1 up to LiczbaPunktow.
 constexpr int MaksLiczbaPunktow = 2001;

@@ -9,7 +9,6 @@
 #include "RejestrOkienMetod.h"
 #include "Zmienne.h"
 
-#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>

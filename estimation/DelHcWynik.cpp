@@ -341,6 +341,7 @@ void TDelHcWynForm::btnDefaultClick()
 
 void TDelHcWynForm::btnObliczClick()
 {
+    long double cieploSpalania = 0.0L;
     if (TrybAtomow) {
         const std::array<int*, 7> liczby = Liczby();
         for (size_t i = 0; i < liczby.size(); ++i) {
@@ -356,11 +357,11 @@ void TDelHcWynForm::btnObliczClick()
             *liczby[i] = *liczba;
         }
         PokazNx();
-        DelHc = CieploSpalania(ZGlobalnych(), DelHf);
+        cieploSpalania = CieploSpalania(ZGlobalnych(), DelHf);
     } else if (DelHcMinusDelHf) {
-        DelHc = -DelHf;
+        cieploSpalania = -DelHf;
     }
-    pnlDelHcWyn->setText(WynikWKJ(DelHc));
+    pnlDelHcWyn->setText(WynikWKJ(cieploSpalania));
 }
 
 void TDelHcWynForm::btnGoToJoback1Click()

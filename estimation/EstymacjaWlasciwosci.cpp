@@ -26,9 +26,6 @@
 
 using namespace OknoEstymacji;
 
-long double CisnienieEstymacji = 0.0L;
-long double GestoscMolowa = 0.0L;
-
 namespace {
 
 constexpr int Odstep = 4;   // between the window's parts

@@ -35,11 +35,6 @@ class TListaZwiazkow;
 class TPoleLiczbowe;
 class TQzHtmlLabel2;
 
-// The gas pressure (bar) and molar density (mol/cm³) of the high-pressure Chung method, shared
-// with its compressibility panel.
-extern long double CisnienieEstymacji;
-extern long double GestoscMolowa;
-
 class TEstymacjaWlasnosciFrm : public QMainWindow {
     Q_OBJECT
 public:
@@ -127,8 +122,8 @@ public:
     void cbZwiazek1Change();
 
     // The compressibility panel hands the molar density it computed for the high-pressure Chung
-    // method here (GestoscMolowa and edtGestoscObl take it, for the T and P of the panel), and
-    // returns to that method with ZamknijPanelGestosci.
+    // method here (edtGestoscObl takes it, for the T and P of the panel), and returns to that
+    // method with ZamknijPanelGestosci.
     void PrzyjmijGestoscMolowa(long double gestosc);
     void ZamknijPanelGestosci();
     void SprawdzStanGestosci();

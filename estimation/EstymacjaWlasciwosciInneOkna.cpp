@@ -94,7 +94,6 @@ void TEstymacjaWlasnosciFrm::sbtnGestoscClick()
 
 void TEstymacjaWlasnosciFrm::PrzyjmijGestoscMolowa(long double gestosc)
 {
-    GestoscMolowa = gestosc;
     edtGestoscObl->setText(FloatToStr(gestosc));
     edtGestoscObl->setCursorPosition(0);
     stanGestosci_ = stanPaneluGestosci_;

@@ -141,10 +141,10 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczChunga2(long double
 {
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
-    CisnienieEstymacji = Dodatnia(edtCisnienie, CisnienieP);
-    GestoscMolowa = Dodatnia(edtGestoscObl, QStringLiteral("Gęstość molowa ρ"));
-    const long double lepkosc = LepkoscChungaGestyGaz(T, CisnienieEstymacji, GestoscMolowa);
-    gestoscChunga_ = GestoscMolowa;
+    const long double cisnienie = Dodatnia(edtCisnienie, CisnienieP);
+    const long double gestosc = Dodatnia(edtGestoscObl, QStringLiteral("Gęstość molowa ρ"));
+    const long double lepkosc = LepkoscChungaGestyGaz(T, cisnienie, gestosc);
+    gestoscChunga_ = gestosc;
     return {lepkosc, Lepkosc, JednostkaLepkosci};
 }
 
@@ -155,14 +155,14 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczLucasa(long double 
     if (!DaneMetodyKompletne(KodMetody, RekordYaws))
         throw EOdmowa(BrakDanychDoObliczen);
     SprawdzCiecz(T, RekordYaws.Tc, edtT, TemperaturaT);
-    CisnienieEstymacji = Dodatnia(edtPLucas, CisnienieP);
+    const long double cisnienie = Dodatnia(edtPLucas, CisnienieP);
     const long double Pnas = Dodatnia(edtPnas, QStringLiteral("Ciśnienie nasycenia Ps"));
     const long double Tnas = Dodatnia(edtTnas, TemperaturaNasyceniaTnas);
     SprawdzCiecz(Tnas, RekordYaws.Tc, edtTnas, TemperaturaNasyceniaTnas);
     const long double lepkoscNasycenia = Dodatnia(edtLepNas, QStringLiteral("Lepkość cieczy nasyconej"));
-    if (CisnienieEstymacji < Pnas)
+    if (cisnienie < Pnas)
         throw EOdmowa(QStringLiteral("Ciśnienie jest mniejsze od ciśnienia nasycenia (%1 bar): ciecz wrze").arg(FloatToStr(Pnas)));
-    return {LepkoscLucasa(Tnas, T, Pnas, CisnienieEstymacji, lepkoscNasycenia), Lepkosc, JednostkaLepkosci};
+    return {LepkoscLucasa(Tnas, T, Pnas, cisnienie, lepkoscNasycenia), Lepkosc, JednostkaLepkosci};
 }
 
 // Each list's chosen name is looked up whole; RekordYaws keeps the main window's substance.
@@ -220,8 +220,8 @@ TEstymacjaWlasnosciFrm::TWynik TEstymacjaWlasnosciFrm::ObliczGestosc(long double
         gestosc = GestoscCostald(T, Liczba(edtVc__), Liczba(edtOmega__), Tc, Liczba(edtM__));
     } else if (Kod(KodGestosciAalto)) {
         const long double Tc = krytyczna(edtTc___);
-        CisnienieEstymacji = Dodatnia(edtP, CisnienieP);
-        gestosc = GestoscChangaZhao(T, CisnienieEstymacji, Liczba(edtVs___), Liczba(edtOmega___), Liczba(edtPvp___),
+        const long double cisnienie = Dodatnia(edtP, CisnienieP);
+        gestosc = GestoscChangaZhao(T, cisnienie, Liczba(edtVs___), Liczba(edtOmega___), Liczba(edtPvp___),
                                     Liczba(edtM___), Liczba(edtPc___), Tc);
     } else {
         const long double Tc = krytyczna(edtTcSD);
@@ -279,7 +279,7 @@ void TEstymacjaWlasnosciFrm::PrzeliczPoleAalto(long double T)
             return Pytajnik;
         }
     };
-    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' ')),
+    edtPvp___->setText(wartosc(KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, BrakKoduKorelacji)),
                                [T] { return ObliczPreznoscPary(T) * 0.00001L; }));
     const long double TV = OdniesienieObjetosciMolowej(r).temperatura;
     const bool objetosc = TV != BrakDanych && r.Vcmol != BrakDanych && r.Omega != BrakDanych

@@ -325,7 +325,7 @@ void TEstymacjaWlasnosciFrm::WypelnijStroneGestosci()
         UstawWysokoscMetod(WysokoscMetodWyzsza);
         for (QWidget* kontrolka : std::initializer_list<QWidget*>{lblP, lblP_, edtP})
             kontrolka->show();
-        const bool preznosc = KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, ' '));
+        const bool preznosc = KorelacjaKompletna(r, *KorelacjaDlaKodow(KodPreznosciPary, BrakKoduKorelacji));
         UstawZakres(preznosc ? r.PvpTmin : BrakDanych, preznosc ? r.PvpTmax : BrakDanych);
         edtOmega___->setText(TekstLubPytajnik(r.Omega));
         edtTc___->setText(TekstLubPytajnik(r.Tc));

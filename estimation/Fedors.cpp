@@ -1,6 +1,5 @@
 #include "Fedors.h"
 
-#include "FloatText.h"
 #include "GrupyFedorsa.h"
 #include "ObslugaZdarzen.h"
 #include "RejestrOkienMetod.h"

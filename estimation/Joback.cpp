@@ -127,9 +127,8 @@ TJoback1_Form::TJoback1_Form(QWidget* rodzic)
 void TJoback1_Form::FormCreate()
 {
     grupy->PrzewinNaGore();
-    WzorJoback.clear();
+    wzor_.clear();
     DelHf = 0.0L;
-    LiczbyAtomowJoback = {};
     PokazWejscie(false);
     kod_ = KodMetody;
     UstawTryb();
@@ -178,9 +177,8 @@ void TJoback1_Form::Wzor_xCreate()
             return;
         wierszeILiczby.emplace_back(wiersz, liczba);
     }
-    LiczbyAtomowJoback = AtomyGrupJobacka(wierszeILiczby);
-    WzorJoback = QString::fromStdString(WzorZAtomow(LiczbyAtomowJoback));
-    setWindowTitle(WzorJoback);
+    wzor_ = QString::fromStdString(WzorZAtomow(AtomyGrupJobacka(wierszeILiczby)));
+    setWindowTitle(wzor_);
 }
 
 long double TJoback1_Form::Rownanie(long double suma) const
@@ -188,7 +186,7 @@ long double TJoback1_Form::Rownanie(long double suma) const
     switch (TrybKodu(kod_)->wlasnosc) {
     case WlasnoscJobacka::Hf: return JobackHf(suma);
     case WlasnoscJobacka::Tc: return JobackTc(WartoscWpisana(edtNa->text()), suma);
-    case WlasnoscJobacka::Pc: return JobackPc(LiczbaAtomowNa, suma);
+    case WlasnoscJobacka::Pc: return JobackPc(liczbaAtomow_, suma);
     case WlasnoscJobacka::Vc: return JobackVc(suma);
     case WlasnoscJobacka::Tb: return JobackTb(suma);
     case WlasnoscJobacka::Tf: return JobackTf(suma);
@@ -227,7 +225,7 @@ void TJoback1_Form::Oblicz_ButtonClick()
     if (!sprawdzanie.Poprawne())
         return;
     if (kod_ == KodPcJobacka)
-        LiczbaAtomowNa = static_cast<int>(Na);
+        liczbaAtomow_ = static_cast<int>(Na);
     const long double suma = SumaUdzialow(grupy->Udzialy());
     if (!PokazWynikRownania([&] { return Rownanie(suma); }))
         return;
@@ -246,7 +244,7 @@ void TJoback1_Form::Porownaj()
 {
     for (const Porownanie& p : Porownania)
         if (kod_ == p.kod && Podano(RekordYaws.*p.pole)) {
-            setWindowTitle(WzorJoback + QString::fromLatin1(p.podpis) + FloatToStr(RekordYaws.*p.pole * p.mnoznik)
+            setWindowTitle(wzor_ + QString::fromLatin1(p.podpis) + FloatToStr(RekordYaws.*p.pole * p.mnoznik)
                            + QString::fromLatin1(p.jednostka));
             return;
         }

@@ -31,6 +31,8 @@ private:
     void OddajCieploTworzenia();
 
     QString kod_;
+    QString wzor_;         // the formula of the ticked groups, as the title shows it
+    int liczbaAtomow_ = 0; // the molecule's atoms for Pc, as last checked
 };
 
 // Registers the window for its method codes.

@@ -60,7 +60,7 @@ QString NazwaPolaGrupy(const char* przedrostek, int i, const WkladGrupyGrunberga
     return nazwa;
 }
 
-const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(' ', KodLepkosciCieczy); }
+const TKorelacjaDoswiadczalna& LepkoscCieczy() { return *KorelacjaDlaKodow(BrakKoduKorelacji, KodLepkosciCieczy); }
 
 } // namespace
 

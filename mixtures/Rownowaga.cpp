@@ -1,6 +1,5 @@
 #include "Rownowaga.h"
 
-#include "Cp1250.h"
 #include "Dialogs.h"
 #include "Etykieta.h"
 #include "FloatText.h"

@@ -486,14 +486,9 @@ void TWilke_Form::ObliczLepkosc()
     lblJednostka->setText(QStringLiteral("Pa s"));
 }
 
-void TWilke_Form::ObliczParametryPseudokrytyczne()
-{
-    pseudokrytyczne_ = ParametryPseudokrytyczneMieszaniny(skladniki_);
-}
-
 void TWilke_Form::ObliczGestosc()
 {
-    ObliczParametryPseudokrytyczne();
+    pseudokrytyczne_ = ParametryPseudokrytyczneMieszaniny(skladniki_);
     const long double Z = WspolczynnikScisliwosci(edtWsp0->WartoscLagodna(), edtWsp1->WartoscLagodna(),
                                                   pseudokrytyczne_.Omega);
     if (Z <= 0) {
@@ -533,7 +528,7 @@ void TWilke_Form::btnWspClick()
     const std::optional<int> n = LiczbaZwiazkowDoObliczen();
     if (!n || !DaneWejscioweDopuszczalne(*n, false) || !Wilkeszukaj(*n))
         return;
-    ObliczParametryPseudokrytyczne();
+    pseudokrytyczne_ = ParametryPseudokrytyczneMieszaniny(skladniki_);
     TZrodloWspolczynnikowZ* zrodlo = ZrodloWspolczynnikowZ();
     if (!zrodlo) {
         PokazKomunikat(MetodaNiedostepna);

@@ -111,7 +111,6 @@ private:
     bool Wilkeszukaj(int n);
     void ObliczLepkosc();
     void ObliczGestosc();
-    void ObliczParametryPseudokrytyczne();
     void OdczytajLepkosc(const TRekordYaws& rekord, SkladnikMieszaninyGazow& skladnik) const;
 
     std::optional<MieszaninaDoGestosci> mieszaninaChunga_;

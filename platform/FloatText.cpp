@@ -137,15 +137,6 @@ long double StrToFloat(const QString& tekst)
     return wartosc;
 }
 
-int StrToInt(const QString& tekst)
-{
-    bool liczba = false;
-    const int wartosc = tekst.trimmed().toInt(&liczba);
-    if (!liczba)
-        throw EConvertError(("'" + tekst + "' nie jest poprawną liczbą całkowitą").toStdString());
-    return wartosc;
-}
-
 bool Val(const QString& tekst, long double& wartosc)
 {
     QString bezWiodacychSpacji = tekst;

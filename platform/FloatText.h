@@ -19,9 +19,5 @@ long double ZaokraglijDoMiejsc(long double wartosc, int miejsca);
 // EConvertError with a Polish message.
 long double StrToFloat(const QString& tekst);
 
-// Strict conversion of a whole number within the 32-bit range (blanks around it allowed);
-// anything else throws EConvertError with a Polish message.
-int StrToInt(const QString& tekst);
-
 // Lenient conversion: returns false (and leaves the value alone) when the text is not a number.
 bool Val(const QString& tekst, long double& wartosc);

@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QCategoryAxis>
-#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QMouseEvent>

@@ -13,7 +13,6 @@
 #include "Tabela.h"
 #include "Zmienne.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -40,12 +39,12 @@ constexpr int WysokoscSI = 79 - Odstep; // hiding the group shortens the window 
 
 const TKorelacjaDoswiadczalna& Gaz(char kod)
 {
-    return *KorelacjaDlaKodow(kod, ' ');
+    return *KorelacjaDlaKodow(kod, BrakKoduKorelacji);
 }
 
 const TKorelacjaDoswiadczalna& Ciecz(char kod)
 {
-    return *KorelacjaDlaKodow(' ', kod);
+    return *KorelacjaDlaKodow(BrakKoduKorelacji, kod);
 }
 
 bool LepkoscCieczy(const TKorelacjaDoswiadczalna* korelacja)

@@ -34,7 +34,7 @@ bool TBaza_Form::UruchomOknoMetody(const QString& kod, bool ukryjOkno)
     const NaKoncu powrot([this, ukryjOkno] {
         // No code outlives its window; the choices still on view set theirs again.
         KodMetody.clear();
-        KodGaz = KodCiecz = ' ';
+        KodGaz = KodCiecz = BrakKoduKorelacji;
         if (ukryjOkno)
             show();
     });
@@ -110,12 +110,12 @@ void TBaza_Form::btnExpDalejClick()
 std::optional<long double> TBaza_Form::OtworzKorelacje(int gaz, int ciecz, std::optional<long double> Tnas)
 {
     // The codes follow the chosen item (they are blanked after every run).
-    KodGaz = gaz >= 0 ? KodyGaz[gaz] : ' ';
-    KodCiecz = gaz >= 0 ? ' ' : KodyCiecz[ciecz];
+    KodGaz = gaz >= 0 ? KodyGaz[gaz] : BrakKoduKorelacji;
+    KodCiecz = gaz >= 0 ? BrakKoduKorelacji : KodyCiecz[ciecz];
     const QString tytul = TytulKorelacji(gaz >= 0);
     hide();
     const NaKoncu powrot([this, naZadanie = Tnas.has_value()] {
-        KodGaz = KodCiecz = ' ';
+        KodGaz = KodCiecz = BrakKoduKorelacji;
         if (!naZadanie)
             show();
     });

@@ -282,7 +282,7 @@ void TBaza_Form::PokazOpisMetody(const OpisMetody& opis, const QStringList& pier
 void TBaza_Form::rgExpGazClick()
 {
     KodGaz = KodyGaz[rgExpGaz->ItemIndex()];
-    KodCiecz = ' ';
+    KodCiecz = BrakKoduKorelacji;
     rgExpCiecz->UstawItemIndex(-1);
     btnExpDalej->setVisible(Znaleziono);
 }
@@ -290,7 +290,7 @@ void TBaza_Form::rgExpGazClick()
 void TBaza_Form::rgExpCieczClick()
 {
     KodCiecz = KodyCiecz[rgExpCiecz->ItemIndex()];
-    KodGaz = ' ';
+    KodGaz = BrakKoduKorelacji;
     rgExpGaz->UstawItemIndex(-1);
     btnExpDalej->setVisible(Znaleziono || rgExpCiecz->ItemIndex() == PozycjaGestosciMieszanin);
 }

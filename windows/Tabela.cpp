@@ -16,7 +16,6 @@
 #include "ZapisRownan.h"
 #include "Zmienne.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@ TEST(Start, AllFilesPresentOpenWithoutMessages)
 {
     BazaTestowa baza({BazaTestowa::Substancja("WODA")});
     EXPECT_EQ(KatalogDanych, baza.katalog() + "/DATA/");
-    EXPECT_EQ(SciezkaYaws, baza.katalog() + "/DATA/YAWS.dat");
+    EXPECT_EQ(PlikYaws.Sciezka(), baza.katalog() + "/DATA/YAWS.dat");
     EXPECT_TRUE(PlikYaws.Otwarty());
     EXPECT_TRUE(PlikRcg.Otwarty());
     EXPECT_EQ(PlikYaws.Rozmiar(), 2);

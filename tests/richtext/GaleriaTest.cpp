@@ -151,8 +151,8 @@ TArkusz ArkuszKorelacji()
     auto* wynik = okno.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblWyn"));
     auto* jednostka = okno.findChild<TQzHtmlLabel2*>(QStringLiteral("qlblJedn"));
     for (const TKorelacjaDoswiadczalna& korelacja : KorelacjeDoswiadczalne()) {
-        KodGaz = korelacja.rodzaj == RodzajKorelacji::Gaz ? korelacja.kod : ' ';
-        KodCiecz = korelacja.rodzaj == RodzajKorelacji::Ciecz ? korelacja.kod : ' ';
+        KodGaz = korelacja.rodzaj == RodzajKorelacji::Gaz ? korelacja.kod : BrakKoduKorelacji;
+        KodCiecz = korelacja.rodzaj == RodzajKorelacji::Ciecz ? korelacja.kod : BrakKoduKorelacji;
         EXPECT_TRUE(okno.WczytajWybrana()) << korelacja.tytul.toStdString();
         wynik->setHtml(korelacja.symbolWyniku);
         jednostka->setHtml(korelacja.jednostka);

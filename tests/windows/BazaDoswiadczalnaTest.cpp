@@ -7,6 +7,7 @@
 #include "BazaTestowa.h"
 #include "Dialogs.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "KorelacjeTemperaturowe.h"
 #include "PoleLiczbowe.h"
 #include "QzHtmlLabel2.h"
@@ -417,7 +418,7 @@ TEST_F(OknoKorelacji, SaturatedViscosityIsHandedBackOnlyFromAResultOnView)
     ASSERT_TRUE(WczytajSubstancje("ETANOL"));
     for (const Przypadek& p : przypadki) {
         KodMetody = QString::fromLatin1(p.kodMetody);
-        KodGaz = ' ';
+        KodGaz = BrakKoduKorelacji;
         KodCiecz = '0';
         okno = std::make_unique<TOblicz_gaz_ciecz_Form>();
         if (!KodMetody.isEmpty())

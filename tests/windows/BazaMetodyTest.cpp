@@ -387,7 +387,7 @@ TEST_F(Metody, ExperimentalItemsStoreTheirCodesAndClearTheOtherGroup)
     for (int i = 0; i < 7; ++i) {
         Kliknij(Baza_Form->rgExpGaz, i);
         EXPECT_EQ(KodGaz, gaz[i]) << i;
-        EXPECT_EQ(KodCiecz, ' ');
+        EXPECT_EQ(KodCiecz, BrakKoduKorelacji);
     }
     EXPECT_EQ(Baza_Form->rgExpGaz->Pozycja(2)->text(), QStringLiteral("Ciepło właściwe"));
     Kliknij(Baza_Form->rgExpGaz, 2);
@@ -397,12 +397,12 @@ TEST_F(Metody, ExperimentalItemsStoreTheirCodesAndClearTheOtherGroup)
     for (int i = 0; i < 8; ++i) {
         Kliknij(Baza_Form->rgExpCiecz, i);
         EXPECT_EQ(KodCiecz, static_cast<char>('0' + i)) << i;
-        EXPECT_EQ(KodGaz, ' ');
+        EXPECT_EQ(KodGaz, BrakKoduKorelacji);
         EXPECT_EQ(Baza_Form->rgExpGaz->ItemIndex(), -1);
     }
     Kliknij(Baza_Form->rgExpGaz, 5);
     EXPECT_EQ(Baza_Form->rgExpCiecz->ItemIndex(), -1);
-    EXPECT_EQ(KodCiecz, ' ');
+    EXPECT_EQ(KodCiecz, BrakKoduKorelacji);
 }
 
 TEST_F(Metody, ExperimentalOKNeedsASubstanceExceptForMixtureDensity)
@@ -442,8 +442,8 @@ TEST_F(Metody, ExperimentalOKOpensTheCorrelationWindowAndBlanksTheCodesAfterward
     EXPECT_EQ(tytul, QStringLiteral("Gaz:      WODA       H2O"));
     EXPECT_FALSE(przebiegi[0].glowneWidoczne);
     EXPECT_TRUE(Baza_Form->isVisible());
-    EXPECT_EQ(KodGaz, ' ');
-    EXPECT_EQ(KodCiecz, ' ');
+    EXPECT_EQ(KodGaz, BrakKoduKorelacji);
+    EXPECT_EQ(KodCiecz, BrakKoduKorelacji);
     EXPECT_EQ(Baza_Form->rgExpGaz->ItemIndex(), 6); // the choice stays
     EXPECT_FALSE(Baza_Form->btnExpDalej->isHidden());
     EXPECT_EQ(RekordYaws.NazwaPL, "WODA");
@@ -523,7 +523,7 @@ TEST_F(Metody, SaturatedViscosityRoundTrip)
     EXPECT_EQ(zapis->oknaModalne.size(), 2u);
     EXPECT_EQ(oddana, QStringLiteral("0.0131752053456261")); // ethanol at 200 K
     EXPECT_TRUE(glowneUkryte);
-    EXPECT_EQ(kodCieczy, ' ');
+    EXPECT_EQ(kodCieczy, BrakKoduKorelacji);
     EXPECT_TRUE(Baza_Form->isVisible());
     EXPECT_EQ(ukrycia.ukrycia, 1);
 

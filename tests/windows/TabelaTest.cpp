@@ -11,6 +11,7 @@
 #include "Dialogs.h"
 #include "Drukarka.h"
 #include "FloatText.h"
+#include "KodyMetod.h"
 #include "QzHtmlLabel2.h"
 #include "SiatkaTekstowa.h"
 #include "Wykres.h"
@@ -433,7 +434,7 @@ TEST_F(OknoTabeli, TableButtonOfTheExperimentalWindowOpensTheTable)
     auto baza = BazaTestowa::Probna();
     Wczytaj("WODA");
     KodGaz = '5';
-    KodCiecz = ' ';
+    KodCiecz = BrakKoduKorelacji;
     TOblicz_gaz_ciecz_Form doswiadczalne;
     ASSERT_TRUE(doswiadczalne.WczytajWybrana());
     doswiadczalne.show();
