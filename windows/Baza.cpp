@@ -105,19 +105,15 @@ void TBaza_Form::PolaczKarte()
 void TBaza_Form::WybranoZKarty(int grupa, int pozycja)
 {
     PageControl1->setCurrentWidget(tsBazaDoswiadczalna);
-    OtworzKorelacjeZwiazku(grupa, pozycja);
-}
-
-void TBaza_Form::OtworzKorelacjeZwiazku(int grupa, int pozycja)
-{
     (grupa == GrupaGaz ? rgExpGaz : rgExpCiecz)->UstawItemIndex(pozycja);
     btnExpDalejClick();
 }
 
 std::optional<long double> TBaza_Form::LepkoscNasyceniaZKorelacji(long double Tnas)
 {
+    // Choosing the liquid item clears the gas group, as a click does.
     rgExpCiecz->UstawItemIndex(PozycjaLepkosciCieczy);
-    return OtworzKorelacje(rgExpGaz->ItemIndex(), rgExpCiecz->ItemIndex(), Tnas);
+    return OtworzKorelacje(-1, PozycjaLepkosciCieczy, Tnas);
 }
 
 void TBaza_Form::FormCreate()

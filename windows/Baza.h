@@ -97,8 +97,6 @@ public:
     void btnObliczMieszanineClick();
     void btnRownowagaClick();
     void btnExpDalejClick();
-    // The item chosen on the experimental tab and "Dalej" pressed.
-    void OtworzKorelacjeZwiazku(int grupa, int pozycja) override;
     // The liquid viscosity chosen on the experimental tab and "Dalej" pressed, for the window of
     // the liquid viscosity under pressure; the main window stays hidden.
     std::optional<long double> LepkoscNasyceniaZKorelacji(long double Tnas) override;

@@ -1,14 +1,12 @@
 #pragma once
-// What a window may ask of the main window's experimental tab: open the correlation window of one
-// of its items for the current substance, as the user does by choosing the item and pressing
+// What a window may ask of the main window's experimental tab: the liquid-viscosity correlation
+// window for the current substance, as the user opens it by choosing the item and pressing
 // "Dalej". The main window registers itself; with none registered there is no one to ask.
 #include <optional>
 
 class TOtwieranieKorelacji {
 public:
     virtual ~TOtwieranieKorelacji() = default;
-    // The item `pozycja` of the group GrupaGaz or GrupaCiecz (KartaZwiazku.h).
-    virtual void OtworzKorelacjeZwiazku(int grupa, int pozycja) = 0;
     // For the liquid viscosity under pressure, whose window stays on view meanwhile: the liquid
     // viscosity, starting at the saturation temperature Tnas (K). The viscosity in Pa·s that the
     // user left on view when closing the correlation window; nothing when none was on view.
