@@ -95,12 +95,11 @@ std::optional<ObjetoscCzystejCieczy> ObjetoscMolowaCieczy(const TRekordYaws& r, 
         return ObjetoscCzystejCieczy{VR, true};
     if (!Podano(r.Omega) || !Podano(r.Tc) || !Podano(r.Mmol))
         return std::nullopt;
-    try {
-        return ObjetoscCzystejCieczy{
-            SkonczonaWartosc(ObjetoscRackettaOdniesienie(T, TRef, VR, r.Omega, r.Tc, r.Mmol)), false};
-    } catch (const EMathError&) {
+    const std::optional<long double> V =
+        WynikLubBrak([&] { return SkonczonaWartosc(ObjetoscRackettaOdniesienie(T, TRef, VR, r.Omega, r.Tc, r.Mmol)); });
+    if (!V)
         return std::nullopt;
-    }
+    return ObjetoscCzystejCieczy{*V, false};
 }
 
 long double GestoscZaokraglona(long double M, long double V)

@@ -4,6 +4,7 @@
 #include "KodyMetod.h"
 #include "Kontrolka.h"
 #include "ListaZwiazkow.h"
+#include "MathError.h"
 #include "MixCTryb.h"
 #include "ObslugaZdarzen.h"
 #include "PoleLiczbowe.h"

@@ -8,6 +8,7 @@
 #include "GestoscMieszaninCieczy.h"
 #include "KartaZwiazku.h"
 #include "ListaZwiazkow.h"
+#include "MathError.h"
 #include "MixC.h"
 #include "MixCTryb.h"
 #include "PoleLiczbowe.h"

@@ -2,11 +2,8 @@
 // The two modes of the liquid-mixture density window (MixC.h) and what they share. A mode lays
 // the frame out for itself and answers its events; the base answers none, which leaves the window
 // as designed.
-#include "MathError.h"
-
 #include <QString>
 #include <memory>
-#include <optional>
 
 class TListaZwiazkow;
 class TMixcFrm;
@@ -43,15 +40,3 @@ QString Wartosc(const char* symbol, int numer, const char* jednostka, int rozmia
 
 // The item the list's text names (case ignored), upper-cased; empty when it names none.
 QString NazwaZListy(const TListaZwiazkow* lista);
-
-// The value of a computation of core; none when core refuses it (EMathError), which the window
-// shows as "?".
-template <class Obliczenie>
-std::optional<long double> WynikLubBrak(Obliczenie&& obliczenie)
-{
-    try {
-        return obliczenie();
-    } catch (const EMathError&) {
-        return std::nullopt;
-    }
-}

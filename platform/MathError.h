@@ -7,6 +7,7 @@
 // Between checked computations the three flags therefore stay clear, and a computation that
 // raises one always finds it cleared first.
 #include <cfenv>
+#include <optional>
 #include <utility>
 #include <stdexcept>
 #include <string>
@@ -72,4 +73,16 @@ template <class Obliczenie>
 long double ObliczSkonczone(Obliczenie&& obliczenie)
 {
     return SkonczonaWartosc(ObliczSprawdzajac(std::forward<Obliczenie>(obliczenie)));
+}
+
+// The value of a computation; none when it throws EMathError (the caller shows that there is no
+// value, e.g. as "?").
+template <class Obliczenie>
+std::optional<long double> WynikLubBrak(Obliczenie&& obliczenie)
+{
+    try {
+        return obliczenie();
+    } catch (const EMathError&) {
+        return std::nullopt;
+    }
 }
